@@ -1,0 +1,57 @@
+# Shared settings and helpers for every target of the project.
+
+if(WIN32)
+  set(VOMARIN_PLATFORM win32)
+else()
+  set(VOMARIN_PLATFORM posix)
+endif()
+
+# Flags every target of ours gets (not applied to googletest).
+add_library(vomarin_flags INTERFACE)
+target_compile_options(vomarin_flags INTERFACE -Wall -Wextra -Werror)
+if(WIN32)
+  # Sources are UTF-8; the program's narrow strings are Shift-JIS.
+  target_compile_options(vomarin_flags INTERFACE -finput-charset=UTF-8 -fexec-charset=CP932)
+  target_compile_definitions(vomarin_flags INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  target_link_options(vomarin_flags INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+if(VOMARIN_SANITIZE)
+  target_compile_options(vomarin_flags INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(vomarin_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# vomarin_library(NAME SOURCES ... [WIN32 ...] [POSIX ...] [LINKS ...])
+# One library per folder of src/; platform files are picked by suffix lists.
+function(vomarin_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;WIN32;POSIX;LINKS" ${ARGN})
+  set(sources ${ARG_SOURCES})
+  if(WIN32)
+    list(APPEND sources ${ARG_WIN32})
+  else()
+    list(APPEND sources ${ARG_POSIX})
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC vomarin_flags ${ARG_LINKS})
+endfunction()
+
+# vomarin_test(NAME SOURCES ... LINKS ... [WINDOWS_ONLY] [NATIVE_ONLY] [DISPLAY])
+# One CTest test per executable: under wine every start costs seconds.
+function(vomarin_test name)
+  cmake_parse_arguments(ARG "WINDOWS_ONLY;NATIVE_ONLY" "" "SOURCES;LINKS" ${ARGN})
+  if(ARG_WINDOWS_ONLY AND NOT WIN32)
+    return()
+  endif()
+  if(ARG_NATIVE_ONLY AND WIN32)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE vomarin_flags ${ARG_LINKS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+      "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8;WINEDEBUG=-all")
+  endif()
+endfunction()
