@@ -1,0 +1,3 @@
+#include "common/text.h"
+
+bool IsLeadByte(unsigned char) { return false; }

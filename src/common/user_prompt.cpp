@@ -1,0 +1,24 @@
+#include "common/user_prompt.h"
+
+#include <cstdio>
+
+namespace {
+
+class StandardErrorPrompt : public UserPrompt {
+ public:
+  void ShowNotice(const std::string& text) override {
+    std::fprintf(stderr, "%s\n", text.c_str());
+  }
+  int ChooseRule(const std::string&, const std::vector<std::string>&) override {
+    return kSkipFile;
+  }
+};
+
+StandardErrorPrompt standardErrorPrompt;
+UserPrompt* installed = nullptr;
+
+}  // namespace
+
+UserPrompt& CurrentUserPrompt() { return installed ? *installed : standardErrorPrompt; }
+
+void SetUserPrompt(UserPrompt* prompt) { installed = prompt; }

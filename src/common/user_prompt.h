@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The questions and notices that the core puts to the user. The Windows
+// program answers them with its message boxes and dialogs, the command line
+// on the terminal, tests from a script. Front ends install theirs at start.
+class UserPrompt {
+ public:
+  // Results of ChooseRule besides a candidate's index.
+  static constexpr int kSkipFile = -1;
+  static constexpr int kStopAdding = -2;
+
+  virtual ~UserPrompt() = default;
+
+  // A notice that waits for the user's OK.
+  virtual void ShowNotice(const std::string& text) = 0;
+
+  // Several rules fit the file: the index of the one the user picks from
+  // candidates, kSkipFile or kStopAdding.
+  virtual int ChooseRule(const std::string& fileName,
+                         const std::vector<std::string>& candidates) = 0;
+};
+
+// The prompt in use; until a front end installs one, notices go to the
+// standard error stream and every choice skips the file.
+UserPrompt& CurrentUserPrompt();
+
+// Installs prompt (not owned); nullptr returns to the default.
+void SetUserPrompt(UserPrompt* prompt);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "image/paint_target.h"
+
+// The text thrown (as a C string) when a file cannot be decoded.
+inline constexpr char kInvalidFileMessage[] = "無効なファイル";
+
+// A raster image. Images the layer makes itself are 32-bit non-premultiplied
+// ARGB; an image decoded from a file keeps the file's own format (a palette,
+// for instance) until an operation replaces its pixels. Failures of the
+// operations are not reported, except by Save's result.
+class IImage {
+ public:
+  virtual ~IImage() = default;
+
+  // The path it was loaded from, the name given to Clip, or empty.
+  virtual std::string GetName() const = 0;
+  virtual int GetWidth() const = 0;
+  virtual int GetHeight() const = 0;
+
+  // Composites the whole of source over this image, its top-left pixel at
+  // (x, y); what falls outside this image is clipped away.
+  virtual void Draw(const IImage& source, int x, int y) = 0;
+
+  // Writes the image to path as PNG, whatever the extension. A failed or
+  // interrupted save leaves no truncated file under path. True when written.
+  virtual bool Save(const std::string& path) const = 0;
+
+  // A 32-bit ARGB copy of the rectangle, named name. A width or height below
+  // 1 means the image's full width or height. A rectangle that does not lie
+  // inside the image gives an empty 0 x 0 image.
+  virtual std::unique_ptr<IImage> Clip(int x, int y, int width, int height,
+                                       const std::string& name) const = 0;
+
+  // A 32-bit ARGB copy under the same name.
+  virtual std::unique_ptr<IImage> Clone() const = 0;
+
+  // A new fully transparent 32-bit ARGB image with an empty name; a size
+  // below 1 gives an empty image.
+  virtual std::unique_ptr<IImage> CreateBlank(int width, int height) const = 0;
+
+  // Makes every pixel of the colour of palette entry 0 (red, green and blue
+  // alike) fully transparent. An image without a palette stays as it is.
+  virtual void SetTransparentFromPalette() = 0;
+
+  // Makes every pixel of the colour at (x, y) fully transparent; outside the
+  // image the colour is opaque black.
+  virtual void SetTransparentFromPixel(int x, int y) = 0;
+
+  // Paints the image at (x, y) of target over the checker texture
+  // "resource/check.bmp" (relative to the working directory).
+  virtual void PaintTo(PaintTarget target, int x, int y) const = 0;
+};
+
+// The image of the file at path, decoded by the build's imaging library.
+// Throws kInvalidFileMessage when the file cannot be decoded.
+std::unique_ptr<IImage> OpenImage(const std::string& path);
