@@ -1,0 +1,29 @@
+#include "setting/ini_file_setting.h"
+
+#include "setting/profile_reader.h"
+
+IniFileSetting::IniFileSetting(const std::string& fileName) {
+  std::vector<char> buffer(kSectionNamesBufferSize, '\0');
+  ReadProfileSectionNames(fileName, buffer.data(), buffer.size());
+
+  const char* name = buffer.data();
+  const char* const end = buffer.data() + buffer.size();
+  while (name < end && *name != '\0') {
+    sectionNames.emplace_back(name);
+    name += sectionNames.back().size() + 1;
+  }
+  for (const std::string& sectionName : sectionNames) {
+    sections[sectionName] = std::make_unique<SettingSection>(fileName, sectionName);
+  }
+}
+
+ISettingSection* IniFileSetting::GetSection(const std::string& name) {
+  const auto found = sections.find(name);
+  return found == sections.end() ? nullptr : found->second.get();
+}
+
+std::string IniFileSetting::GetSectionValue(const std::string& section, const std::string& key) {
+  ISettingSection* found = GetSection(section);
+  if (found == nullptr || !found->HasKey(key)) return std::string();
+  return found->GetString(key);
+}

@@ -1,0 +1,130 @@
+#include "setting/ini_text.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "common/text.h"
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n' || c == '\x1a';
+}
+
+std::string Trim(const std::string& text) {
+  std::string::size_type begin = 0;
+  std::string::size_type end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::string::size_type i = 0; i < a.size();) {
+    const unsigned length = CharLength(a.data(), a.size(), i);
+    if (length == 2) {
+      if (a.compare(i, 2, b, i, 2) != 0) return false;
+    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+// Writes the NUL-separated strings into buffer as the Windows profile calls
+// do: ended by an extra NUL, or cut to size - 2 bytes and two NULs.
+void Fill(const std::vector<std::string>& strings, char* buffer, std::size_t size) {
+  if (size == 0) return;
+  std::string list;
+  for (const std::string& s : strings) {
+    list += s;
+    list += '\0';
+  }
+  if (list.size() + 1 <= size) {
+    std::memcpy(buffer, list.data(), list.size());
+    buffer[list.size()] = '\0';
+    return;
+  }
+  if (size < 2) {
+    buffer[0] = '\0';
+    return;
+  }
+  std::memcpy(buffer, list.data(), size - 2);
+  buffer[size - 2] = '\0';
+  buffer[size - 1] = '\0';
+}
+
+// The position of the last "]" in line that is not the second byte of a
+// double-byte character, or npos.
+std::string::size_type LastClosingBracket(const std::string& line) {
+  std::string::size_type last = std::string::npos;
+  for (std::string::size_type i = 0; i < line.size(); i += CharLength(line.data(), line.size(), i)) {
+    if (line[i] == ']') last = i;
+  }
+  return last;
+}
+
+std::string::size_type FirstEquals(const std::string& line) {
+  for (std::string::size_type i = 0; i < line.size(); i += CharLength(line.data(), line.size(), i)) {
+    if (line[i] == '=') return i;
+  }
+  return std::string::npos;
+}
+
+}  // namespace
+
+IniText IniText::Read(const std::string& fileName) {
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) return Parse(std::string());
+  return Parse(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+}
+
+IniText IniText::Parse(const std::string& text) {
+  IniText ini;
+  ini.sections.emplace_back();
+  std::string::size_type at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  while (at < text.size()) {
+    const auto end = text.find_first_of("\r\n", at);
+    const std::string line = Trim(text.substr(at, end == std::string::npos ? end : end - at));
+    at = end == std::string::npos ? text.size() : text.find_first_not_of("\r\n", end);
+    if (at == std::string::npos) at = text.size();
+
+    if (line.empty() || line[0] == ';') continue;
+    if (line[0] == '[') {
+      const auto close = LastClosingBracket(line);
+      if (close != std::string::npos && close > 0) {
+        ini.sections.push_back(Section{Trim(line.substr(1, close - 1)), {}});
+        continue;
+      }
+    }
+    const auto equals = FirstEquals(line);
+    ini.sections.back().lines.push_back(
+        equals == std::string::npos
+            ? line
+            : Trim(line.substr(0, equals)) + "=" + Trim(line.substr(equals + 1)));
+  }
+  return ini;
+}
+
+void IniText::FillSectionNames(char* buffer, std::size_t size) const {
+  std::vector<std::string> names;
+  for (const Section& section : sections) {
+    if (!section.name.empty()) names.push_back(section.name);
+  }
+  Fill(names, buffer, size);
+}
+
+void IniText::FillSection(const std::string& name, char* buffer, std::size_t size) const {
+  for (const Section& section : sections) {
+    if (SameName(section.name, name)) {
+      Fill(section.lines, buffer, size);
+      return;
+    }
+  }
+  Fill({}, buffer, size);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Our own reader of INI files, which follows the conventions of the Windows
+// profile reader so that a rule file reads the same in both builds:
+// - A line ends at CR, at LF, or at any run of them (CR LF, LF, a lone CR);
+//   a last line without a line end counts. A UTF-8 byte-order mark at the
+//   start is skipped; the text is not converted otherwise.
+// - Blanks (space, tab, vertical tab, form feed, 0x1A) are trimmed from both
+//   ends of every line. Empty lines are skipped.
+// - A line that then begins with ";" is a comment and is skipped; "#" has
+//   no meaning.
+// - A line that begins with "[" and has a "]" after it is a section header:
+//   the name is the text between the "[" and the last "]", trimmed; what
+//   follows that "]" is ignored. A "[" without a "]" is an ordinary line.
+// - Lines before the first header, and the lines of a section whose name is
+//   empty, belong to no listed section; looking up the empty name finds the
+//   lines before the first header.
+// - An ordinary line with "=" is a key (the text before the first "=",
+//   trimmed) and a value (the text after it, trimmed), delivered as
+//   key "=" value; a line without "=" is delivered as it is.
+// - Section names are listed in file order, a name that occurs twice twice.
+//   A section is looked up by name with ASCII letters compared without case
+//   (a double-byte character compares byte for byte) and the first section
+//   that matches answers: a later one of the same name is never read.
+// - Lists that do not fit their buffer are cut to its size less two bytes
+//   and ended by two NULs, as the Windows calls do.
+class IniText {
+ public:
+  // Reads fileName whole; a missing or unreadable file reads as empty.
+  static IniText Read(const std::string& fileName);
+  static IniText Parse(const std::string& text);
+
+  // The buffers of ReadProfileSectionNames and ReadProfileSection.
+  void FillSectionNames(char* buffer, std::size_t size) const;
+  void FillSection(const std::string& name, char* buffer, std::size_t size) const;
+
+ private:
+  struct Section {
+    std::string name;
+    std::vector<std::string> lines;
+  };
+  std::vector<Section> sections;  // the first holds the lines before any header
+};

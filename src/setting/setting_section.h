@@ -1,0 +1,21 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "setting/setting.h"
+
+class SettingSection : public ISettingSection {
+ public:
+  // Reads the section sectionName of the file fileName.
+  SettingSection(const std::string& fileName, const std::string& sectionName);
+
+  std::string GetName() const override;
+  std::string GetValue(const std::string& key) override;
+  bool HasKey(const std::string& key) const override;
+  std::string GetString(const std::string& key) override;
+
+ private:
+  std::string name;
+  std::map<std::string, std::string> entries;
+};

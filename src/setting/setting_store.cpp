@@ -1,0 +1,22 @@
+#include "setting/setting_store.h"
+
+#include "setting/ini_file_setting.h"
+
+SettingStore::SettingStore() : setting(std::make_unique<IniFileSetting>("./setting.ini")) {}
+
+SettingStore& SettingStore::Instance() {
+  static SettingStore store;
+  return store;
+}
+
+ISettingSection* SettingStore::GetSection(const std::string& name) {
+  return setting->GetSection(name);
+}
+
+std::string SettingStore::GetSectionValue(const std::string& section, const std::string& key) {
+  return setting->GetSectionValue(section, key);
+}
+
+void SettingStore::ReadFile(const std::string& fileName) {
+  setting = std::make_unique<IniFileSetting>(fileName);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "setting/setting.h"
+
+// The process-wide rule file, read once on first use from "./setting.ini"
+// in the working directory (the executable's folder for the windowed
+// programs). Without the file every lookup is empty.
+class SettingStore {
+ public:
+  static SettingStore& Instance();
+
+  ISettingSection* GetSection(const std::string& name);
+  std::string GetSectionValue(const std::string& section, const std::string& key);
+
+  // Reads fileName in place of the file read so far. Every section pointer
+  // handed out before becomes invalid, so this is for start-up (the command
+  // line's --setting) and for tests.
+  void ReadFile(const std::string& fileName);
+
+ private:
+  SettingStore();
+  std::unique_ptr<ISetting> setting;
+};
