@@ -1,0 +1,76 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class IImage;
+
+// A rule ready to run.
+class IImageProcessor {
+ public:
+  // Applies the rule to source (borrowed) and returns the canvas it drew,
+  // owned by the caller.
+  virtual std::unique_ptr<IImage> Apply(const IImage& source) = 0;
+  virtual std::string GetGroup() const = 0;
+  virtual std::string GetLastOutputPath() const = 0;
+
+ protected:
+  // Owners delete the concrete ImageProcessor.
+  ~IImageProcessor() = default;
+};
+
+// One section of the rule file read into a rule. Construction reads every
+// conversion key once and either yields a complete rule or throws its
+// message as a C string (see RuleError); the object holds no reference to
+// the rule file afterwards and may run any number of times.
+class ImageProcessor final : public IImageProcessor {
+ public:
+  struct Size {
+    int width = 0;
+    int height = 0;
+  };
+  struct Grid {
+    int columns = 1;
+    int rows = 1;
+  };
+  struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+  };
+
+  explicit ImageProcessor(const std::string& ruleName);
+  ~ImageProcessor() = default;
+
+  std::unique_ptr<IImage> Apply(const IImage& source) override;
+  std::string GetGroup() const override;
+  std::string GetLastOutputPath() const override;
+
+  // The rule as read, for those that show or check it.
+  const std::string& RuleName() const { return ruleName; }
+  Size NewSize() const { return newSize; }
+  Grid SrcDiv() const { return srcDiv; }
+  Grid FileDiv() const { return fileDiv; }
+  Rect ClipRect() const { return clipRect; }
+  const std::vector<int>& ReplaceList() const { return replaceList; }
+  const std::vector<std::string>& SubProcesses() const { return subProcesses; }
+  const std::string& NameFoot() const { return nameFoot; }
+  const std::string& IndividualRule() const { return individualRule; }
+
+ private:
+  void ParseRule();
+
+  std::string ruleName;
+  Size newSize;
+  Grid srcDiv;
+  Grid fileDiv;
+  Rect clipRect;
+  std::vector<int> replaceList;
+  std::vector<std::string> subProcesses;
+  std::string nameFoot;
+  std::string individualRule;
+  std::string group;
+  std::string lastOutputPath;
+};

@@ -1,0 +1,7 @@
+#include "convert/rule_error.h"
+
+void ThrowRuleError(const std::string& message) {
+  thread_local std::string text;
+  text = message;
+  throw static_cast<const char*>(text.c_str());
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// A rule that cannot be built is reported by throwing its message as a C
+// string, like the fixed messages below; catchers copy the text at once.
+
+inline constexpr char kBadSrcDivMessage[] = "不正なSrcDiv";
+inline constexpr char kBadFileDivMessage[] = "不正なfileDiv\n";
+
+// Throws message as a C string. The text lives in storage of the throwing
+// thread until its next rule error.
+[[noreturn]] void ThrowRuleError(const std::string& message);
