@@ -1,0 +1,15 @@
+#include "common/centre_window_win32.h"
+
+#include "common/centre_window.h"
+
+void CentreWindow(HWND window) {
+  DEVMODEA mode = {};
+  mode.dmSize = sizeof mode;
+  EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  const WindowPosition position = CentredPosition(static_cast<int>(mode.dmPelsWidth),
+                                                  static_cast<int>(mode.dmPelsHeight), rect.right,
+                                                  rect.bottom);
+  SetWindowPos(window, HWND_TOP, position.x, position.y, 0, 0, SWP_NOSIZE);
+}
