@@ -1,0 +1,3 @@
+#include "convert/progress_state.h"
+
+void ProgressState::SetText(int, const std::string&) const {}

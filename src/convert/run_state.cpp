@@ -1,0 +1,16 @@
+#include "convert/run_state.h"
+
+RunState& RunState::Instance() {
+  static RunState state;
+  return state;
+}
+
+RunState::~RunState() { ClearList(); }
+
+void RunState::ClearList() {
+  images.clear();
+  processors.clear();
+  jobs.clear();
+  listText.clear();
+  combineGroups.clear();
+}
