@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,7 +61,18 @@ class ImageProcessor final : public IImageProcessor {
   const std::string& IndividualRule() const { return individualRule; }
 
  private:
+  // Cut cells by their index in the SrcDiv grid; only cells that Replace
+  // names are cut.
+  using Cells = std::map<long long, std::unique_ptr<IImage>>;
+
   void ParseRule();
+  Cells SplitCells(const IImage& clipped) const;
+  // Replaces every cell by the Individual rule's canvas; false when the rule
+  // could not run (the error channel says why).
+  bool ApplyIndividualRule(Cells& cells) const;
+  void ComposeCells(IImage& canvas, const Cells& cells) const;
+  void WriteOutputs(const IImage& canvas, const std::string& sourceName, int width, int height);
+  void RunFollowOnRules(const IImage& source) const;
 
   std::string ruleName;
   Size newSize;

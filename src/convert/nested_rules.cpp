@@ -1,0 +1,60 @@
+#include "convert/nested_rules.h"
+
+#include "convert/process_log.h"
+
+namespace {
+
+constexpr int kMaxNesting = 16;
+// Under one outermost Apply: per-cell rules run once per cell, follow-on
+// rules each on the whole source, writing files.
+constexpr long kMaxIndividualRuns = 100000;
+constexpr long kMaxSubProcessRuns = 256;
+
+struct Nesting {
+  int depth = 0;  // active Apply calls
+  long individualRuns = 0;
+  long subProcessRuns = 0;
+  bool stopped = false;  // a limit was met and reported
+};
+thread_local Nesting nesting;
+
+void WriteError(const std::string& text) {
+  ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel, text);
+}
+
+}  // namespace
+
+ActiveApply::ActiveApply() { ++nesting.depth; }
+
+ActiveApply::~ActiveApply() {
+  if (--nesting.depth == 0) nesting = Nesting();
+}
+
+bool MayRunNestedRule(const std::string& name, NestedUse use) {
+  if (nesting.stopped) return false;
+  long& runs = use == NestedUse::kIndividual ? nesting.individualRuns : nesting.subProcessRuns;
+  const long maxRuns = use == NestedUse::kIndividual ? kMaxIndividualRuns : kMaxSubProcessRuns;
+  if (nesting.depth > kMaxNesting) {
+    WriteError("規則[" + name + "]の呼び出しが深すぎるため中止しました（" +
+               std::to_string(kMaxNesting) + "段まで）");
+    nesting.stopped = true;
+  } else if (runs >= maxRuns) {
+    WriteError("規則[" + name + "]の呼び出しが多すぎるため中止しました（" +
+               std::to_string(maxRuns) + "回まで）");
+    nesting.stopped = true;
+  }
+  if (nesting.stopped) return false;
+  ++runs;
+  return true;
+}
+
+std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name) {
+  try {
+    return std::make_unique<ImageProcessor>(name);
+  } catch (const char* message) {
+    std::string text = message;
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    WriteError("規則[" + name + "]を使えません: " + text);
+    return nullptr;
+  }
+}

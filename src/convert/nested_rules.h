@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "convert/image_processor.h"
+
+// Rules that a rule runs in turn (Individual, SubProcess) are built for one
+// use. Chains of them are limited, so that rules that name each other in a
+// circle, or fan out without end, stop with a message instead of running on.
+
+// Counts one active Apply on this thread while it lives.
+class ActiveApply {
+ public:
+  ActiveApply();
+  ~ActiveApply();
+  ActiveApply(const ActiveApply&) = delete;
+  ActiveApply& operator=(const ActiveApply&) = delete;
+};
+
+enum class NestedUse { kIndividual, kSubProcess };
+
+// Counts one run of the nested rule name; false, after one message on the
+// error channel, when the chain is too deep or has run too many rules. Once
+// a limit is met nothing further runs under the outermost Apply.
+bool MayRunNestedRule(const std::string& name, NestedUse use);
+
+// The rule name, or null after writing on the error channel why it cannot
+// be built.
+std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name);

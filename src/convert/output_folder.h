@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Creating the output folder next to a source image (one level).
+enum class FolderResult {
+  kReady,          // created, or it was there already
+  kMissingParent,  // the path up to it does not exist (or is too long)
+  kFailed,         // any other failure
+};
+
+FolderResult CreateOutputFolder(const std::string& path);
