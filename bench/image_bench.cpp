@@ -24,10 +24,12 @@ std::unique_ptr<BufferImage> Sheet() {
     for (std::uint32_t x = 0; x < kSide; ++x) {
       const std::uint32_t u = x % kCell, v = y % kCell;
       const std::uint32_t alpha = (u == 0 || v == 0) ? 0 : (u == v ? 0x80 : 0xFF);
-      pixels.push_back(alpha << 24 | ((x / kCell * 37) & 0xFF) << 16 | ((y / kCell * 53) & 0xFF) << 8 | (u * 8 + v));
+      pixels.push_back(alpha << 24 | ((x / kCell * 37) & 0xFF) << 16 |
+                       ((y / kCell * 53) & 0xFF) << 8 | (u * 8 + v));
     }
   }
-  return std::make_unique<BufferImage>("sheet", kSide, kSide, std::move(pixels), std::vector<std::uint32_t>());
+  return std::make_unique<BufferImage>("sheet", kSide, kSide, std::move(pixels),
+                                       std::vector<std::uint32_t>());
 }
 
 const BufferImage& SharedSheet() {
@@ -59,8 +61,9 @@ const Scratch& SharedScratch() {
 }
 
 void CountPixels(benchmark::State& state, double pixels_per_iteration) {
-  state.counters["MP/s"] = benchmark::Counter(pixels_per_iteration * static_cast<double>(state.iterations()) / 1e6,
-                                              benchmark::Counter::kIsRate);
+  state.counters["MP/s"] =
+      benchmark::Counter(pixels_per_iteration * static_cast<double>(state.iterations()) / 1e6,
+                         benchmark::Counter::kIsRate);
 }
 
 void DecodePng(benchmark::State& state) {
