@@ -48,7 +48,8 @@ TEST_F(PaintToTest, PaintsTheImageOverTheCheckerTiledFromTheSurfaceOrigin) {
   const std::uint32_t tiles[] = {0xFF111111, 0xFF222222, 0xFF333333, 0xFF444444};
   MakeFolder("resource");
   WriteFile("resource/check.bmp", BmpFile(Picture{2, 2, {std::begin(tiles), std::end(tiles)}}));
-  const Picture picture{3, 2, {0xFFFF0000, 0x00000000, 0x800000FF, 0x00FFFFFF, 0xFF00FF00, 0x40FFFFFF}};
+  const Picture picture{
+      3, 2, {0xFFFF0000, 0x00000000, 0x800000FF, 0x00FFFFFF, 0xFF00FF00, 0x40FFFFFF}};
   const auto image = Make(picture);
 
   std::vector<std::uint32_t> pixels(6 * 4, 0xFF123456);
@@ -80,14 +81,16 @@ TEST_F(PaintToTest, WithoutTheCheckerTheImageGoesOverTheSurfaceAsItIs) {
 
 TEST(BufferImageTest, CompositingRoundsTheStraightAlphaBlend) {
   EXPECT_EQ(CompositeOver(0x80FF0000, 0xFF0000FF), 0xFF80007Fu);
-  EXPECT_EQ(CompositeOver(0x80FF0000, 0x800000FF), 0xC0AA0055u);  // 0.5 + 0.25 alpha, red weighs twice
+  EXPECT_EQ(CompositeOver(0x80FF0000, 0x800000FF),
+            0xC0AA0055u);  // 0.5 + 0.25 alpha, red weighs twice
   EXPECT_EQ(CompositeOver(0x01FFFFFF, 0x00000000), 0x01FFFFFFu);
   EXPECT_EQ(CompositeOver(0x00FFFFFF, 0x7F102030), 0x7F102030u);
 }
 
 TEST(BufferImageTest, DecodedPalettesLastUntilThePixelsAreReplaced) {
   TempFolder folder;
-  const IndexedPicture picture{2, 1, {0xFFFF8000, 0xFF0000FF}, {1, 1}};  // entry 0 unused by the pixels
+  const IndexedPicture picture{
+      2, 1, {0xFFFF8000, 0xFF0000FF}, {1, 1}};  // entry 0 unused by the pixels
   WriteFile(folder / "a.bmp", BmpFile(picture, 8));
   WriteFile(folder / "a.tiff", TiffFile(picture));
   WriteFile(folder / "a.png", PngFile(picture, 1));
@@ -116,7 +119,8 @@ TEST(BufferImageTest, SizeLimitAdmitsLongSheetsAndTurnsAwayHugeHeaders) {
   EXPECT_EQ(sheet->GetHeight(), 100000);
   EXPECT_EQ(dynamic_cast<BufferImage&>(*sheet).Pixels().back(), 0xFF00FF00u);
 
-  for (const auto& size : {std::pair<int, int>{100000, 100000}, {kMaxImageSide + 1, 1}, {1 << 20, 129}}) {
+  for (const auto& size :
+       {std::pair<int, int>{100000, 100000}, {kMaxImageSide + 1, 1}, {1 << 20, 129}}) {
     EXPECT_EQ(BufferImage().CreateBlank(size.first, size.second)->GetWidth(), 0);
   }
 
@@ -127,7 +131,8 @@ TEST(BufferImageTest, SizeLimitAdmitsLongSheetsAndTurnsAwayHugeHeaders) {
   std::string bmp = BmpFile(small);
   PutLe32(bmp, 18, 100000);
   PutLe32(bmp, 22, 100000);
-  std::string gif = GifFile(IndexedPicture{8, 8, {0xFF000000, 0xFFFFFFFF}, std::vector<std::uint8_t>(64, 1)});
+  std::string gif =
+      GifFile(IndexedPicture{8, 8, {0xFF000000, 0xFFFFFFFF}, std::vector<std::uint8_t>(64, 1)});
   gif[6] = gif[7] = gif[8] = gif[9] = '\xFF';  // 65535 x 65535
   std::string tiff = TiffFile(small);
   PutLe32(tiff, 18, 100000);  // the values of the first two entries: width and height
@@ -153,9 +158,11 @@ TEST(BufferImageTest, DamagedFilesOpenOrAreRefusedCleanly) {
   IndexedPicture picture{9, 5, {0xFFFF00FF, 0x80FF0000, 0xFF00FF00, 0xFF0000FF}, {}};
   for (int i = 0; i < 45; ++i) picture.indices.push_back(static_cast<std::uint8_t>(i * 7 % 4));
   const Picture colour = picture.Expanded();
-  const std::string files[] = {PngFile(picture, 2),      PngFile(colour, true), BmpFile(picture, 4),
-                               BmpFile(colour),          GifFile(picture, 1),   TiffFile(picture),
-                               TiffFile(colour),         JpegFile(Picture{16, 8, std::vector<std::uint32_t>(128, 0xFF406080)})};
+  const std::string files[] = {
+      PngFile(picture, 2), PngFile(colour, true),
+      BmpFile(picture, 4), BmpFile(colour),
+      GifFile(picture, 1), TiffFile(picture),
+      TiffFile(colour),    JpegFile(Picture{16, 8, std::vector<std::uint32_t>(128, 0xFF406080)})};
   const std::string path = folder / "damaged";
   for (const std::string& file : files) {
     auto check = [&](const std::string& bytes) {

@@ -26,7 +26,8 @@ constexpr std::uint32_t kBlue = 0xFF0000FF;
 IndexedPicture Sheet(std::vector<std::uint32_t> palette = {kMagenta, kRed, kGreen, kBlue}) {
   IndexedPicture picture{12, 8, std::move(palette), {}};
   for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) picture.indices.push_back(static_cast<std::uint8_t>((x / 3 + y) % 4));
+    for (int x = 0; x < picture.width; ++x)
+      picture.indices.push_back(static_cast<std::uint8_t>((x / 3 + y) % 4));
   }
   return picture;
 }
@@ -41,7 +42,8 @@ Picture Blocks(std::vector<std::uint32_t> colours) {
 }
 
 Picture Filled(int width, int height, std::uint32_t colour) {
-  return Picture{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
+  return Picture{width, height,
+                 std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
 }
 
 // Every fully transparent pixel counts as 0x00000000: its colour is not
@@ -50,23 +52,27 @@ std::uint32_t Visible(std::uint32_t pixel) { return pixel >> 24 ? pixel : 0; }
 
 bool Near(std::uint32_t a, std::uint32_t b, int tolerance) {
   for (int shift = 0; shift < 32; shift += 8) {
-    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
+        tolerance) {
       return false;
     }
   }
   return true;
 }
 
-::testing::AssertionResult SamePixels(const Picture& actual, const Picture& expected, int tolerance = 0) {
+::testing::AssertionResult SamePixels(const Picture& actual, const Picture& expected,
+                                      int tolerance = 0) {
   if (actual.width != expected.width || actual.height != expected.height) {
-    return ::testing::AssertionFailure() << "size " << actual.width << "x" << actual.height << ", expected "
-                                         << expected.width << "x" << expected.height;
+    return ::testing::AssertionFailure()
+           << "size " << actual.width << "x" << actual.height << ", expected " << expected.width
+           << "x" << expected.height;
   }
   for (int y = 0; y < actual.height; ++y) {
     for (int x = 0; x < actual.width; ++x) {
       if (!Near(Visible(actual.At(x, y)), Visible(expected.At(x, y)), tolerance)) {
-        return ::testing::AssertionFailure() << std::hex << "pixel (" << std::dec << x << ", " << y << ") is "
-                                             << std::hex << actual.At(x, y) << ", expected " << expected.At(x, y);
+        return ::testing::AssertionFailure()
+               << std::hex << "pixel (" << std::dec << x << ", " << y << ") is " << std::hex
+               << actual.At(x, y) << ", expected " << expected.At(x, y);
       }
     }
   }
@@ -160,24 +166,29 @@ TEST_F(ImageContractTest, PaletteFilesKeepEntryZeroForKeying) {
   std::vector<std::uint32_t> wide_palette(256, kGreen);
   wide_palette[0] = kMagenta;
   wide_palette[1] = kRed;
-  wide_palette[2] = kMagenta;  // the same colour again
+  wide_palette[2] = kMagenta;    // the same colour again
   wide_palette[3] = 0x80FF00FF;  // again, half transparent: alpha is not compared
   wide_palette[200] = kBlue;
   IndexedPicture wide = Sheet(wide_palette);
   for (std::size_t i = 0; i < wide.indices.size(); i += 7) wide.indices[i] = 200;
   constexpr std::uint32_t kOrange = 0xFFFF8000;  // not the same with red and blue swapped
-  const IndexedPicture sixteen = Sheet({kOrange, kRed, kOrange, kBlue, kWhite, kBlack, kGreen, kGreen,
-                                        kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen});
+  const IndexedPicture sixteen =
+      Sheet({kOrange, kRed, kOrange, kBlue, kWhite, kBlack, kGreen, kGreen, kGreen, kGreen, kGreen,
+             kGreen, kGreen, kGreen, kGreen, kGreen});
 
   struct Case {
     std::string name, bytes;
     IndexedPicture picture;
   };
   const std::vector<Case> cases = {
-      {"1bit.bmp", BmpFile(two_by_two, 1), two_by_two},  {"4bit.bmp", BmpFile(sixteen, 4), sixteen},
-      {"8bit.bmp", BmpFile(wide, 8), wide},               {"1bit.png", PngFile(two_by_two, 1), two_by_two},
-      {"2bit.png", PngFile(Sheet(), 2), Sheet()},         {"4bit.png", PngFile(sixteen, 4), sixteen},
-      {"8bit.png", PngFile(wide, 8), wide},               {"palette.gif", GifFile(sixteen), sixteen},
+      {"1bit.bmp", BmpFile(two_by_two, 1), two_by_two},
+      {"4bit.bmp", BmpFile(sixteen, 4), sixteen},
+      {"8bit.bmp", BmpFile(wide, 8), wide},
+      {"1bit.png", PngFile(two_by_two, 1), two_by_two},
+      {"2bit.png", PngFile(Sheet(), 2), Sheet()},
+      {"4bit.png", PngFile(sixteen, 4), sixteen},
+      {"8bit.png", PngFile(wide, 8), wide},
+      {"palette.gif", GifFile(sixteen), sixteen},
       {"palette.tiff", TiffFile(sixteen), sixteen},
   };
   for (const Case& c : cases) {
@@ -226,8 +237,8 @@ TEST_F(ImageContractTest, ClipSizesBelowOneMeanTheFullSizeFromTheEdge) {
 
   // Rectangles reaching outside, a defaulted size after a positive offset
   // among them, give an empty image.
-  const int outside[][4] = {{1, 0, 0, 0},  {0, 1, 12, 0}, {-1, 0, 4, 4},      {0, -1, 4, 4},
-                            {9, 0, 4, 4},  {0, 6, 4, 4},  {INT_MAX, 0, 4, 4}, {4, 4, INT_MAX, 1}};
+  const int outside[][4] = {{1, 0, 0, 0}, {0, 1, 12, 0}, {-1, 0, 4, 4},      {0, -1, 4, 4},
+                            {9, 0, 4, 4}, {0, 6, 4, 4},  {INT_MAX, 0, 4, 4}, {4, 4, INT_MAX, 1}};
   for (const auto& r : outside) {
     std::unique_ptr<IImage> clip = image->Clip(r[0], r[1], r[2], r[3], "outside");
     EXPECT_EQ(clip->GetWidth(), 0) << r[0] << "," << r[1] << "," << r[2] << "," << r[3];
@@ -328,9 +339,9 @@ TEST_F(ImageContractTest, DrawClipsTheSourceToTheDestination) {
   const Picture source = Sheet().Expanded();  // 12 x 8, opaque
   std::unique_ptr<IImage> top = Open("source.png", PngFile(source, false));
   std::unique_ptr<IImage> image = top->CreateBlank(10, 6);
-  image->Draw(*top, -7, 2);   // its right part at the left edge
-  image->Draw(*top, 8, -5);   // its bottom-left corner at the top right
-  image->Draw(*top, 10, 0);   // wholly outside
+  image->Draw(*top, -7, 2);  // its right part at the left edge
+  image->Draw(*top, 8, -5);  // its bottom-left corner at the top right
+  image->Draw(*top, 10, 0);  // wholly outside
   image->Draw(*top, 0, -8);
   Picture expected = Filled(10, 6, 0);
   for (int y = 0; y < 6; ++y) {
@@ -375,7 +386,8 @@ TEST_F(ImageContractTest, FilesThatAreNoImagesAreInvalid) {
   WriteFile(folder / "truncated.png", png.substr(0, png.size() / 2));
   WriteFile(folder / "huge.png", huge);
   MakeFolder(folder / "folder.png");
-  for (const char* name : {"text.png", "empty.png", "truncated.png", "huge.png", "folder.png", "absent.png"}) {
+  for (const char* name :
+       {"text.png", "empty.png", "truncated.png", "huge.png", "folder.png", "absent.png"}) {
     EXPECT_EQ(OpenFailure(folder / name), kInvalidFileMessage) << name;
   }
 }

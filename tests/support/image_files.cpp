@@ -27,7 +27,9 @@ void Be32(std::string& out, std::uint32_t value) {
 }
 std::uint32_t ReadBe32(const std::string& in, std::size_t at) {
   if (at + 4 > in.size()) throw std::runtime_error("PNG: truncated");
-  auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(in[at + i])); };
+  auto byte = [&](std::size_t i) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(in[at + i]));
+  };
   return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
 }
 
@@ -149,7 +151,8 @@ class Inflater {
     for (int length = 1; length < 16; ++length) {
       value |= static_cast<int>(Bits(1));
       const int count = code.count[length];
-      if (value - first < count) return code.symbols[static_cast<std::size_t>(index + value - first)];
+      if (value - first < count)
+        return code.symbols[static_cast<std::size_t>(index + value - first)];
       index += count;
       first = (first + count) << 1;
       value <<= 1;
@@ -161,7 +164,8 @@ class Inflater {
     buffer = 0;
     held = 0;  // to the byte boundary
     if (at + 4 > in.size()) throw std::runtime_error("inflate: out of input");
-    const unsigned length = static_cast<unsigned char>(in[at]) | static_cast<unsigned char>(in[at + 1]) << 8;
+    const unsigned length =
+        static_cast<unsigned char>(in[at]) | static_cast<unsigned char>(in[at + 1]) << 8;
     at += 4;
     if (at + length > in.size()) throw std::runtime_error("inflate: out of input");
     out.append(in, at, length);
@@ -179,7 +183,8 @@ class Inflater {
     const int literal_count = static_cast<int>(Bits(5)) + 257;
     const int distance_count = static_cast<int>(Bits(5)) + 1;
     const int length_count = static_cast<int>(Bits(4)) + 4;
-    static const int kOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+    static const int kOrder[19] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
+                                   11, 4,  12, 3, 13, 2, 14, 1, 15};
     std::vector<int> length_lengths(19, 0);
     for (int i = 0; i < length_count; ++i) length_lengths[kOrder[i]] = static_cast<int>(Bits(3));
     const Code length_code = Build(length_lengths);
@@ -206,13 +211,14 @@ class Inflater {
   }
 
   void Codes(const Code& literals, const Code& distances) {
-    static const int kLengthBase[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                        31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+    static const int kLengthBase[29] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                        15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
+                                        67, 83, 99, 115, 131, 163, 195, 227, 258};
     static const int kLengthExtra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                          2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-    static const int kDistanceBase[30] = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,
-                                          33,  49,  65,  97,  129, 193,  257,  385,  513,  769,
-                                          1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+    static const int kDistanceBase[30] = {
+        1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+        193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
     static const int kDistanceExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                                            6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
     for (;;) {
@@ -227,7 +233,8 @@ class Inflater {
         const int length = kLengthBase[l] + static_cast<int>(Bits(kLengthExtra[l]));
         const int d = Decode(distances);
         if (d >= 30) throw std::runtime_error("inflate: bad distance");
-        const std::size_t distance = static_cast<std::size_t>(kDistanceBase[d]) + Bits(kDistanceExtra[d]);
+        const std::size_t distance =
+            static_cast<std::size_t>(kDistanceBase[d]) + Bits(kDistanceExtra[d]);
         if (distance > out.size()) throw std::runtime_error("inflate: distance too far");
         for (int i = 0; i < length; ++i) out += out[out.size() - distance];
       }
@@ -318,7 +325,8 @@ std::string PngChunk(const std::string& type, const std::string& data) {
 std::string PngFile(const IndexedPicture& picture, int bits) {
   std::string palette, alphas, rows;
   for (std::uint32_t entry : picture.palette) {
-    palette += {static_cast<char>(Red(entry)), static_cast<char>(Green(entry)), static_cast<char>(Blue(entry))};
+    palette += {static_cast<char>(Red(entry)), static_cast<char>(Green(entry)),
+                static_cast<char>(Blue(entry))};
     alphas += static_cast<char>(Alpha(entry));
   }
   while (!alphas.empty() && static_cast<unsigned char>(alphas.back()) == 255) alphas.pop_back();
@@ -338,8 +346,8 @@ std::string PngFile(const Picture& picture, bool alpha) {
       if (alpha) rows += static_cast<char>(Alpha(p));
     }
   }
-  return PngHeader(picture.width, picture.height, 8, alpha ? 6 : 2) + PngChunk("IDAT", StoredZlib(rows)) +
-         PngChunk("IEND", "");
+  return PngHeader(picture.width, picture.height, 8, alpha ? 6 : 2) +
+         PngChunk("IDAT", StoredZlib(rows)) + PngChunk("IEND", "");
 }
 
 std::string BmpFile(const IndexedPicture& picture, int bits) {
@@ -347,8 +355,10 @@ std::string BmpFile(const IndexedPicture& picture, int bits) {
   const std::size_t stride = ((static_cast<std::size_t>(picture.width) * bits + 31) / 32) * 4;
   std::string table, pixels;
   for (int i = 0; i < entries; ++i) {
-    const std::uint32_t entry = i < static_cast<int>(picture.palette.size()) ? picture.palette[i] : 0;
-    table += {static_cast<char>(Blue(entry)), static_cast<char>(Green(entry)), static_cast<char>(Red(entry)), '\0'};
+    const std::uint32_t entry =
+        i < static_cast<int>(picture.palette.size()) ? picture.palette[i] : 0;
+    table += {static_cast<char>(Blue(entry)), static_cast<char>(Green(entry)),
+              static_cast<char>(Red(entry)), '\0'};
   }
   for (int y = picture.height - 1; y >= 0; --y) {
     std::string row = PackedRow(picture, y, bits);
@@ -410,14 +420,18 @@ std::string GifFile(const IndexedPicture& picture, int transparent_index) {
   std::string file = "GIF89a";
   Le16(file, static_cast<unsigned>(picture.width));
   Le16(file, static_cast<unsigned>(picture.height));
-  file += static_cast<char>(0x80 | 0x70 | (table_bits - 1));  // global table, 8-bit colour resolution
+  file +=
+      static_cast<char>(0x80 | 0x70 | (table_bits - 1));  // global table, 8-bit colour resolution
   file += std::string(2, '\0');
   for (int i = 0; i < (1 << table_bits); ++i) {
-    const std::uint32_t entry = i < static_cast<int>(picture.palette.size()) ? picture.palette[i] : 0;
-    file += {static_cast<char>(Red(entry)), static_cast<char>(Green(entry)), static_cast<char>(Blue(entry))};
+    const std::uint32_t entry =
+        i < static_cast<int>(picture.palette.size()) ? picture.palette[i] : 0;
+    file += {static_cast<char>(Red(entry)), static_cast<char>(Green(entry)),
+             static_cast<char>(Blue(entry))};
   }
   if (transparent_index >= 0) {
-    file += std::string("\x21\xF9\x04\x01\x00\x00", 6) + static_cast<char>(transparent_index) + '\0';
+    file +=
+        std::string("\x21\xF9\x04\x01\x00\x00", 6) + static_cast<char>(transparent_index) + '\0';
   }
   file += ',';
   Le32(file, 0);
@@ -492,11 +506,13 @@ std::string TiffFile(const IndexedPicture& picture) {
   std::string colour_map;
   for (int channel = 16; channel >= 0; channel -= 8) {
     for (int i = 0; i < 256; ++i) {
-      const std::uint32_t entry = i < static_cast<int>(picture.palette.size()) ? picture.palette[i] : 0;
+      const std::uint32_t entry =
+          i < static_cast<int>(picture.palette.size()) ? picture.palette[i] : 0;
       Le16(colour_map, ((entry >> channel) & 0xFF) * 257);
     }
   }
-  const auto w = static_cast<std::uint32_t>(picture.width), h = static_cast<std::uint32_t>(picture.height);
+  const auto w = static_cast<std::uint32_t>(picture.width),
+             h = static_cast<std::uint32_t>(picture.height);
   return TiffOf({{256, kLong, 1, "", w},
                  {257, kLong, 1, "", h},
                  {258, kShort, 1, "", 8},
@@ -517,7 +533,8 @@ std::string TiffFile(const Picture& picture) {
     pixels += {static_cast<char>(Red(p)), static_cast<char>(Green(p)), static_cast<char>(Blue(p))};
   }
   for (int i = 0; i < 3; ++i) Le16(bits, 8);
-  const auto w = static_cast<std::uint32_t>(picture.width), h = static_cast<std::uint32_t>(picture.height);
+  const auto w = static_cast<std::uint32_t>(picture.width),
+             h = static_cast<std::uint32_t>(picture.height);
   return TiffOf({{256, kLong, 1, "", w},
                  {257, kLong, 1, "", h},
                  {258, kShort, 3, bits, 0},
@@ -532,8 +549,9 @@ std::string TiffFile(const Picture& picture) {
 }
 
 std::string JpegFile(const Picture& picture) {
-  const bool grey = std::all_of(picture.pixels.begin(), picture.pixels.end(),
-                                [](std::uint32_t p) { return Red(p) == Green(p) && Green(p) == Blue(p); });
+  const bool grey = std::all_of(picture.pixels.begin(), picture.pixels.end(), [](std::uint32_t p) {
+    return Red(p) == Green(p) && Green(p) == Blue(p);
+  });
   const int components = grey ? 1 : 3;
   std::string file = "\xFF\xD8";
   JpegSegment(file, 0xFFE0, std::string("JFIF\0\x01\x01\x00\x00\x01\x00\x01\x00\x00", 14));
@@ -547,7 +565,8 @@ std::string JpegFile(const Picture& picture) {
   // DC: the usual luminance table (categories 0 to 11); AC: end of block
   // alone, as code 00.
   static const unsigned char kDcCounts[16] = {0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0};
-  std::string tables = std::string(1, '\x00') + std::string(reinterpret_cast<const char*>(kDcCounts), 16);
+  std::string tables =
+      std::string(1, '\x00') + std::string(reinterpret_cast<const char*>(kDcCounts), 16);
   for (int i = 0; i < 12; ++i) tables += static_cast<char>(i);
   tables += '\x10' + std::string("\x00\x01", 2) + std::string(14, '\0') + '\0';
   JpegSegment(file, 0xFFC4, tables);
@@ -588,13 +607,15 @@ std::string JpegFile(const Picture& picture) {
 }
 
 Picture ReadPngFile(const std::string& bytes) {
-  if (bytes.compare(0, 8, std::string("\x89PNG\r\n\x1a\n", 8)) != 0) throw std::runtime_error("PNG: no signature");
+  if (bytes.compare(0, 8, std::string("\x89PNG\r\n\x1a\n", 8)) != 0)
+    throw std::runtime_error("PNG: no signature");
   std::string header, palette, alphas, data;
   for (std::size_t at = 8; at < bytes.size();) {
     const std::uint32_t length = ReadBe32(bytes, at);
     if (at + 12 + length > bytes.size()) throw std::runtime_error("PNG: truncated chunk");
     const std::string type = bytes.substr(at + 4, 4), body = bytes.substr(at + 8, length);
-    if (Crc32(type + body) != ReadBe32(bytes, at + 8 + length)) throw std::runtime_error("PNG: bad CRC");
+    if (Crc32(type + body) != ReadBe32(bytes, at + 8 + length))
+      throw std::runtime_error("PNG: bad CRC");
     if (type == "IHDR") header = body;
     if (type == "PLTE") palette = body;
     if (type == "tRNS") alphas = body;
@@ -604,9 +625,11 @@ Picture ReadPngFile(const std::string& bytes) {
   }
   if (header.size() != 13) throw std::runtime_error("PNG: no header");
   Picture picture{static_cast<int>(ReadBe32(header, 0)), static_cast<int>(ReadBe32(header, 4)), {}};
-  const int depth = static_cast<unsigned char>(header[8]), type = static_cast<unsigned char>(header[9]);
+  const int depth = static_cast<unsigned char>(header[8]),
+            type = static_cast<unsigned char>(header[9]);
   static const int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
-  if (type > 6 || kChannels[type] == 0 || header[12] != 0 || (depth != 8 && !(type == 3 && depth < 8))) {
+  if (type > 6 || kChannels[type] == 0 || header[12] != 0 ||
+      (depth != 8 && !(type == 3 && depth < 8))) {
     throw std::runtime_error("PNG: a format these tests do not read");
   }
   const int channels = kChannels[type];
@@ -619,7 +642,8 @@ Picture ReadPngFile(const std::string& bytes) {
   for (int y = 0; y < picture.height; ++y) {
     const unsigned char filter = static_cast<unsigned char>(raw[(stride + 1) * y]);
     for (std::size_t i = 0; i < stride; ++i) {
-      const int a = i >= step ? row[i - step] : 0, b = previous[i], c = i >= step ? previous[i - step] : 0;
+      const int a = i >= step ? row[i - step] : 0, b = previous[i],
+                c = i >= step ? previous[i - step] : 0;
       int predicted = 0;
       if (filter == 1) predicted = a;
       if (filter == 2) predicted = b;
@@ -629,7 +653,8 @@ Picture ReadPngFile(const std::string& bytes) {
         predicted = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
       }
       if (filter > 4) throw std::runtime_error("PNG: bad filter");
-      row[i] = static_cast<unsigned char>(static_cast<unsigned char>(raw[(stride + 1) * y + 1 + i]) + predicted);
+      row[i] = static_cast<unsigned char>(
+          static_cast<unsigned char>(raw[(stride + 1) * y + 1 + i]) + predicted);
     }
     for (int x = 0; x < picture.width; ++x) {
       const unsigned char* s = row.data() + static_cast<std::size_t>(x) * channels * depth / 8;
@@ -637,8 +662,10 @@ Picture ReadPngFile(const std::string& bytes) {
       if (type == 3) {
         const std::size_t bit = static_cast<std::size_t>(x) * depth;
         const unsigned index = (row[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1);
-        if (index * 3 + 3 > palette.size()) throw std::runtime_error("PNG: index beyond the palette");
-        const unsigned alpha = index < alphas.size() ? static_cast<unsigned char>(alphas[index]) : 255;
+        if (index * 3 + 3 > palette.size())
+          throw std::runtime_error("PNG: index beyond the palette");
+        const unsigned alpha =
+            index < alphas.size() ? static_cast<unsigned char>(alphas[index]) : 255;
         const auto* entry = reinterpret_cast<const unsigned char*>(palette.data()) + index * 3;
         pixel = alpha << 24 | entry[0] << 16 | entry[1] << 8 | entry[2];
       } else if (type == 0 || type == 4) {
