@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Drives real dialogs in tests: the test runs a modal dialog on its own
+// thread while a script on a driver thread finds windows by caption, reads
+// their controls and presses their buttons, the way a user would. Posted
+// messages keep the driver from waiting on a modal loop it started itself.
+
+// Runs script on a driver thread while modal runs on this one; returns when
+// both have finished. A script that throws or fails an assertion leaves
+// the dialogs to the watchdog, which closes every window of the process
+// after timeoutMs so the test cannot hang.
+void RunWithDriver(const std::function<void()>& modal, const std::function<void()>& script,
+                   DWORD timeoutMs = 20000);
+
+// The first visible top-level window of this process whose caption is
+// caption, waiting up to timeoutMs; null when none came.
+HWND WaitForWindow(const std::string& caption, DWORD timeoutMs = 10000);
+
+// Waits until window is gone; false when it still stands after timeoutMs.
+bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000);
+
+std::string WindowText(HWND window);
+std::string ControlText(HWND dialog, int id);
+// The text of a message box (its static control).
+std::string MessageBoxText(HWND box);
+
+// Clicks the button id of dialog (posted, so a modal box it opens does not
+// block the driver).
+void PressButton(HWND dialog, int id);
+
+// Finds the message box with caption, checks nothing, and answers it with
+// the button id (IDOK, IDYES, IDNO, IDCANCEL); returns its text, or
+// "<no box>" when none came.
+std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs = 10000);
+
+// Drops paths onto window as the shell does (WM_DROPFILES with an HDROP).
+void DropFiles(HWND window, const std::vector<std::string>& paths);
+
+// A left click at a point of window's client area.
+void ClickAt(HWND window, int x, int y);
+
+// Waits until the window's thread has handled everything posted before.
+void Settle(HWND window);
