@@ -1,0 +1,76 @@
+#include <cstring>
+#include <vector>
+
+// stb_image decodes the pixels; only its BMP reader is compiled in, and it
+// rejects sides beyond our limit itself.
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_BMP
+#define STBI_NO_FAILURE_STRINGS
+#define STBI_MAX_DIMENSIONS (1 << 20)
+#include <stb/stb_image.h>
+
+#include "image/file_decoders.h"
+
+static_assert(STBI_MAX_DIMENSIONS == kMaxImageSide, "stb_image must share the image size limit");
+
+namespace {
+
+struct StbFree {
+  void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
+};
+
+unsigned U16(const unsigned char* at) { return at[0] | at[1] << 8; }
+std::uint32_t U32(const unsigned char* at) {
+  return at[0] | at[1] << 8 | at[2] << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+// The colour table of a BMP of 1, 4 or 8 bits per pixel, read from the file
+// itself, entry 0 first; empty for deeper BMPs. stb_image expands the
+// pixels but does not hand back the table.
+std::vector<std::uint32_t> ReadColourTable(std::FILE* file) {
+  unsigned char head[14 + 40] = {};
+  const std::size_t got = std::fread(head, 1, sizeof head, file);
+  if (got < 14 + 12) throw kInvalidFileMessage;
+  const std::uint32_t header_size = U32(head + 14);
+  const bool core = header_size == 12;  // the oldest header: 16-bit sizes, 3-byte entries
+  if (!core && (header_size < 40 || got < sizeof head)) throw kInvalidFileMessage;
+  const unsigned bits = U16(head + (core ? 24 : 28));
+  if (bits > 8) return {};
+  if (bits != 1 && bits != 4 && bits != 8) throw kInvalidFileMessage;
+
+  std::uint32_t count = std::uint32_t{1} << bits;
+  const std::uint32_t used = core ? 0 : U32(head + 46);
+  if (used != 0 && used < count) count = used;
+  const std::size_t entry_size = core ? 3 : 4;
+  std::vector<unsigned char> table(count * entry_size);
+  if (std::fseek(file, static_cast<long>(14 + header_size), SEEK_SET) != 0 ||
+      std::fread(table.data(), 1, table.size(), file) != table.size()) {
+    throw kInvalidFileMessage;
+  }
+  std::vector<std::uint32_t> palette;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const unsigned char* entry = table.data() + i * entry_size;  // blue, green, red
+    palette.push_back(Argb(255, entry[2], entry[1], entry[0]));
+  }
+  return palette;
+}
+
+}  // namespace
+
+std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name) {
+  std::vector<std::uint32_t> palette = ReadColourTable(file);
+  if (std::fseek(file, 0, SEEK_SET) != 0) throw kInvalidFileMessage;
+
+  int width = 0, height = 0, channels = 0;
+  if (!stbi_info_from_file(file, &width, &height, &channels) || !IsAllowedImageSize(width, height)) {
+    throw kInvalidFileMessage;
+  }
+  std::unique_ptr<stbi_uc, StbFree> rgba(stbi_load_from_file(file, &width, &height, &channels, 4));
+  if (!rgba || !IsAllowedImageSize(width, height)) throw kInvalidFileMessage;
+
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  std::vector<std::uint32_t> pixels(count);
+  const stbi_uc* in = rgba.get();
+  for (std::size_t i = 0; i < count; ++i, in += 4) pixels[i] = Argb(in[3], in[0], in[1], in[2]);
+  return std::make_unique<BufferImage>(name, width, height, std::move(pixels), std::move(palette));
+}

@@ -1,0 +1,49 @@
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "image/file_decoders.h"
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+using Decoder = std::unique_ptr<BufferImage> (*)(std::FILE*, const std::string&);
+
+// The decoder for the file's signature; the extension plays no part.
+Decoder DecoderFor(const unsigned char* head, std::size_t size) {
+  auto starts = [&](const char* signature, std::size_t length) {
+    return size >= length && std::memcmp(head, signature, length) == 0;
+  };
+  if (starts("\x89PNG\r\n\x1a\n", 8)) return DecodePng;
+  if (starts("\xFF\xD8\xFF", 3)) return DecodeJpeg;
+  if (starts("GIF87a", 6) || starts("GIF89a", 6)) return DecodeGif;
+  if (starts("II*\0", 4) || starts("MM\0*", 4) || starts("II+\0", 4) || starts("MM\0+", 4)) {
+    return DecodeTiff;
+  }
+  if (starts("BM", 2)) return DecodeBmp;
+  return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<IImage> OpenImage(const std::string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) throw kInvalidFileMessage;
+  struct stat info {};
+  if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) throw kInvalidFileMessage;
+
+  unsigned char head[8] = {};
+  const std::size_t size = std::fread(head, 1, sizeof head, file.get());
+  const Decoder decode = DecoderFor(head, size);
+  if (decode == nullptr || std::fseek(file.get(), 0, SEEK_SET) != 0) throw kInvalidFileMessage;
+  try {
+    return decode(file.get(), path);
+  } catch (const std::bad_alloc&) {
+    throw kInvalidFileMessage;  // within the limit, yet more than this machine has
+  }
+}
