@@ -133,8 +133,12 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
   // A palette bitmap takes no drawing in GDI+; wine's would, to the nearest
   // palette colour, so it is refused here on every system.
   if (!bitmap || paletteImage || !other || !other->bitmap) return;
-  PixelFormat format = 0;
-  if (!Check(GdipGetImagePixelFormat(bitmap, &format)) || IsIndexedPixelFormat(format)) return;
+  if (other == this) {
+    // GDI+ does not promise to read a bitmap while drawing on it.
+    const std::unique_ptr<IImage> copy = Clone();
+    Draw(*copy, x, y);
+    return;
+  }
   Check(DrawOnto(bitmap, other->bitmap, x, y, other->GetWidth(), other->GetHeight(), nullptr));
 }
 

@@ -158,6 +158,27 @@ TEST(GdiplusImageSave, TargetIsReplacedOnlyByACompleteFile) {
   EXPECT_EQ(ListFolder(temp.Path()), (std::vector<std::string>{"sheet.png", "taken.png"}));
 }
 
+TEST(GdiplusImageLimits, FilesBeyondTheLimitAreInvalidEvenWhenGdiplusDecodesThem) {
+  // 16384 x 8193 pixels, one more row than the limit allows; at one bit per
+  // pixel GDI+ keeps it in 16 MiB, so the refusal is the layer's own.
+  TempFolder temp;
+  const std::string path = temp / "tall.png";
+  {
+    GpBitmap* bitmap = nullptr;
+    ASSERT_EQ(GdipCreateBitmapFromScan0(16384, 8193, 0, PixelFormat1bppIndexed, nullptr, &bitmap), Ok);
+    GdiplusImage wrapper(bitmap, 0, 0, 16384, 8193, PixelFormat1bppIndexed, "");
+    GdipDisposeImage(bitmap);
+    ASSERT_EQ(wrapper.GetHeight(), 8193);
+    ASSERT_TRUE(wrapper.Save(path));
+  }
+  try {
+    GdiplusImage image(path);
+    ADD_FAILURE() << "decoded " << image.GetWidth() << " x " << image.GetHeight();
+  } catch (const char* message) {
+    EXPECT_STREQ(message, kInvalidFileMessage);
+  }
+}
+
 TEST(GdiplusImagePaint, OverTheCheckerAndWithoutIt) {
   constexpr std::uint32_t kBackground = 0x123456;
   // Opaque red, transparent, half-transparent blue; transparent twice, opaque green.
