@@ -83,10 +83,11 @@ void BufferImage::Draw(const IImage& source, int x, int y) {
   }
   const auto count = static_cast<std::size_t>(area.right - area.left);
   for (std::int64_t row = area.top; row < area.bottom; ++row) {
-    const std::uint32_t* in = from_pixels +
-                              static_cast<std::size_t>(row - y) * static_cast<std::size_t>(from->width) +
-                              static_cast<std::size_t>(area.left - x);
-    std::uint32_t* out = pixels.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
+    const std::uint32_t* in =
+        from_pixels + static_cast<std::size_t>(row - y) * static_cast<std::size_t>(from->width) +
+        static_cast<std::size_t>(area.left - x);
+    std::uint32_t* out = pixels.data() +
+                         static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
                          static_cast<std::size_t>(area.left);
     for (std::size_t i = 0; i < count; ++i) out[i] = CompositeOver(in[i], out[i]);
   }
@@ -102,13 +103,12 @@ std::unique_ptr<IImage> BufferImage::Clip(int x, int y, int clip_width, int clip
     return std::make_unique<BufferImage>(clip_name, 0, 0);
   }
   auto clip = std::make_unique<BufferImage>(clip_name, clip_width, clip_height);
-  for (int row = 0; row < clip->height; ++row) {
-    const auto from = pixels.begin() +
-                      static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y + row) * static_cast<std::size_t>(width) +
-                                                  static_cast<std::size_t>(x));
-    std::copy(from, from + clip->width,
-              clip->pixels.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) *
-                                                                 static_cast<std::size_t>(clip->width)));
+  const std::size_t stride = static_cast<std::size_t>(width);
+  const std::size_t count = static_cast<std::size_t>(clip->width);
+  for (std::size_t row = 0; row < static_cast<std::size_t>(clip->height); ++row) {
+    const std::uint32_t* from =
+        pixels.data() + (static_cast<std::size_t>(y) + row) * stride + static_cast<std::size_t>(x);
+    std::copy(from, from + count, clip->pixels.data() + row * count);
   }
   return clip;
 }
@@ -143,7 +143,8 @@ void BufferImage::KeyOut(std::uint32_t key) {
 }
 
 void BufferImage::PaintTo(PaintTarget target, int x, int y) const {
-  if (target == nullptr || target->pixels == nullptr || target->width < 1 || target->height < 1) return;
+  if (target == nullptr || target->pixels == nullptr || target->width < 1 || target->height < 1)
+    return;
   const Overlap area = OverlapOf(x, y, width, height, target->width, target->height);
   if (area.Empty()) return;
 

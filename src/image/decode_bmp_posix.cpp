@@ -62,7 +62,8 @@ std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name)
   if (std::fseek(file, 0, SEEK_SET) != 0) throw kInvalidFileMessage;
 
   int width = 0, height = 0, channels = 0;
-  if (!stbi_info_from_file(file, &width, &height, &channels) || !IsAllowedImageSize(width, height)) {
+  if (!stbi_info_from_file(file, &width, &height, &channels) ||
+      !IsAllowedImageSize(width, height)) {
     throw kInvalidFileMessage;
   }
   std::unique_ptr<stbi_uc, StbFree> rgba(stbi_load_from_file(file, &width, &height, &channels, 4));

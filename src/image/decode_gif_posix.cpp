@@ -15,7 +15,8 @@ struct GifClose {
 
 int ReadFromFile(GifFileType* gif, GifByteType* buffer, int size) {
   if (size <= 0) return 0;
-  return static_cast<int>(std::fread(buffer, 1, static_cast<std::size_t>(size), static_cast<std::FILE*>(gif->UserData)));
+  return static_cast<int>(std::fread(buffer, 1, static_cast<std::size_t>(size),
+                                     static_cast<std::FILE*>(gif->UserData)));
 }
 
 void Check(int status) {
@@ -69,12 +70,14 @@ std::unique_ptr<BufferImage> DecodeGif(std::FILE* file, const std::string& name)
     palette.push_back(Argb(i == transparent ? 0 : 255, colour.Red, colour.Green, colour.Blue));
   }
 
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  std::vector<std::uint32_t> pixels(
+      static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   std::vector<GifPixelType> line(static_cast<std::size_t>(frame.Width));
   auto place = [&](int row) {
     const int y = frame.Top + row;
     if (y < 0 || y >= height) return;
-    std::uint32_t* out = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    std::uint32_t* out =
+        pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
     for (int column = 0; column < frame.Width; ++column) {
       const int x = frame.Left + column;
       if (x < 0 || x >= width) continue;

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include "image/file_decoders.h"
 
@@ -17,7 +17,9 @@ struct ErrorManager {
   std::jmp_buf jump;
 };
 
-void ExitOnError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1); }
+void ExitOnError(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
 
 // Warnings are ignored, except the end of the file in the middle of the
 // image: libjpeg would fill the rest with grey, but a truncated file is not
@@ -62,7 +64,8 @@ bool Decompress(std::FILE* file, Output& output) {
   info.progress = &progress;
   jpeg_stdio_src(&info, file);
   jpeg_read_header(&info, TRUE);
-  if (!IsAllowedImageSize(info.image_width, info.image_height)) ExitOnError(reinterpret_cast<j_common_ptr>(&info));
+  if (!IsAllowedImageSize(info.image_width, info.image_height))
+    ExitOnError(reinterpret_cast<j_common_ptr>(&info));
 
   // CMYK (Adobe's, stored inverted) is converted here; everything else
   // libjpeg turns into RGB itself.

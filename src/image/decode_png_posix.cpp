@@ -54,10 +54,12 @@ std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name)
     if (spng_get_trns(png, &transparency) != 0) transparency.n_type3_entries = 0;
     for (std::uint32_t i = 0; i < entries.n_entries && i < 256; ++i) {
       const unsigned alpha = i < transparency.n_type3_entries ? transparency.type3_alpha[i] : 255;
-      palette.push_back(Argb(alpha, entries.entries[i].red, entries.entries[i].green, entries.entries[i].blue));
+      palette.push_back(
+          Argb(alpha, entries.entries[i].red, entries.entries[i].green, entries.entries[i].blue));
     }
     if (palette.empty()) throw kInvalidFileMessage;
   }
-  return std::make_unique<BufferImage>(name, static_cast<int>(header.width), static_cast<int>(header.height),
-                                       std::move(pixels), std::move(palette));
+  return std::make_unique<BufferImage>(name, static_cast<int>(header.width),
+                                       static_cast<int>(header.height), std::move(pixels),
+                                       std::move(palette));
 }

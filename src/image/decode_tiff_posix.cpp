@@ -16,11 +16,13 @@ std::FILE* FileOf(thandle_t handle) { return static_cast<std::FILE*>(handle); }
 
 tmsize_t Read(thandle_t handle, void* buffer, tmsize_t size) {
   if (size <= 0) return 0;
-  return static_cast<tmsize_t>(std::fread(buffer, 1, static_cast<std::size_t>(size), FileOf(handle)));
+  return static_cast<tmsize_t>(
+      std::fread(buffer, 1, static_cast<std::size_t>(size), FileOf(handle)));
 }
 tmsize_t Write(thandle_t, void*, tmsize_t) { return 0; }
 toff_t Seek(thandle_t handle, toff_t offset, int whence) {
-  if (offset > static_cast<toff_t>(INT64_MAX) || fseeko(FileOf(handle), static_cast<off_t>(offset), whence) != 0) {
+  if (offset > static_cast<toff_t>(INT64_MAX) ||
+      fseeko(FileOf(handle), static_cast<off_t>(offset), whence) != 0) {
     return static_cast<toff_t>(-1);
   }
   return static_cast<toff_t>(ftello(FileOf(handle)));
@@ -53,16 +55,19 @@ struct OptionsFree {
 std::vector<std::uint32_t> ReadPalette(TIFF* tiff) {
   std::uint16_t photometric = 0;
   std::uint16_t bits = 0;
-  if (!TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric) || photometric != PHOTOMETRIC_PALETTE) return {};
+  if (!TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric) || photometric != PHOTOMETRIC_PALETTE)
+    return {};
   TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
   std::uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
   if (bits < 1 || bits > 8 || !TIFFGetField(tiff, TIFFTAG_COLORMAP, &red, &green, &blue)) return {};
   const std::size_t count = std::size_t{1} << bits;
   bool wide = false;
-  for (std::size_t i = 0; i < count; ++i) wide = wide || red[i] > 255 || green[i] > 255 || blue[i] > 255;
+  for (std::size_t i = 0; i < count; ++i)
+    wide = wide || red[i] > 255 || green[i] > 255 || blue[i] > 255;
   auto scale = [wide](std::uint16_t value) { return wide ? value * 255u / 65535u : value; };
   std::vector<std::uint32_t> palette;
-  for (std::size_t i = 0; i < count; ++i) palette.push_back(Argb(255, scale(red[i]), scale(green[i]), scale(blue[i])));
+  for (std::size_t i = 0; i < count; ++i)
+    palette.push_back(Argb(255, scale(red[i]), scale(green[i]), scale(blue[i])));
   return palette;
 }
 
@@ -76,14 +81,14 @@ std::unique_ptr<BufferImage> DecodeTiff(std::FILE* file, const std::string& name
   TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxSingleAllocation);
   TIFFOpenOptionsSetErrorHandlerExtR(options.get(), Silence, nullptr);
   TIFFOpenOptionsSetWarningHandlerExtR(options.get(), Silence, nullptr);
-  std::unique_ptr<TIFF, TiffClose> opened(
-      TIFFClientOpenExt(name.c_str(), "rm", file, Read, Write, Seek, Close, Size, Map, Unmap, options.get()));
+  std::unique_ptr<TIFF, TiffClose> opened(TIFFClientOpenExt(
+      name.c_str(), "rm", file, Read, Write, Seek, Close, Size, Map, Unmap, options.get()));
   if (!opened) throw kInvalidFileMessage;
   TIFF* tiff = opened.get();
 
   std::uint32_t width = 0, height = 0;
-  if (!TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height) ||
-      !IsAllowedImageSize(width, height)) {
+  if (!TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width) ||
+      !TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height) || !IsAllowedImageSize(width, height)) {
     throw kInvalidFileMessage;
   }
   char message[1024] = {};
@@ -102,11 +107,13 @@ std::unique_ptr<BufferImage> DecodeTiff(std::FILE* file, const std::string& name
       continue;
     }
     if (a < 255) {
-      auto straight = [a](std::uint32_t c) { return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a); };
+      auto straight = [a](std::uint32_t c) {
+        return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a);
+      };
       r = straight(r), g = straight(g), b = straight(b);
     }
     pixel = Argb(a, r, g, b);
   }
-  return std::make_unique<BufferImage>(name, static_cast<int>(width), static_cast<int>(height), std::move(pixels),
-                                       ReadPalette(tiff));
+  return std::make_unique<BufferImage>(name, static_cast<int>(width), static_cast<int>(height),
+                                       std::move(pixels), ReadPalette(tiff));
 }

@@ -27,7 +27,8 @@ constexpr int kCompressionLevel = 6;
 int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
   static std::atomic<unsigned> counter{0};
   const auto separator = LastSeparator(path);
-  const std::string folder = separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+  const std::string folder =
+      separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = folder + "." + FilePart(path) + "." + std::to_string(getpid()) + "-" +
                 std::to_string(counter.fetch_add(1)) + ".tmp";
@@ -48,7 +49,8 @@ bool Encode(std::FILE* file, int width, int height, const std::vector<std::uint3
   header.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
   if (spng_set_png_file(png, file) != 0 || spng_set_ihdr(png, &header) != 0 ||
       spng_set_option(png, SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) != 0 ||
-      spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG, SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) != 0) {
+      spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG,
+                        SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) != 0) {
     return false;
   }
   // Row by row, so a large sheet needs no second full-size buffer.

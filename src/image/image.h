@@ -22,7 +22,8 @@ class IImage {
   virtual int GetHeight() const = 0;
 
   // Composites the whole of source over this image, its top-left pixel at
-  // (x, y); what falls outside this image is clipped away.
+  // (x, y); what falls outside this image is clipped away. An image still
+  // in a file's palette format cannot be drawn on and stays as it is.
   virtual void Draw(const IImage& source, int x, int y) = 0;
 
   // Writes the image to path as PNG, whatever the extension. A failed or

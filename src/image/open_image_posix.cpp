@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -32,10 +34,20 @@ Decoder DecoderFor(const unsigned char* head, std::size_t size) {
 }  // namespace
 
 std::unique_ptr<IImage> OpenImage(const std::string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw kInvalidFileMessage;
+  // Opened without blocking, so that a named pipe or a device does not hang
+  // the caller; only regular files are read.
+  const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (descriptor < 0) throw kInvalidFileMessage;
   struct stat info {};
-  if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) throw kInvalidFileMessage;
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(descriptor);
+    throw kInvalidFileMessage;
+  }
+  std::unique_ptr<std::FILE, FileCloser> file(fdopen(descriptor, "rb"));
+  if (!file) {
+    close(descriptor);
+    throw kInvalidFileMessage;
+  }
 
   unsigned char head[8] = {};
   const std::size_t size = std::fread(head, 1, sizeof head, file.get());

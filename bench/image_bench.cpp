@@ -1,0 +1,132 @@
+// Decoding, clipping, drawing and saving a 2048 x 2048 sheet, in megapixels
+// per second.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "image/buffer_image.h"
+
+namespace {
+
+constexpr int kSide = 2048;
+constexpr int kCell = 32;
+
+// A sheet of 32 x 32 tiles: gradients, a transparent border round each
+// tile and a half-transparent stripe, roughly what map tiles hold.
+std::unique_ptr<BufferImage> Sheet() {
+  std::vector<std::uint32_t> pixels;
+  pixels.reserve(std::size_t{kSide} * kSide);
+  for (std::uint32_t y = 0; y < kSide; ++y) {
+    for (std::uint32_t x = 0; x < kSide; ++x) {
+      const std::uint32_t u = x % kCell, v = y % kCell;
+      const std::uint32_t alpha = (u == 0 || v == 0) ? 0 : (u == v ? 0x80 : 0xFF);
+      pixels.push_back(alpha << 24 | ((x / kCell * 37) & 0xFF) << 16 |
+                       ((y / kCell * 53) & 0xFF) << 8 | (u * 8 + v));
+    }
+  }
+  return std::make_unique<BufferImage>("sheet", kSide, kSide, std::move(pixels),
+                                       std::vector<std::uint32_t>());
+}
+
+const BufferImage& SharedSheet() {
+  static const std::unique_ptr<BufferImage> sheet = Sheet();
+  return *sheet;
+}
+
+// A folder of its own under the temporary folder, removed at exit.
+class Scratch {
+ public:
+  Scratch() {
+    const char* base = std::getenv("TMPDIR");
+    folder = std::string(base && *base ? base : "/tmp") + "/vomarin-bench-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) folder.clear();
+  }
+  ~Scratch() {
+    std::remove(Path("sheet.png").c_str());
+    rmdir(folder.c_str());
+  }
+  std::string Path(const std::string& name) const { return folder + "/" + name; }
+
+ private:
+  std::string folder;
+};
+
+const Scratch& SharedScratch() {
+  static const Scratch scratch;
+  return scratch;
+}
+
+void CountPixels(benchmark::State& state, double pixels_per_iteration) {
+  state.counters["MP/s"] =
+      benchmark::Counter(pixels_per_iteration * static_cast<double>(state.iterations()) / 1e6,
+                         benchmark::Counter::kIsRate);
+}
+
+void DecodePng(benchmark::State& state) {
+  const std::string path = SharedScratch().Path("sheet.png");
+  if (!SharedSheet().Save(path)) state.SkipWithError("could not save the sheet");
+  for (auto _ : state) {
+    auto image = OpenImage(path);
+    benchmark::DoNotOptimize(image->GetWidth());
+  }
+  CountPixels(state, double{kSide} * kSide);
+}
+
+// The pipeline's cut: every 32 x 32 cell of the sheet.
+void ClipCells(benchmark::State& state) {
+  const BufferImage& sheet = SharedSheet();
+  for (auto _ : state) {
+    for (int y = 0; y < kSide; y += kCell) {
+      for (int x = 0; x < kSide; x += kCell) {
+        auto cell = sheet.Clip(x, y, kCell, kCell, "cell");
+        benchmark::DoNotOptimize(cell->GetWidth());
+      }
+    }
+  }
+  CountPixels(state, double{kSide} * kSide);
+}
+
+// The whole sheet composited onto a blank canvas of its size.
+void DrawSheet(benchmark::State& state) {
+  const BufferImage& sheet = SharedSheet();
+  auto canvas = sheet.CreateBlank(kSide, kSide);
+  for (auto _ : state) {
+    canvas->Draw(sheet, 0, 0);
+    benchmark::ClobberMemory();
+  }
+  CountPixels(state, double{kSide} * kSide);
+}
+
+// The combiner's strips: the sheet drawn at negative x onto a 256-wide
+// canvas, eight times; only the overlap should cost.
+void DrawStrips(benchmark::State& state) {
+  const BufferImage& sheet = SharedSheet();
+  auto canvas = sheet.CreateBlank(256, kSide);
+  for (auto _ : state) {
+    for (int strip = 0; strip < kSide / 256; ++strip) canvas->Draw(sheet, -256 * strip, 0);
+    benchmark::ClobberMemory();
+  }
+  CountPixels(state, double{kSide} * kSide);
+}
+
+void SavePng(benchmark::State& state) {
+  const std::string path = SharedScratch().Path("sheet.png");
+  for (auto _ : state) {
+    if (!SharedSheet().Save(path)) state.SkipWithError("could not save the sheet");
+  }
+  CountPixels(state, double{kSide} * kSide);
+}
+
+BENCHMARK(DecodePng)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClipCells)->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawSheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawStrips)->Unit(benchmark::kMillisecond);
+BENCHMARK(SavePng)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
