@@ -26,18 +26,18 @@ bool ToWide(const std::string& narrow, std::wstring& wide) {
   return true;
 }
 
-// GDI+ answers every bitmap with a palette record; a real colour table has
-// entries, and is not the halftone table that wine gives decoded grey images.
+// GDI+ answers every bitmap with a palette record. The file's own colour
+// table has entries, and is not one the decoder made up: the grey ramp of a
+// grey JPEG, or the halftone table wine gives a decoded grey PNG.
 bool HasColourTable(GpBitmap* bitmap, ARGB* entry0) {
   INT size = 0;
   if (GdipGetImagePaletteSize(bitmap, &size) != Ok || size < static_cast<INT>(sizeof(ColorPalette)))
     return false;
   std::vector<ARGB> buffer((size + sizeof(ARGB) - 1) / sizeof(ARGB));
   auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
-  if (GdipGetImagePalette(bitmap, palette, size) != Ok || palette->Count == 0) return false;
-  PixelFormat format = 0;
-  GdipGetImagePixelFormat(bitmap, &format);
-  if (!IsIndexedPixelFormat(format) && (palette->Flags & PaletteFlagsHalftone)) return false;
+  if (GdipGetImagePalette(bitmap, palette, size) != Ok || palette->Count == 0 ||
+      (palette->Flags & (PaletteFlagsGrayScale | PaletteFlagsHalftone)))
+    return false;
   if (entry0) *entry0 = palette->Entries[0];
   return true;
 }
@@ -130,9 +130,12 @@ int GdiplusImage::GetHeight() const {
 
 void GdiplusImage::Draw(const IImage& source, int x, int y) {
   const auto* other = dynamic_cast<const GdiplusImage*>(&source);
-  // A palette bitmap takes no drawing in GDI+; wine's would, to the nearest
-  // palette colour, so it is refused here on every system.
   if (!bitmap || paletteImage || !other || !other->bitmap) return;
+  // GDI+ gives no drawing context for an indexed bitmap (a grey JPEG is
+  // one); wine's would draw in the nearest palette colours, so it is refused
+  // here on every system.
+  PixelFormat format = 0;
+  if (!Check(GdipGetImagePixelFormat(bitmap, &format)) || IsIndexedPixelFormat(format)) return;
   if (other == this) {
     // GDI+ does not promise to read a bitmap while drawing on it.
     const std::unique_ptr<IImage> copy = Clone();
