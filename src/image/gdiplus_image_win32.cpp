@@ -92,7 +92,8 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
 
 GdiplusImage::GdiplusImage(int width, int height, PixelFormat format, const std::string& name)
     : name(name) {
-  if (!Check(GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap))) bitmap = nullptr;
+  if (!Check(GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap)))
+    bitmap = nullptr;
 }
 
 GdiplusImage::GdiplusImage(GpBitmap* source, int x, int y, int width, int height,
@@ -157,9 +158,10 @@ bool GdiplusImage::Save(const std::string& path) const {
   char temporary[MAX_PATH] = {};
   if (!GetTempFileNameA(folder.c_str(), "vmr", 0, temporary)) return false;
   std::wstring wideTemporary;
-  const bool written = ToWide(temporary, wideTemporary) &&
-                       Check(GdipSaveImageToFile(bitmap, wideTemporary.c_str(), &encoder, nullptr)) &&
-                       MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING);
+  const bool written =
+      ToWide(temporary, wideTemporary) &&
+      Check(GdipSaveImageToFile(bitmap, wideTemporary.c_str(), &encoder, nullptr)) &&
+      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING);
   if (!written) DeleteFileA(temporary);
   return written;
 }
@@ -180,8 +182,7 @@ std::unique_ptr<IImage> GdiplusImage::Clip(int x, int y, int width, int height,
 std::unique_ptr<IImage> GdiplusImage::Clone() const { return Clip(0, 0, 0, 0, name); }
 
 std::unique_ptr<IImage> GdiplusImage::CreateBlank(int width, int height) const {
-  if (!IsAllowedImageSize(width, height))
-    return Empty(std::string());
+  if (!IsAllowedImageSize(width, height)) return Empty(std::string());
   return std::make_unique<GdiplusImage>(width, height, PixelFormat32bppARGB, std::string());
 }
 

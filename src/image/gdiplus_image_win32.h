@@ -1,8 +1,11 @@
 #pragma once
 
+// GDI+ needs the Windows and COM types declared first.
+// clang-format off
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
+// clang-format on
 
 #include <memory>
 #include <string>
