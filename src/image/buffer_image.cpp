@@ -25,11 +25,6 @@ Overlap OverlapOf(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h
 
 }  // namespace
 
-bool IsAllowedImageSize(std::int64_t width, std::int64_t height) {
-  return width >= 1 && height >= 1 && width <= kMaxImageSide && height <= kMaxImageSide &&
-         width * height <= kMaxImagePixels;
-}
-
 std::uint32_t CompositeOver(std::uint32_t source, std::uint32_t destination) {
   const std::uint32_t sa = source >> 24;
   if (sa == 255) return source;

@@ -6,17 +6,7 @@
 #include <vector>
 
 #include "image/image.h"
-
-// The largest image the native build makes or decodes: each side at most
-// kMaxImageSide pixels and at most kMaxImagePixels pixels in all (512 MiB of
-// ARGB). The limit on the total admits long combined sheets (256 x 524288)
-// and turns away headers that only claim a size (100000 x 100000); decoders
-// check it from the file's header before any pixel buffer is allocated.
-inline constexpr int kMaxImageSide = 1 << 20;
-inline constexpr std::int64_t kMaxImagePixels = std::int64_t{1} << 27;
-
-// True when a width x height image is within the limit (both sides at least 1).
-bool IsAllowedImageSize(std::int64_t width, std::int64_t height);
+#include "image/image_limits.h"
 
 // The image of the native build: 32-bit non-premultiplied ARGB pixels in
 // memory (0xAARRGGBB, rows top to bottom, no padding), and for an image
