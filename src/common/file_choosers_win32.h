@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// The drop handle comes with the shell API.
+#include <shellapi.h>
 
 #include <string>
 #include <vector>

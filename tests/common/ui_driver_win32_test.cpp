@@ -2,11 +2,12 @@
 // and answering windows of the program under test.
 #include <gtest/gtest.h>
 
+#include "common/file_choosers_win32.h"
 #include "support/ui_driver_win32.h"
 
 namespace {
 
-TEST(UiDriver, AnswersAMessageBoxAndDropsFiles) {
+TEST(UiDriver, AnswersAMessageBoxAndDropsFilesThatGetDroppedFilesReads) {
   int answer = 0;
   RunWithDriver([&] { answer = MessageBoxA(nullptr, "本文\n二行目", "表題ソ", MB_YESNO); },
                 [] { EXPECT_EQ(AnswerMessageBox("表題ソ", IDNO), "本文\n二行目"); });
@@ -18,13 +19,7 @@ TEST(UiDriver, AnswersAMessageBoxAndDropsFiles) {
   MSG message = {};
   std::vector<std::string> dropped;
   while (PeekMessageA(&message, window, WM_DROPFILES, WM_DROPFILES, PM_REMOVE)) {
-    HDROP drop = reinterpret_cast<HDROP>(message.wParam);
-    for (UINT i = 0; i < DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0); ++i) {
-      char path[MAX_PATH] = {};
-      DragQueryFileA(drop, i, path, sizeof path);
-      dropped.push_back(path);
-    }
-    DragFinish(drop);
+    GetDroppedFiles(reinterpret_cast<HDROP>(message.wParam), dropped);
   }
   EXPECT_EQ(dropped, (std::vector<std::string>{"C:\\maps\\表.png", "C:\\b.png"}));
   DestroyWindow(window);
