@@ -172,24 +172,12 @@ TEST_F(ClassifyTest, FilesThatCannotBeAddedAreListedWithTheirReason) {
                     " 規則[]がsetting.iniにありません - nokey.png\r\n"}}));
   EXPECT_TRUE(RunState::Instance().jobs.empty());
   ExpectConsistent();
-}
 
-TEST_F(ClassifyTest, ARuleFileWithoutSizeTableAddsNothing) {
-  UseRuleFile(folder, "[A]\n");
-  AddFiles({Sheet("a.png", 2, 2)});
-  EXPECT_EQ(RunState::Instance().listText,
-            (Lines{{"その他", " setting.iniに[Process]がありません - a.png\r\n"}}));
-}
-
-TEST_F(ClassifyTest, AGivenRuleTakesEveryFileUnclassified) {
-  UseRuleFile(folder, "[Process]\n2,2=B\n[A]\nSpecific=never\n[B]\n");
-  AddFilesAs({Sheet("a.png", 2, 2), Sheet("b.png", 4, 4)}, "A");
-  EXPECT_EQ(JobRules(), (std::vector<std::string>{"A", "A"}));
   RunState::Instance().ClearList();
-
-  const AddSummary summary = AddFilesAs({Sheet("c.png", 2, 2)}, "何もしない");
-  EXPECT_EQ(summary.doNothing, 1);
-  EXPECT_EQ(RunState::Instance().listText, (Lines{{"その他", " 何もしない - c.png\r\n"}}));
+  UseRuleFile(folder, "[Good]\n");
+  AddFiles({folder / "nokey.png"});
+  EXPECT_EQ(RunState::Instance().listText,
+            (Lines{{"その他", " setting.iniに[Process]がありません - nokey.png\r\n"}}));
 }
 
 TEST_F(ClassifyTest, TheListTextShowsTheBlocksInByteOrder) {
