@@ -56,14 +56,14 @@ TEST_F(ClassifyTest, SizesAndNamesDecideWithoutAsking) {
   UseRuleFile(folder,
               "[Process]\n"
               "8,8=Single\n"
-              "8,4=Spec/Rest\n"
+              "8,4=Marked/Rest\n"
               "4,8=ForceA/ForceB\n"
               "4,4=Ex/Plain\n"
               "2,2=OnlyX/OnlyY\n"
               "6,2=Plain/Anything\n"
               "default=Fallback\n"
               "[Single]\nSpecific=zzz\nForce=zzz\n"
-              "[Spec]\nSpecific=_s\n"
+              "[Marked]\nSpecific=_s\n"
               "[Rest]\n"
               "[ForceA]\nForce=a1/a2\n"
               "[ForceB]\nForce=b\n"
@@ -76,7 +76,7 @@ TEST_F(ClassifyTest, SizesAndNamesDecideWithoutAsking) {
   const AddSummary summary = AddFiles({
       Sheet("single.png", 8, 8),    // one rule: no name test at all
       Sheet("tile_s.png", 8, 4),    // its Specific text
-      Sheet("tile.png", 8, 4),      // Spec dropped, Rest alone remains
+      Sheet("tile.png", 8, 4),      // Marked dropped, Rest alone remains
       Sheet("a2_b.png", 4, 8),      // both Force texts found: the first candidate wins
       Sheet("b.png", 4, 8),         // only ForceB's
       Sheet("night.png", 4, 4),     // Except drops Ex
@@ -89,7 +89,7 @@ TEST_F(ClassifyTest, SizesAndNamesDecideWithoutAsking) {
 
   EXPECT_TRUE(prompt.questions.empty());
   EXPECT_EQ(JobRules(),
-            (std::vector<std::string>{"Single", "Spec", "Rest", "ForceA", "ForceB", "Plain",
+            (std::vector<std::string>{"Single", "Marked", "Rest", "ForceA", "ForceB", "Plain",
                                       "Plain", "Anything", "Fallback", "Single"}));
   EXPECT_EQ(RunState::Instance().listText, (Lines{{"Anything", " anything.png\r\n"},
                                                   {"Fallback", " odd.png\r\n"},
@@ -98,7 +98,7 @@ TEST_F(ClassifyTest, SizesAndNamesDecideWithoutAsking) {
                                                   {"Plain", " night.png\r\n 夜の表.png\r\n"},
                                                   {"Rest", " tile.png\r\n"},
                                                   {"Single", " single.png\r\n single2.png\r\n"},
-                                                  {"Spec", " tile_s.png\r\n"},
+                                                  {"Marked", " tile_s.png\r\n"},
                                                   {"その他", " 該当なし - other.png\r\n"}}));
   EXPECT_EQ(summary.added, 10);
   EXPECT_EQ(summary.failed, 1);
