@@ -315,7 +315,13 @@ void RebuildPreview() {
   if (bitmap != nullptr) {
     const RECT all = {0, 0, width, height};
     FillRect(state.memoryDC, &all, GetSysColorBrush(COLOR_APPWORKSPACE));
-    if (combined) combined->PaintTo(state.memoryDC, 0, 0);
+    if (combined && sheetHeight > 0) {
+      combined->PaintTo(state.memoryDC, 0, 0);
+    } else if (combined) {
+      // Beyond the image limit nothing was composed; saving says so too.
+      const RECT band = {0, 0, area.right, kCutNoticeHeight};
+      DrawNotice(state.memoryDC, band, kTooLargeToShowMessage, nullptr);
+    }
     if (cut) {
       // The sheet goes on below what the bitmap holds; say so at its end.
       const RECT band = {0, height - kCutNoticeHeight, std::max<int>(area.right, sheetWidth),

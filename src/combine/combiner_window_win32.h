@@ -38,6 +38,7 @@ inline constexpr char kTooLargeToSaveMessage[] = "結合した画像が大きす
 inline constexpr char kPreviewCutMessage[] = "プレビューはここまでです。";
 inline constexpr char kPreviewCutNote[] = "保存では全体を書き出します。";
 inline constexpr char kNoPreviewMessage[] = "プレビューを表示できません。";
+inline constexpr char kTooLargeToShowMessage[] = "結合した画像が大きすぎるため、表示できません。";
 
 INT_PTR CALLBACK CombinerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
