@@ -22,9 +22,9 @@ using BitmapHandle = void*;
 // The preview's vertical scroll state, in pixels of the combined sheet.
 struct PreviewScroll {
   int minimum = 0;
-  int maximum = 0;       // the height that can be shown
-  int page = 0;          // the preview's height
-  int position = 0;      // the first row shown at the top of the preview
+  int maximum = 0;   // the height that can be shown
+  int page = 0;      // the preview's height
+  int position = 0;  // the first row shown at the top of the preview
   int trackPosition = 0;
 
   // maximum - page when that is positive, else 0.
@@ -46,8 +46,8 @@ class CombinerState {
   // Command word to control id, filled each time the window opens.
   std::map<std::string, int> commandIds;
   SheetList sheetList;
-  DeviceContextHandle memoryDC = nullptr;     // holds the preview picture
-  BitmapHandle previewBitmap = nullptr;       // the bitmap selected into memoryDC
+  DeviceContextHandle memoryDC = nullptr;  // holds the preview picture
+  BitmapHandle previewBitmap = nullptr;    // the bitmap selected into memoryDC
   WindowHandle dialogWindow = nullptr;
   WindowHandle previewControl = nullptr;
   WindowHandle radio128 = nullptr;

@@ -114,9 +114,8 @@ void StartWindow(HWND dialog) {
   ReleaseDC(state.previewControl, dc);
   defaultBitmap = GetCurrentObject(state.memoryDC, OBJ_BITMAP);
 
-  state.commandIds = {{"add", kAddButton},       {"up", kUpButton},
-                      {"down", kDownButton},     {"delete", kDeleteButton},
-                      {"clear", kClearButton},   {"save", kSaveButton},
+  state.commandIds = {{"add", kAddButton},         {"up", kUpButton},       {"down", kDownButton},
+                      {"delete", kDeleteButton},   {"clear", kClearButton}, {"save", kSaveButton},
                       {"saveend", kSaveEndButton}, {"close", kCloseButton}};
 
   SendMessageA(state.sheetWidth == CombinerState::kNarrowWidth ? state.radio128 : state.radio256,
@@ -223,8 +222,8 @@ bool SaveCombined() {
       ComposeSheets(state.sheetList.Sheets(), state.sheetWidth);
   if (combined->Save(path)) return true;
   const std::string text =
-      std::string(combined->GetWidth() == 0 ? kTooLargeToSaveMessage : kSaveFailedMessage) +
-      "\n" + path;
+      std::string(combined->GetWidth() == 0 ? kTooLargeToSaveMessage : kSaveFailedMessage) + "\n" +
+      path;
   MessageBoxA(state.dialogWindow, text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
   return false;
 }

@@ -34,7 +34,8 @@ inline constexpr char kAddFilesFirstMessage[] = "結合する画像ファイル�
 inline constexpr char kEndWithoutSavingMessage[] =
     "ファイルが登録されていません。保存せずに終了しますか？";
 inline constexpr char kSaveFailedMessage[] = "結合した画像を保存できませんでした。";
-inline constexpr char kTooLargeToSaveMessage[] = "結合した画像が大きすぎるため、保存できませんでした。";
+inline constexpr char kTooLargeToSaveMessage[] =
+    "結合した画像が大きすぎるため、保存できませんでした。";
 inline constexpr char kPreviewCutMessage[] = "プレビューはここまでです。";
 inline constexpr char kPreviewCutNote[] = "保存では全体を書き出します。";
 inline constexpr char kNoPreviewMessage[] = "プレビューを表示できません。";

@@ -27,8 +27,7 @@ void SheetList::AddSheetFromFile(const std::string& path) {
   }
 }
 
-std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(
-    const std::vector<std::string>& paths) {
+std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(const std::vector<std::string>& paths) {
   std::vector<SheetLoadFailure> failures;
   for (const std::string& path : paths) {
     try {

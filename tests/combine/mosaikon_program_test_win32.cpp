@@ -5,43 +5,38 @@
 
 #include "combine/combiner_window_win32.h"
 #include "support/files.h"
-#include "support/image_files.h"
 
 namespace {
 
-// The program of this build, by the drive under which wine shows "/".
+// The program of this build, on the drive under which wine shows "/".
 std::string ProgramPath() {
-  std::string path = MOSAIKON_WINDOW_PROGRAM;
+  std::string path = "Z:" MOSAIKON_WINDOW_PROGRAM;
   for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
-
-HWND WaitForOtherWindow(const char* caption) {
-  for (int i = 0; i < 300; ++i) {
-    if (const HWND window = FindWindowA(nullptr, caption)) return window;
-    Sleep(50);
-  }
-  return nullptr;
+  return path;
 }
 
 TEST(MosaikonProgram, StartsEmptyAtWidth128WhateverItsCommandLineSaysAndEndsWithItsWindow) {
   TempFolder folder;
-  WriteFile(folder / "a.png", PngFile(Picture{4, 4, std::vector<std::uint32_t>(16, 0xFF000000)}, false));
-  std::string commandLine = "\"" + ProgramPath() + "\" \"" + folder / "a.png" + "\"";
+  WriteFile(folder / "a.bmp", "BM");
+  std::string commandLine = "\"" + ProgramPath() + "\" \"" + folder / "a.bmp" + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   ASSERT_TRUE(CreateProcessA(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                              nullptr, folder.Path().c_str(), &startup, &process));
-  const HWND window = WaitForOtherWindow(kCombinerCaption);
+  HWND window = nullptr;
+  for (int i = 0; i < 300 && window == nullptr; ++i, Sleep(50))
+    window = FindWindowA(nullptr, kCombinerCaption);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(SendDlgItemMessageA(window, kSheetListBox, LB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(SendDlgItemMessageA(window, kRadio128, BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, kPreviewScrollBar)));
 
   PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "Mosaikon did not end with its window";
+    TerminateProcess(process.hProcess, 1);
+  }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 }
@@ -51,7 +46,8 @@ TEST(MosaikonProgram, CarriesItsVersionRecordInJapanese) {
   DWORD handle = 0;
   std::vector<char> record(GetFileVersionInfoSizeA(path.c_str(), &handle));
   ASSERT_FALSE(record.empty());
-  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+  ASSERT_TRUE(
+      GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
   auto text = [&](const std::string& name) {
     char* value = nullptr;
     UINT length = 0;
@@ -68,7 +64,7 @@ TEST(MosaikonProgram, CarriesItsVersionRecordInJapanese) {
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
   EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
 }
 
 }  // namespace

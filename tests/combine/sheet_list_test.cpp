@@ -10,161 +10,88 @@
 
 namespace {
 
-class SheetListTest : public testing::Test {
- protected:
-  // A small sheet named name, as a file in the folder.
-  std::string Sheet(const std::string& name, int height = 2) {
-    const std::string path = folder / name;
-    WriteFile(path, PngFile(Picture{2, height, std::vector<std::uint32_t>(2 * height, 0xFF204060)},
-                            false));
-    return path;
-  }
+using Names = std::vector<std::string>;
 
-  // The rows, after checking that every row names its sheet.
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    EXPECT_EQ(list.Count(), static_cast<int>(list.Sheets().size()));
-    for (int i = 0; i < list.Count(); ++i) {
-      rows.push_back(list.Rows().TextAt(i));
-      if (i < static_cast<int>(list.Sheets().size())) {
-        EXPECT_EQ(folder / rows.back(), list.Sheets()[i]->GetName()) << "row " << i;
-      }
-    }
-    return rows;
-  }
-
-  using Names = std::vector<std::string>;
-
+TEST(SheetList, KeepsSheetsAndRowsTogetherThroughEveryChange) {
   TempFolder folder;
-  SheetList list;
-};
-
-TEST_F(SheetListTest, AddsInOrderAndPassesOverFilesThatAreNoImages) {
+  auto sheet = [&](const std::string& name) {
+    WriteFile(folder / name,
+              PngFile(Picture{2, 2, std::vector<std::uint32_t>(4, 0xFF204060)}, false));
+    return folder / name;
+  };
   WriteFile(folder / "notes.png", "not an image");
+  SheetList list;
   const auto failures = list.AddSheetsFromFiles(
-      {Sheet("a.png"), folder / "notes.png", folder / "missing.png", Sheet("表.png")});
-  EXPECT_EQ(Rows(), (Names{"a.png", "表.png"}));
-  ASSERT_EQ(failures.size(), 2u);
+      {sheet("a.png"), folder / "notes.png", sheet("表.png"), sheet("c.png"), sheet("d.png")});
+  ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].path, folder / "notes.png");
   EXPECT_EQ(failures[0].reason, kInvalidFileMessage);
-  EXPECT_EQ(failures[1].path, folder / "missing.png");
-  EXPECT_EQ(list.Rows().Selected(), SheetRows::kNoSelection);
+  EXPECT_THROW(list.AddSheetFromFile(folder / "missing.png"), const char*);
 
-  try {
-    list.AddSheetFromFile(folder / "notes.png");
-    ADD_FAILURE() << "no error for a file that is no image";
-  } catch (const char* message) {
-    EXPECT_STREQ(message, kInvalidFileMessage);
+  // Each step: select (s), move (m) by its argument, delete (d) or clear (c);
+  // then the rows and the selection (-1: none).
+  struct Step {
+    char action;
+    int argument;
+    Names rows;
+    int selected;
+  };
+  const Step steps[] = {
+      {'m', -1, {"a.png", "表.png", "c.png", "d.png"}, -1},  // nothing selected: no change
+      {'d', 0, {"a.png", "表.png", "c.png", "d.png"}, -1},
+      {'s', 0, {"a.png", "表.png", "c.png", "d.png"}, 0},
+      {'m', -1, {"a.png", "表.png", "c.png", "d.png"}, 0},  // first row up
+      {'m', +1, {"表.png", "a.png", "c.png", "d.png"}, 1},
+      {'s', 3, {"表.png", "a.png", "c.png", "d.png"}, 3},
+      {'m', +1, {"表.png", "a.png", "c.png", "d.png"}, 3},  // last row down
+      {'m', -1, {"表.png", "a.png", "d.png", "c.png"}, 2},
+      {'s', 1, {"表.png", "a.png", "d.png", "c.png"}, 1},
+      {'d', 0, {"表.png", "d.png", "c.png"}, 1},  // the next row takes its place
+      {'s', 2, {"表.png", "d.png", "c.png"}, 2},
+      {'d', 0, {"表.png", "d.png"}, 1},  // the last row: the new last is selected
+      {'d', 0, {"表.png"}, 0},
+      {'d', 0, {}, -1},  // the only row: no selection left
+  };
+  for (const Step& step : steps) {
+    if (step.action == 's') list.Rows().Select(step.argument);
+    if (step.action == 'm') list.MoveSelection(step.argument);
+    if (step.action == 'd') list.DeleteSelection();
+    Names rows;
+    for (int i = 0; i < list.Count(); ++i) rows.push_back(list.Rows().TextAt(i));
+    EXPECT_EQ(rows, step.rows) << step.action << step.argument;
+    EXPECT_EQ(list.Rows().Selected(), step.selected) << step.action << step.argument;
+    ASSERT_EQ(list.Sheets().size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(list.Sheets()[i]->GetName(), folder / rows[i]);
   }
-  EXPECT_EQ(Rows(), (Names{"a.png", "表.png"}));
 
-  EXPECT_EQ(DescribeLoadFailures(failures), "次のファイルは追加できませんでした。\n" +
-                                                folder / "notes.png" + "（無効なファイル）\n" +
-                                                folder / "missing.png" + "（無効なファイル）");
-  EXPECT_EQ(DescribeLoadFailures({}), "");
-}
-
-TEST_F(SheetListTest, MovesTheSelectionUpAndDownWithinTheEnds) {
-  list.AddSheetsFromFiles({Sheet("a.png"), Sheet("b.png"), Sheet("c.png")});
-
-  list.MoveSelection(-1);  // nothing selected
-  EXPECT_EQ(Rows(), (Names{"a.png", "b.png", "c.png"}));
-
-  list.Rows().Select(0);
-  list.MoveSelection(-1);
-  EXPECT_EQ(Rows(), (Names{"a.png", "b.png", "c.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 0);
-
-  list.MoveSelection(+1);
-  EXPECT_EQ(Rows(), (Names{"b.png", "a.png", "c.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 1);
-  list.MoveSelection(+1);
-  EXPECT_EQ(Rows(), (Names{"b.png", "c.png", "a.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 2);
-  list.MoveSelection(+1);
-  EXPECT_EQ(Rows(), (Names{"b.png", "c.png", "a.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 2);
-  list.MoveSelection(-1);
-  EXPECT_EQ(Rows(), (Names{"b.png", "a.png", "c.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 1);
-}
-
-TEST_F(SheetListTest, DeletesTheSelectionAndSelectsTheNextOrNewLastRow) {
-  list.AddSheetsFromFiles({Sheet("a.png"), Sheet("b.png"), Sheet("c.png"), Sheet("d.png")});
-
-  list.DeleteSelection();  // nothing selected
-  EXPECT_EQ(Rows(), (Names{"a.png", "b.png", "c.png", "d.png"}));
-
-  list.Rows().Select(1);
-  list.DeleteSelection();
-  EXPECT_EQ(Rows(), (Names{"a.png", "c.png", "d.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 1);
-
-  list.Rows().Select(2);
-  list.DeleteSelection();
-  EXPECT_EQ(Rows(), (Names{"a.png", "c.png"}));
-  EXPECT_EQ(list.Rows().Selected(), 1);
-
-  list.DeleteSelection();
-  list.DeleteSelection();
-  EXPECT_EQ(Rows(), Names{});
-  EXPECT_EQ(list.Rows().Selected(), SheetRows::kNoSelection);
-
-  list.AddSheetsFromFiles({Sheet("e.png"), Sheet("f.png")});
-  list.Rows().Select(0);
-  list.ClearSheets();
-  EXPECT_EQ(Rows(), Names{});
-  EXPECT_EQ(list.Rows().Selected(), SheetRows::kNoSelection);
-}
-
-TEST_F(SheetListTest, ShowsItsRowsInAnotherListOnlyWhileEmpty) {
-  VectorRows window;
-  window.InsertAt(0, "left over");
-  list.ShowIn(&window);
-  EXPECT_EQ(window.Count(), 0);
-  list.AddSheetFromFile(Sheet("a.png"));
-  EXPECT_EQ(window.TextAt(0), "a.png");
-
+  list.AddSheetsFromFiles({sheet("e.png")});
   VectorRows other;
-  list.ShowIn(&other);  // refused: the sheets would lose their rows
-  EXPECT_EQ(&list.Rows(), &window);
-
+  list.ShowIn(&other);  // refused while sheets would lose their rows
+  EXPECT_EQ(list.Rows().TextAt(0), "e.png");
   list.ClearSheets();
-  list.ShowIn(nullptr);
   EXPECT_EQ(list.Count(), 0);
-  EXPECT_NE(&list.Rows(), &window);
+  EXPECT_TRUE(list.Sheets().empty());
 }
 
 TEST(LaunchCombiner, OpensOneWindowPerGroupInByteOrderWithSortedPathsAndItsWidth) {
-  CombineGroups groups = {
-      {"XP/VX", {"C:\\m\\b.png"}},
-      {"200X2", {"C:\\m\\x.png"}},
-      {"200x", {"C:\\m\\y.png"}},
-      {"200X",
-       {"C:\\m\\map2.png", "C:\\m\\map10.png", "C:\\m\\\x95\x5c.png", "C:\\m\\Map.png",
-        "C:\\m\\map1", "C:\\m\\map10.png"}},
-  };
-  struct Opening {
-    int width;
-    std::vector<std::string> files;
-  };
-  std::vector<Opening> openings;
+  CombineGroups groups = {{"XP/VX", {"C:\\m\\b.png"}},
+                          {"200X2", {"C:\\m\\x.png"}},
+                          {"200x", {"C:\\m\\y.png"}},
+                          {"200X",
+                           {"C:\\m\\map2.png", "C:\\m\\map10.png", "C:\\m\\\x95\x5c.png",
+                            "C:\\m\\Map.png", "C:\\m\\map1", "C:\\m\\map10.png"}}};
+  std::vector<std::pair<int, Names>> openings;
   CombinerState& state = CombinerState::Instance();
   LaunchCombiner(groups, [&] { openings.push_back({state.sheetWidth, state.initialFiles}); });
 
-  ASSERT_EQ(openings.size(), 4u);
-  const std::vector<std::string> sorted = {"C:\\m\\Map.png",    "C:\\m\\map1",
-                                           "C:\\m\\map10.png", "C:\\m\\map10.png",
-                                           "C:\\m\\map2.png",  "C:\\m\\\x95\x5c.png"};
-  EXPECT_EQ(openings[0].width, 128);
-  EXPECT_EQ(openings[0].files, sorted);
+  // Bytes compare unsigned, a shorter path first; numbers are not values.
+  const Names sorted = {"C:\\m\\Map.png",   "C:\\m\\map1",     "C:\\m\\map10.png",
+                        "C:\\m\\map10.png", "C:\\m\\map2.png", "C:\\m\\\x95\x5c.png"};
+  const std::vector<std::pair<int, Names>> expected = {
+      {128, sorted}, {256, {"C:\\m\\x.png"}}, {256, {"C:\\m\\y.png"}}, {256, {"C:\\m\\b.png"}}};
+  EXPECT_EQ(openings, expected);
   EXPECT_EQ(groups["200X"], sorted);  // sorted in place
-  EXPECT_EQ(openings[1].width, 256);  // "200X2"
-  EXPECT_EQ(openings[1].files, std::vector<std::string>{"C:\\m\\x.png"});
-  EXPECT_EQ(openings[2].width, 256);  // "200x"
-  EXPECT_EQ(openings[3].width, 256);  // "XP/VX"
-  EXPECT_EQ(openings[3].files, std::vector<std::string>{"C:\\m\\b.png"});
-
   state.initialFiles.clear();
   state.sheetWidth = CombinerState::kNarrowWidth;
 }

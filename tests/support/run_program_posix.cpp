@@ -1,34 +1,25 @@
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <stdexcept>
+#include <cstdio>
 
 #include "support/run_program.h"
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  int pipeEnds[2];
-  if (pipe(pipeEnds) != 0) throw std::runtime_error("pipe");
-  const pid_t child = fork();
-  if (child < 0) throw std::runtime_error("fork");
-  if (child == 0) {
-    dup2(pipeEnds[1], STDOUT_FILENO);
-    dup2(pipeEnds[1], STDERR_FILENO);
-    close(pipeEnds[0]);
-    close(pipeEnds[1]);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  close(pipeEnds[1]);
+  // Each word in single quotes for the shell, its own quotes closed and escaped.
+  auto quoted = [](const std::string& word) {
+    std::string text = "'";
+    for (const char c : word) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return text + "'";
+  };
+  std::string command = quoted(program);
+  for (const std::string& argument : arguments) command += " " + quoted(argument);
   ProgramRun run;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
   char buffer[4096];
-  ssize_t got;
-  while ((got = read(pipeEnds[0], buffer, sizeof buffer)) > 0) run.output.append(buffer, got);
-  close(pipeEnds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.output.append(buffer, got);
+  const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }

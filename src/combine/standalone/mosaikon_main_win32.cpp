@@ -1,6 +1,7 @@
 // Mosaikon: the map-sheet combiner as a program of its own. It takes no
 // arguments; sheets come in through the window's add button and by drops.
 #include <windows.h>
+// The common controls need the Windows types first.
 #include <commctrl.h>
 
 #include "combine/combiner_state.h"
