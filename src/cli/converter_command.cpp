@@ -14,10 +14,6 @@
 #include "convert/run_state.h"
 #include "setting/setting_store.h"
 
-#ifndef VOMARIN_VERSION
-#define VOMARIN_VERSION "0"
-#endif
-
 namespace {
 
 constexpr char kProgramName[] = "vomarin";

@@ -33,11 +33,12 @@ std::string Choose(HWND owner, ChooserBuffers& buffers, const char* filter, cons
   dialog.lpstrTitle = title;
   dialog.lpstrDefExt = defaultExtension;
   const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-  if (!chosen) return std::string();
-  // The dialog moves the working directory; the rule file and the checker
-  // texture are found relative to the executable's folder.
-  SetCurrentDirectoryA(AppContext::Instance().exeDirectory.c_str());
-  return buffers.path;
+  // The dialog moves the working directory while the user browses, also
+  // when it is cancelled; the rule file and the checker texture are found
+  // relative to the executable's folder.
+  const std::string& home = AppContext::Instance().exeDirectory;
+  if (!home.empty()) SetCurrentDirectoryA(home.c_str());
+  return chosen ? std::string(buffers.path) : std::string();
 }
 
 }  // namespace

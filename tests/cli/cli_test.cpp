@@ -64,11 +64,7 @@ class CommandLineTest : public ::testing::Test {
   }
 
   ProgramResult Vomarin(const std::vector<std::string>& arguments) {
-    std::string program = TestProgramFolder() + VOMARIN_PROGRAM;
-    for (char& c : program) {
-      if (c == '/') c = kPathSeparator;
-    }
-    return RunProgram(program, arguments, folder.Path());
+    return RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), arguments, folder.Path());
   }
 
   // The pixels of an output file of the source base name.

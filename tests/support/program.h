@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/path.h"
+
 // Runs other programs of the build from tests, as a user at a shell would.
 
 struct ProgramResult {
@@ -18,3 +20,13 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 
 // The folder of the running test program, ending with the path separator.
 std::string TestProgramFolder();
+
+// A program of the build given by its path relative to the test program's
+// folder, "/" separated.
+inline std::string ProgramOfTheBuild(const std::string& relative) {
+  std::string program = TestProgramFolder() + relative;
+  for (char& c : program) {
+    if (c == '/') c = kPathSeparator;
+  }
+  return program;
+}

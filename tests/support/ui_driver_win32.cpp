@@ -136,4 +136,35 @@ void ClickAt(HWND window, int x, int y) {
   PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+namespace {
+
+// Marks a message that Settle posts; its lParam is the event to set.
+constexpr WPARAM kSettleMark = 0x5E771E;
+
+// Sees every message that the window's thread takes from its queue.
+LRESULT CALLBACK WatchForSettleMark(int code, WPARAM removal, LPARAM parameter) {
+  const MSG* message = reinterpret_cast<const MSG*>(parameter);
+  if (code == HC_ACTION && removal == PM_REMOVE && message->message == WM_NULL &&
+      message->wParam == kSettleMark) {
+    SetEvent(reinterpret_cast<HANDLE>(message->lParam));
+  }
+  return CallNextHookEx(nullptr, code, removal, parameter);
+}
+
+}  // namespace
+
+void Settle(HWND window) {
+  // A sent message overtakes posted ones, so a mark is posted behind them
+  // instead: once the thread takes it from its queue, everything posted
+  // before has been handled (or has opened a modal loop of its own).
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  const HANDLE taken = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, WatchForSettleMark, nullptr, thread);
+  if (hook != nullptr &&
+      PostMessageA(window, WM_NULL, kSettleMark, reinterpret_cast<LPARAM>(taken))) {
+    WaitForSingleObject(taken, 5000);
+  }
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
+  CloseHandle(taken);
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+}

@@ -1,0 +1,77 @@
+#include "combine/sheet_list.h"
+
+#include <new>
+
+#include "common/path.h"
+
+namespace {
+
+constexpr char kNoRoomMessage[] = "メモリが足りません";
+constexpr char kNotAddedHeading[] = "次のファイルは追加できませんでした。";
+
+}  // namespace
+
+void SheetList::ShowIn(SheetRows* rows) {
+  if (!sheets.empty()) return;
+  listControl = rows != nullptr ? rows : &ownRows;
+  listControl->DeleteAll();
+}
+
+void SheetList::AddSheetFromFile(const std::string& path) {
+  std::unique_ptr<IImage> sheet = OpenImage(path);
+  sheet->SetTransparentFromPalette();
+  sheets.push_back(std::move(sheet));
+  if (!listControl->InsertAt(listControl->Count(), FilePart(path))) {
+    sheets.pop_back();
+    throw kNoRoomMessage;
+  }
+}
+
+std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(const std::vector<std::string>& paths) {
+  std::vector<SheetLoadFailure> failures;
+  for (const std::string& path : paths) {
+    try {
+      AddSheetFromFile(path);
+    } catch (const char* message) {
+      failures.push_back({path, message});
+    } catch (const std::bad_alloc&) {
+      failures.push_back({path, kNoRoomMessage});
+    }
+  }
+  return failures;
+}
+
+void SheetList::MoveSelection(int direction) {
+  const int from = listControl->Selected();
+  const int to = from + direction;
+  if (from == SheetRows::kNoSelection || to < 0 || to >= Count()) return;
+  const std::string text = listControl->TextAt(from);
+  listControl->DeleteAt(from);
+  listControl->InsertAt(to, text);
+  listControl->Select(to);
+  std::unique_ptr<IImage> sheet = std::move(sheets[from]);
+  sheets.erase(sheets.begin() + from);
+  sheets.insert(sheets.begin() + to, std::move(sheet));
+}
+
+void SheetList::DeleteSelection() {
+  const int selected = listControl->Selected();
+  if (selected == SheetRows::kNoSelection) return;
+  sheets.erase(sheets.begin() + selected);
+  listControl->DeleteAt(selected);
+  listControl->Select(selected < Count() ? selected : selected - 1);
+}
+
+void SheetList::ClearSheets() {
+  sheets.clear();
+  listControl->DeleteAll();
+}
+
+std::string DescribeLoadFailures(const std::vector<SheetLoadFailure>& failures) {
+  if (failures.empty()) return std::string();
+  std::string text = kNotAddedHeading;
+  for (const SheetLoadFailure& failure : failures) {
+    text += "\n" + failure.path + "（" + failure.reason + "）";
+  }
+  return text;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// The folder of the running program, ending with a backslash (Shift-JIS).
+std::string ExecutableFolder();
