@@ -16,6 +16,3 @@ std::string AbsolutePath(const std::string& path);
 
 // True when path names an existing regular file that can be read.
 bool IsReadableFile(const std::string& path);
-
-// The folder of the running program, ending with the path separator.
-std::string ExecutableFolder();

@@ -1,13 +1,10 @@
-#include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
-#include <vector>
 
 #include "cli/console.h"
-#include "common/path.h"
 
 bool InputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 
@@ -32,10 +29,3 @@ bool IsReadableFile(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), R_OK) == 0;
 }
 
-std::string ExecutableFolder() {
-  std::vector<char> buffer(PATH_MAX + 1, '\0');
-  const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  if (length <= 0) return std::string();
-  const std::string program(buffer.data(), static_cast<std::size_t>(length));
-  return FolderPart(program) + kPathSeparator;
-}

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "cli/console.h"
-#include "common/path.h"
 
 namespace {
 
@@ -38,10 +37,3 @@ bool IsReadableFile(const std::string& path) {
   return regular && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string ExecutableFolder() {
-  std::vector<char> buffer(5120, '\0');
-  const DWORD length =
-      GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size() - 1));
-  const std::string program(buffer.data(), length);
-  return FolderPart(program) + kPathSeparator;
-}

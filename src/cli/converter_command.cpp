@@ -9,6 +9,7 @@
 #include "cli/console.h"
 #include "cli/console_prompt.h"
 #include "common/app_context.h"
+#include "common/executable_folder.h"
 #include "common/path.h"
 #include "convert/process_log.h"
 #include "convert/run_state.h"

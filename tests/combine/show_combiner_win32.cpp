@@ -8,7 +8,7 @@
 #include "combine/combiner_state.h"
 #include "combine/combiner_window_win32.h"
 #include "common/app_context.h"
-#include "common/executable_folder_win32.h"
+#include "common/executable_folder.h"
 #include "image/gdiplus_session_win32.h"
 
 int main(int argc, char** argv) {
