@@ -6,6 +6,7 @@ namespace {
 std::optional<std::string>* ValueOption(ConverterOptions& options, const std::string& name) {
   if (name == "--setting") return &options.settingFile;
   if (name == "--rule") return &options.rule;
+  if (name == "--combine") return &options.combineFolder;
   return nullptr;
 }
 
@@ -72,6 +73,9 @@ std::string ConverterUsage() {
          "  --rule NAME        振り分けずに全てのファイルを規則NAMEで変換します\n"
          "  --no-transparency  パレットの0番の色を透過色にせず、そのまま変換します\n"
          "  --dry-run          振り分けの結果を表示するだけで変換しません\n"
+         "  --combine DIR      変換の後、規則のGroupごとに結合した1枚の画像を\n"
+         "                     フォルダDIRに「グループ名.png」で書き出します\n"
+         "                     （マップ結合の画面で保存したときと同じ画像）\n"
          "  --help             この説明を表示します\n"
          "  --version          版を表示します\n"
          "\n"

@@ -6,9 +6,11 @@
 
 // The options of the command-line converter:
 //   vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...
+// and --combine DIR, which writes the run's map groups combined into DIR.
 struct ConverterOptions {
   std::optional<std::string> settingFile;
   std::optional<std::string> rule;  // every file takes this rule, unclassified
+  std::optional<std::string> combineFolder;  // one combined sheet per group goes here
   bool noTransparency = false;
   bool dryRun = false;
   bool help = false;

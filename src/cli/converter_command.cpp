@@ -8,9 +8,14 @@
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/console_prompt.h"
+#include "combine/combined_sheet_file.h"
+#include "combine/combiner_state.h"
+#include "combine/launch_combiner.h"
 #include "common/app_context.h"
 #include "common/executable_folder.h"
 #include "common/path.h"
+#include "common/text.h"
+#include "convert/output_folder.h"
 #include "convert/process_log.h"
 #include "convert/run_state.h"
 #include "setting/setting_store.h"
@@ -101,6 +106,50 @@ bool ConvertAll(const ConsolePrompt& prompt) {
   return allConverted;
 }
 
+// A group's name made into a file name: characters that cannot stand in a
+// file name become "_", and a Windows device name gets "_" in front.
+std::string GroupFileName(const std::string& group) {
+  std::string name;
+  for (std::size_t i = 0; i < group.size();) {
+    const unsigned length = CharLength(group.data(), group.size(), i);
+    const unsigned char c = static_cast<unsigned char>(group[i]);
+    const bool forbidden =
+        length == 1 && (c < 0x20 || std::string("\\/:*?\"<>|").find(group[i]) != std::string::npos);
+    name += forbidden ? std::string("_") : group.substr(i, length);
+    i += length;
+  }
+  std::string stem;
+  for (const char c : name.substr(0, name.find('.'))) {
+    stem += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  const bool numberedDevice = stem.size() == 4 &&
+                              (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+                              stem[3] >= '1' && stem[3] <= '9';
+  if (numberedDevice || stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL")
+    name.insert(0, "_");
+  return name + ".png";
+}
+
+// Writes one combined sheet per group of the run into folder, as the
+// combiner would save it when opened after the run; true when every one was
+// written.
+bool WriteCombinedGroups(const std::string& folder) {
+  bool allWritten = true;
+  LaunchCombiner(RunState::Instance().combineGroups, [&](const std::string& group) {
+    const CombinerState& state = CombinerState::Instance();
+    const std::string output = folder + kPathSeparator + GroupFileName(group);
+    const std::vector<std::string> problems =
+        WriteCombinedSheet(state.initialFiles, state.sheetWidth, output);
+    for (const std::string& problem : problems) PrintError(problem);
+    if (problems.empty()) {
+      std::printf("結合:%s\n", output.c_str());
+    } else {
+      allWritten = false;
+    }
+  });
+  return allWritten;
+}
+
 }  // namespace
 
 int RunConverterCommand(const std::vector<std::string>& arguments) {
@@ -125,6 +174,15 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   if (ruleFile.empty()) return kExitUsage;
   SettingStore::Instance().ReadFile(ruleFile);
 
+  std::string combineFolder;
+  if (options.combineFolder) {
+    combineFolder = AbsolutePath(*options.combineFolder);
+    if (CreateOutputFolder(combineFolder) != FolderResult::kReady) {
+      PrintError("結合した画像の出力フォルダを作れません: " + *options.combineFolder);
+      return kExitUsage;
+    }
+  }
+
   ConsolePrompt prompt(InputIsTerminal());
   SetUserPrompt(&prompt);
   std::vector<std::string> paths;
@@ -142,6 +200,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     EchoLog();
     allConverted = ConvertAll(prompt) && allConverted;
     ProcessLog::Instance().SetEcho(nullptr);
+    if (!combineFolder.empty()) allConverted = WriteCombinedGroups(combineFolder) && allConverted;
   }
 
   // The images go before the imaging library is shut down.

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "combine/composition.h"
-#include "combine/sheet_list.h"
+#include "combine/combined_sheet_file.h"
 #ifdef _WIN32
 #include "image/gdiplus_session_win32.h"
 #endif
@@ -93,24 +92,9 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
   const GdiplusSession gdiplus;
 #endif
-  SheetList list;
-  const std::vector<SheetLoadFailure> failures = list.AddSheetsFromFiles(arguments.sheets);
-  for (const SheetLoadFailure& failure : failures) {
-    std::fprintf(stderr, "mosaikon: 読み込めません: %s（%s）\n", failure.path.c_str(),
-                 failure.reason.c_str());
-  }
-  if (!failures.empty()) return kFailed;
-
-  const std::unique_ptr<IImage> combined = ComposeSheets(list.Sheets(), arguments.width);
-  if (combined->GetWidth() == 0) {
-    const int height = ComputeStackHeight(list.Sheets(), list.Count(), arguments.width);
-    std::fprintf(stderr, "mosaikon: 結合した画像が大きすぎます（%d x %d）\n", arguments.width,
-                 height);
-    return kFailed;
-  }
-  if (!combined->Save(arguments.output)) {
-    std::fprintf(stderr, "mosaikon: 書き出せません: %s\n", arguments.output.c_str());
-    return kFailed;
-  }
+  const std::vector<std::string> problems =
+      WriteCombinedSheet(arguments.sheets, arguments.width, arguments.output);
+  for (const std::string& problem : problems) std::fprintf(stderr, "mosaikon: %s\n", problem.c_str());
+  if (!problems.empty()) return kFailed;
   return kWritten;
 }

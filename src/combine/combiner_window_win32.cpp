@@ -398,6 +398,8 @@ void OpenCombinerWindow() {
   DialogBoxParamA(AppContext::Instance().moduleHandle, "MAPMAIN", nullptr, CombinerDialogProc, 0);
 }
 
-void LaunchCombiner(CombineGroups& groups) { LaunchCombiner(groups, OpenCombinerWindow); }
+void LaunchCombiner(CombineGroups& groups) {
+  LaunchCombiner(groups, [](const std::string&) { OpenCombinerWindow(); });
+}
 
 void SetPreviewPixelLimit(long long pixels) { previewPixelLimit = pixels; }

@@ -8,7 +8,8 @@ int SheetWidthForGroup(const std::string& group) {
   return group == kNarrowGroup ? CombinerState::kNarrowWidth : CombinerState::kWideWidth;
 }
 
-void LaunchCombiner(CombineGroups& groups, const std::function<void()>& openWindow) {
+void LaunchCombiner(CombineGroups& groups,
+                    const std::function<void(const std::string& group)>& openWindow) {
   // std::string compares its bytes as unsigned char, the shorter first on a
   // tie: the order wanted for Shift-JIS paths; the map keeps its keys so.
   for (auto& [group, paths] : groups) {
@@ -16,6 +17,6 @@ void LaunchCombiner(CombineGroups& groups, const std::function<void()>& openWind
     CombinerState& state = CombinerState::Instance();
     state.sheetWidth = SheetWidthForGroup(group);
     state.initialFiles = paths;
-    openWindow();
+    openWindow(group);
   }
 }

@@ -17,5 +17,7 @@ int SheetWidthForGroup(const std::string& group);
 // For each group in byte order of its name: sorts its paths in place (byte
 // order, unsigned, a shorter path before the longer one it begins), sets the
 // combiner's width for the group and its files to load, and calls
-// openWindow, which returns when the user has closed the window.
-void LaunchCombiner(CombineGroups& groups, const std::function<void()>& openWindow);
+// openWindow with the group's name; the window returns when the user has
+// closed it.
+void LaunchCombiner(CombineGroups& groups,
+                    const std::function<void(const std::string& group)>& openWindow);

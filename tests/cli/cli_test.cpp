@@ -189,6 +189,40 @@ TEST_F(CommandLineTest, FilesThatFailMakeTheStatusOne) {
   EXPECT_EQ(run.status, 1);
 }
 
+TEST_F(CommandLineTest, CombineWritesOneSheetPerGroupAsTheCombinerWould) {
+  WriteFile(folder / "groups.ini",
+            "[Process]\n4,4=Narrow\ndefault=Auto\n"
+            "[Narrow]\nSrcDiv=2,2\nReplace=3\nGroup=200X\n"
+            "[Auto]\nGroup=XPAuto\n");
+  WriteFile(folder / "b.png", QuarterSheet());
+  WriteFile(folder / "a.png", PaletteSheet({{1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}}));
+  ProgramResult run =
+      Vomarin({"--setting", "groups.ini", "--combine", "combined", "b.png", "a.png", "strip.png"});
+  EXPECT_EQ(run.status, 0) << run.err;
+
+  // "200X": the outputs sorted by path (a before b), 128 wide.
+  const Picture narrow = ReadPngFile(ReadFile(folder / ("combined" + kSep + "200X.png")));
+  ASSERT_EQ(narrow.width, 128);
+  ASSERT_EQ(narrow.height, 8);
+  EXPECT_EQ(narrow.At(0, 0), kRed);   // a's output: its last cell, all red
+  EXPECT_EQ(narrow.At(0, 4), kBlue);  // b's output: its blue quarter
+  EXPECT_EQ(narrow.At(2, 0) >> 24, 0u);
+  // "XP/VX" takes the input itself (palette entry 0 transparent), 256 wide,
+  // under a name without the slash.
+  const Picture wide = ReadPngFile(ReadFile(folder / ("combined" + kSep + "XP_VX.png")));
+  ASSERT_EQ(wide.width, 256);
+  ASSERT_EQ(wide.height, 2);
+  EXPECT_EQ(wide.At(0, 0), kRed);
+  EXPECT_EQ(wide.At(6, 0) >> 24, 0u);
+  EXPECT_NE(run.out.find("結合:" + (folder / ("combined" + kSep + "XP_VX.png"))), std::string::npos);
+
+  // A folder that cannot be made is refused before anything is converted.
+  run = Vomarin({"--setting", "groups.ini", "--combine", "no" + kSep + "where", "a.png"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err.rfind("vomarin: 結合した画像の出力フォルダを作れません", 0), 0u) << run.err;
+  EXPECT_EQ(run.out, "");
+}
+
 TEST_F(CommandLineTest, AMissingRuleFileOrAWrongUsageIsStatusTwo) {
   const struct {
     std::vector<std::string> arguments;

@@ -83,7 +83,9 @@ TEST(LaunchCombiner, OpensOneWindowPerGroupInByteOrderWithSortedPathsAndItsWidth
                             "C:\\m\\Map.png", "C:\\m\\map1", "C:\\m\\map10.png"}}};
   std::vector<std::pair<int, Names>> openings;
   CombinerState& state = CombinerState::Instance();
-  LaunchCombiner(groups, [&] { openings.push_back({state.sheetWidth, state.initialFiles}); });
+  LaunchCombiner(groups, [&](const std::string&) {
+    openings.push_back({state.sheetWidth, state.initialFiles});
+  });
 
   // Bytes compare unsigned, a shorter path first; numbers are not values.
   const Names sorted = {"C:\\m\\Map.png",   "C:\\m\\map1",     "C:\\m\\map10.png",
