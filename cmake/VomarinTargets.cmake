@@ -6,17 +6,20 @@ else()
   set(VOMARIN_PLATFORM posix)
 endif()
 
-# Flags every target of ours gets (not applied to googletest).
+# Flags every target of ours gets (not applied to googletest). The compiler
+# options are for C and C++ only: resource scripts go to windres.
 add_library(vomarin_flags INTERFACE)
-target_compile_options(vomarin_flags INTERFACE -Wall -Wextra -Werror)
+target_compile_options(vomarin_flags INTERFACE "$<$<COMPILE_LANGUAGE:C,CXX>:-Wall;-Wextra;-Werror>")
 if(WIN32)
   # Sources are UTF-8; the program's narrow strings are Shift-JIS.
-  target_compile_options(vomarin_flags INTERFACE -finput-charset=UTF-8 -fexec-charset=CP932)
+  target_compile_options(vomarin_flags INTERFACE
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8;-fexec-charset=CP932>")
   target_compile_definitions(vomarin_flags INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   target_link_options(vomarin_flags INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
 if(VOMARIN_SANITIZE)
-  target_compile_options(vomarin_flags INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(vomarin_flags INTERFACE
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer>")
   target_link_options(vomarin_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
