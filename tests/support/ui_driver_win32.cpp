@@ -136,4 +136,17 @@ void ClickAt(HWND window, int x, int y) {
   PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+void ScrollBy(HWND dialog, int id, int code, int position) {
+  HWND bar = GetDlgItem(dialog, id);
+  const UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+  PostMessageA(dialog, message, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+}
+
+int ScrollPosition(HWND dialog, int id) {
+  Settle(dialog);
+  SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, 0, 0};
+  GetScrollInfo(GetDlgItem(dialog, id), SB_CTL, &info);
+  return info.nPos;
+}
+
 void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }

@@ -45,5 +45,12 @@ void DropFiles(HWND window, const std::vector<std::string>& paths);
 // A left click at a point of window's client area.
 void ClickAt(HWND window, int x, int y);
 
+// What the scroll bar control id of dialog tells its dialog when the user
+// uses it: code is SB_THUMBPOSITION (with position), SB_LINEDOWN and so on.
+void ScrollBy(HWND dialog, int id, int code, int position = 0);
+
+// The position of the scroll bar control id of dialog.
+int ScrollPosition(HWND dialog, int id);
+
 // Waits until the window's thread has handled everything posted before.
 void Settle(HWND window);
