@@ -9,8 +9,13 @@
 
 namespace {
 
+// The text control of a message box.
+constexpr int kMessageBoxText = 0xFFFF;
+
 struct Search {
   std::string caption;
+  DWORD process = 0;
+  bool messageBox = false;  // only a window with a message box's text
   HWND found = nullptr;
 };
 
@@ -18,10 +23,22 @@ BOOL CALLBACK FindByCaption(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+  if (process != search->process || !IsWindowVisible(window)) return TRUE;
   if (WindowText(window) != search->caption) return TRUE;
+  if (search->messageBox && GetDlgItem(window, kMessageBoxText) == nullptr) return TRUE;
   search->found = window;
   return FALSE;
+}
+
+HWND WaitFor(Search search, DWORD timeoutMs) {
+  if (search.process == 0) search.process = GetCurrentProcessId();
+  const DWORD start = GetTickCount();
+  for (;;) {
+    EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    if (GetTickCount() - start > timeoutMs) return nullptr;
+    Sleep(20);
+  }
 }
 
 BOOL CALLBACK CloseOwnWindow(HWND window, LPARAM) {
@@ -62,15 +79,8 @@ void RunWithDriver(const std::function<void()>& modal, const std::function<void(
   if (timedOut) ADD_FAILURE() << "the dialogs did not finish in time and were closed";
 }
 
-HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    Search search{caption, nullptr};
-    EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
-    if (GetTickCount() - start > timeoutMs) return nullptr;
-    Sleep(20);
-  }
+HWND WaitForWindow(const std::string& caption, DWORD timeoutMs, DWORD process) {
+  return WaitFor({caption, process, false, nullptr}, timeoutMs);
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
@@ -98,15 +108,16 @@ std::string ControlText(HWND dialog, int id) {
   return control == nullptr ? "<no control>" : WindowText(control);
 }
 
-std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+std::string MessageBoxText(HWND box) { return ControlText(box, kMessageBoxText); }
 
 void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs) {
-  HWND box = WaitForWindow(caption, timeoutMs);
+std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs,
+                             DWORD process) {
+  HWND box = WaitFor({caption, process, true, nullptr}, timeoutMs);
   if (box == nullptr) return "<no box>";
   const std::string text = MessageBoxText(box);
   PressButton(box, button);
@@ -147,6 +158,24 @@ int ScrollPosition(HWND dialog, int id) {
   SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, 0, 0};
   GetScrollInfo(GetDlgItem(dialog, id), SB_CTL, &info);
   return info.nPos;
+}
+
+std::string AnswerFileDialog(const std::string& caption, const std::string& path, DWORD timeoutMs,
+                             DWORD process) {
+  // The file name field of the system's open and save dialogs.
+  constexpr int kFileNameField = 0x47C;
+  HWND dialog = WaitForWindow(caption, timeoutMs, process);
+  if (dialog == nullptr) return "<no dialog>";
+  Settle(dialog);
+  const std::string shown = ControlText(dialog, kFileNameField);
+  if (path.empty()) {
+    PressButton(dialog, IDCANCEL);
+  } else {
+    SendMessageTimeoutA(GetDlgItem(dialog, kFileNameField), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 5000, nullptr);
+    PressButton(dialog, IDOK);
+  }
+  return shown;
 }
 
 void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
