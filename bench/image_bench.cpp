@@ -2,62 +2,25 @@
 // per second.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
-#include "image/buffer_image.h"
+#include "bench/tile_sheet.h"
+#include "support/files.h"
 
 namespace {
 
 constexpr int kSide = 2048;
 constexpr int kCell = 32;
 
-// A sheet of 32 x 32 tiles: gradients, a transparent border round each
-// tile and a half-transparent stripe, roughly what map tiles hold.
-std::unique_ptr<BufferImage> Sheet() {
-  std::vector<std::uint32_t> pixels;
-  pixels.reserve(std::size_t{kSide} * kSide);
-  for (std::uint32_t y = 0; y < kSide; ++y) {
-    for (std::uint32_t x = 0; x < kSide; ++x) {
-      const std::uint32_t u = x % kCell, v = y % kCell;
-      const std::uint32_t alpha = (u == 0 || v == 0) ? 0 : (u == v ? 0x80 : 0xFF);
-      pixels.push_back(alpha << 24 | ((x / kCell * 37) & 0xFF) << 16 |
-                       ((y / kCell * 53) & 0xFF) << 8 | (u * 8 + v));
-    }
-  }
-  return std::make_unique<BufferImage>("sheet", kSide, kSide, std::move(pixels),
-                                       std::vector<std::uint32_t>());
-}
-
 const BufferImage& SharedSheet() {
-  static const std::unique_ptr<BufferImage> sheet = Sheet();
+  static const std::unique_ptr<BufferImage> sheet = TileSheet(kSide, kSide, kCell);
   return *sheet;
 }
 
-// A folder of its own under the temporary folder, removed at exit.
-class Scratch {
- public:
-  Scratch() {
-    const char* base = std::getenv("TMPDIR");
-    folder = std::string(base && *base ? base : "/tmp") + "/vomarin-bench-XXXXXX";
-    if (mkdtemp(folder.data()) == nullptr) folder.clear();
-  }
-  ~Scratch() {
-    std::remove(Path("sheet.png").c_str());
-    rmdir(folder.c_str());
-  }
-  std::string Path(const std::string& name) const { return folder + "/" + name; }
-
- private:
-  std::string folder;
-};
-
-const Scratch& SharedScratch() {
-  static const Scratch scratch;
-  return scratch;
+std::string ScratchPath(const std::string& name) {
+  static const TempFolder folder;
+  return folder / name;
 }
 
 void CountPixels(benchmark::State& state, double pixels_per_iteration) {
@@ -67,7 +30,7 @@ void CountPixels(benchmark::State& state, double pixels_per_iteration) {
 }
 
 void DecodePng(benchmark::State& state) {
-  const std::string path = SharedScratch().Path("sheet.png");
+  const std::string path = ScratchPath("sheet.png");
   if (!SharedSheet().Save(path)) state.SkipWithError("could not save the sheet");
   for (auto _ : state) {
     auto image = OpenImage(path);
@@ -114,7 +77,7 @@ void DrawStrips(benchmark::State& state) {
 }
 
 void SavePng(benchmark::State& state) {
-  const std::string path = SharedScratch().Path("sheet.png");
+  const std::string path = ScratchPath("sheet.png");
   for (auto _ : state) {
     if (!SharedSheet().Save(path)) state.SkipWithError("could not save the sheet");
   }

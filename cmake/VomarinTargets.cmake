@@ -17,6 +17,11 @@ if(WIN32)
   target_compile_definitions(vomarin_flags INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
   target_link_options(vomarin_flags INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
+if(VOMARIN_FUZZ)
+  target_compile_options(vomarin_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                         -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(vomarin_flags INTERFACE -fsanitize=address,undefined)
+endif()
 if(VOMARIN_SANITIZE)
   target_compile_options(vomarin_flags INTERFACE
     "$<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer>")

@@ -1,0 +1,69 @@
+// A whole conversion by a fuzzed rule file applied to a small fixed sheet:
+// whatever the rules say, the run ends, reports what went wrong, and
+// writes nowhere but the sheet's own output folder.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "convert/image_processor.h"
+#include "fuzz/fuzz_input.h"
+#include "image/image.h"
+#include "support/image_files.h"
+#include "support/rule_file.h"
+#include "support/scripted_prompt.h"
+
+namespace {
+
+// Large sizes only make the fuzzer wait for big allocations and PNG
+// encoding; the limits on them are the image layer's, tested there.
+bool HasLargeNumber(const std::string& text) {
+  int digits = 0;
+  for (const char c : text) {
+    digits = (c >= '0' && c <= '9') ? digits + 1 : 0;
+    if (digits > 3) return true;
+  }
+  return false;
+}
+
+const std::string& Sheet() {
+  static const std::string path = [] {
+    MakeFolder(FuzzFolder() / "maps");
+    Picture picture{64, 32, {}};
+    for (int i = 0; i < 64 * 32; ++i) picture.pixels.push_back(0xFF000000u | (i * 2654435761u >> 8));
+    const std::string sheet = FuzzFolder() / "maps" + "/sheet.png";
+    WriteFile(sheet, PngFile(picture, true));
+    return sheet;
+  }();
+  return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text = AsText(data, size);
+  if (HasLargeNumber(text)) return 0;
+  static ScriptedPrompt prompt;  // folder notices are collected, not shown
+  prompt.notices.clear();
+  UseRuleFile(FuzzFolder(), "[R]\n" + text);
+  static const auto image = OpenImage(Sheet());
+  try {
+    ImageProcessor rule("R");
+    rule.Apply(*image);
+  } catch (const char*) {
+    // a rule that cannot be built
+  }
+  // Nothing but the sheet, its output folder and the rule file may exist.
+  for (const std::string& name : ListFolder(FuzzFolder().Path())) {
+    if (name != "maps" && name != "setting.ini" && name != "input") __builtin_trap();
+  }
+  for (const std::string& name : ListFolder(FuzzFolder() / "maps")) {
+    if (name != "sheet.png" && name != "sheet") __builtin_trap();
+  }
+  // Keep the output folder small over millions of runs.
+  const std::string output = FuzzFolder() / "maps" + "/sheet";
+  const std::vector<std::string> written = ListFolder(output);
+  if (written.size() > 256) {
+    for (const std::string& name : written) std::remove((output + "/" + name).c_str());
+  }
+  return 0;
+}
