@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/image_files.h"
-#include "support/program_win32.h"
+#include "support/windowed_program_win32.h"
 #include "support/ui_driver_win32.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "support/program_win32.h"
+#include "support/windowed_program_win32.h"
 
 #include <algorithm>
 
