@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "support/image_files.h"
-#include "support/windowed_program_win32.h"
 #include "support/ui_driver_win32.h"
+#include "support/windowed_program_win32.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ TEST(Program, ConvertsAFileOpenedInItsWindowWithThePickedColour) {
   // The rule file next to the program is found after the open dialog.
   PressButton(main, 200);
   AnswerFileDialog("ファイルを開く", maps / "地図.png", 10000, id);
-  Settle(main);
-  EXPECT_EQ(ControlText(main, 100),
-            "以下のように判別されました\r\nさらにファイルを追加できます→\r\n"
-            "開始ボタンで処理を開始します\r\n\r\n[Copy]\r\n 地図.png\r\n");
+  const std::string listed =
+      "以下のように判別されました\r\nさらにファイルを追加できます→\r\n"
+      "開始ボタンで処理を開始します\r\n\r\n[Copy]\r\n 地図.png\r\n";
+  EXPECT_EQ(AwaitControlText(main, 100, listed), listed);
 
   SendMessageTimeoutA(GetDlgItem(main, 301), BM_SETCHECK, BST_CHECKED, 0, SMTO_NORMAL, 5000,
                       nullptr);

@@ -178,4 +178,47 @@ std::string AnswerFileDialog(const std::string& caption, const std::string& path
   return shown;
 }
 
-void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+namespace {
+
+// A posted message that only Settle sends, and whether its thread took it.
+constexpr LPARAM kSettleMarker = 0x5E771E;
+std::atomic<bool> settleMarkerTaken{false};
+
+LRESULT CALLBACK SeeSettleMarker(int code, WPARAM removal, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && removal == PM_REMOVE && message->message == WM_NULL &&
+      message->lParam == kSettleMarker) {
+    settleMarkerTaken = true;
+  }
+  return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+}  // namespace
+
+void Settle(HWND window) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) {
+    // No hook reaches into another process: only sent messages are waited for.
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    return;
+  }
+  // A thread takes its posted messages in order, each after the one before
+  // has been handled: once it takes a marker posted last, all is done.
+  settleMarkerTaken = false;
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, SeeSettleMarker, nullptr, thread);
+  PostMessageA(window, WM_NULL, 0, kSettleMarker);
+  const DWORD start = GetTickCount();
+  while (!settleMarkerTaken && GetTickCount() - start < 5000) Sleep(5);
+  UnhookWindowsHookEx(hook);
+}
+
+std::string AwaitControlText(HWND dialog, int id, const std::string& expected, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  std::string text = ControlText(dialog, id);
+  while (text != expected && GetTickCount() - start < timeoutMs) {
+    Sleep(20);
+    text = ControlText(dialog, id);
+  }
+  return text;
+}

@@ -60,5 +60,13 @@ int ScrollPosition(HWND dialog, int id);
 std::string AnswerFileDialog(const std::string& caption, const std::string& path,
                              DWORD timeoutMs = 10000, DWORD process = 0);
 
-// Waits until the window's thread has handled everything posted before.
+// Waits until the window's thread has handled everything posted to it
+// before (or sits in a modal loop that one of them opened). For a window of
+// another process only until it has answered a sent message: read such a
+// window with AwaitControlText.
 void Settle(HWND window);
+
+// The text of control id of dialog once it reads expected, waiting up to
+// timeoutMs; what it reads then otherwise.
+std::string AwaitControlText(HWND dialog, int id, const std::string& expected,
+                             DWORD timeoutMs = 5000);
