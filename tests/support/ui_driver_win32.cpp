@@ -175,6 +175,7 @@ std::string AnswerFileDialog(const std::string& caption, const std::string& path
                         reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 5000, nullptr);
     PressButton(dialog, IDOK);
   }
+  WaitUntilGone(dialog);
   return shown;
 }
 

@@ -56,7 +56,8 @@ int ScrollPosition(HWND dialog, int id);
 
 // In the open or save dialog with caption: types path into the file name
 // field and presses the dialog's OK button, or cancels it when path is
-// empty. Returns the file name the dialog opened with, or "<no dialog>".
+// empty, and waits until it has closed. Returns the file name the dialog
+// opened with, or "<no dialog>".
 std::string AnswerFileDialog(const std::string& caption, const std::string& path,
                              DWORD timeoutMs = 10000, DWORD process = 0);
 
