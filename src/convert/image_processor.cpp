@@ -60,7 +60,7 @@ ImageProcessor::ImageProcessor(const std::string& name) : ruleName(name) { Parse
 
 void ImageProcessor::ParseRule() {
   ISettingSection* found = SettingStore::Instance().GetSection(ruleName);
-  if (found == nullptr) ThrowRuleError("規則[" + ruleName + "]がsetting.iniにありません");
+  if (found == nullptr) ThrowRuleError(MissingRuleMessage(ruleName));
   ISettingSection& section = *found;
 
   srcDiv = ReadGrid(section, ruleName, "SrcDiv", kBadSrcDivMessage);

@@ -5,3 +5,7 @@ void ThrowRuleError(const std::string& message) {
   text = message;
   throw static_cast<const char*>(text.c_str());
 }
+
+std::string MissingRuleMessage(const std::string& ruleName) {
+  return "規則[" + ruleName + "]がsetting.iniにありません";
+}

@@ -8,6 +8,9 @@
 inline constexpr char kBadSrcDivMessage[] = "不正なSrcDiv";
 inline constexpr char kBadFileDivMessage[] = "不正なfileDiv\n";
 
+// The message for a rule name that no section of the rule file has.
+std::string MissingRuleMessage(const std::string& ruleName);
+
 // Throws message as a C string. The text lives in storage of the throwing
 // thread until its next rule error.
 [[noreturn]] void ThrowRuleError(const std::string& message);

@@ -1,0 +1,120 @@
+#include "classify/classify.h"
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "common/path.h"
+#include "common/user_prompt.h"
+#include "convert/image_processor.h"
+#include "convert/rule_error.h"
+#include "convert/rule_values.h"
+#include "convert/run_state.h"
+#include "image/image.h"
+#include "setting/setting_store.h"
+
+namespace {
+
+bool Contains(const std::string& name, const std::string& text) {
+  return name.find(text) != std::string::npos;
+}
+
+// True when name contains any of the "/"-separated texts of list; an empty
+// text (a doubled or trailing "/") is found in every name.
+bool ContainsAny(const std::string& name, const std::string& list) {
+  for (const std::string& text : SplitStringList(list, '/')) {
+    if (Contains(name, text)) return true;
+  }
+  return false;
+}
+
+// The rule for the image loaded from the file fileName, or a thrown reason.
+using RuleChooser = std::function<std::string(const IImage& image, const std::string& fileName)>;
+
+void AddFile(const std::string& path, const RuleChooser& chooseRule) {
+  RunState& run = RunState::Instance();
+  const std::string fileName = FilePart(path);
+  std::unique_ptr<IImage> image = OpenImage(path);
+  const std::string rule = chooseRule(*image, fileName);
+  if (rule == kDoNothingRule) throw kDoNothingRule;
+  // A name that no section has is listed only under "その他": a heading for a
+  // rule that does not exist would say nothing.
+  if (SettingStore::Instance().GetSection(rule) == nullptr) {
+    ThrowRuleError(MissingRuleMessage(rule));
+  }
+
+  // Listed before the rule is built: a file whose rule cannot be built shows
+  // under its rule and, with the rule's message, under "その他".
+  run.listText[rule] += " " + fileName + "\r\n";
+  auto processor = run.processors.find(rule);
+  if (processor == run.processors.end()) {
+    auto built = std::make_unique<ImageProcessor>(rule);
+    processor = run.processors.emplace(rule, std::move(built)).first;
+  }
+  run.images.push_back(std::move(image));
+  run.jobs.push_back({run.images.back().get(), processor->second.get()});
+}
+
+AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule) {
+  AddSummary summary;
+  for (const std::string& path : paths) {
+    try {
+      AddFile(path, chooseRule);
+      ++summary.added;
+    } catch (const char* thrown) {
+      const std::string reason = thrown;  // thrown texts live only until the next throw
+      if (reason == kStopAddingReason) {
+        summary.stopped = true;
+        break;
+      }
+      ++(reason == kDoNothingRule ? summary.doNothing : summary.failed);
+      RunState::Instance().listText[kOtherListKey] +=
+          " " + reason + " - " + FilePart(path) + "\r\n";
+    }
+  }
+  return summary;
+}
+
+}  // namespace
+
+AddSummary AddFiles(const std::vector<std::string>& paths) {
+  // Looked up once: the sizes of every file are read from the same table.
+  ISettingSection* sizeTable = SettingStore::Instance().GetSection("Process");
+  return AddAll(paths, [sizeTable](const IImage& image, const std::string& fileName) {
+    if (sizeTable == nullptr) throw kNoSizeTableReason;
+    const std::string sizeKey =
+        std::to_string(image.GetWidth()) + "," + std::to_string(image.GetHeight());
+    const std::string value =
+        sizeTable->HasKey(sizeKey) ? sizeTable->GetValue(sizeKey) : sizeTable->GetValue("default");
+    return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
+  });
+}
+
+AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule) {
+  return AddAll(paths, [&rule](const IImage&, const std::string&) { return rule; });
+}
+
+std::string ClassifyByName(const std::string& candidates, const std::string& fileName) {
+  SettingStore& store = SettingStore::Instance();
+  std::vector<std::string> remaining;
+  for (const std::string& candidate : SplitStringList(candidates, '/')) {
+    // A rule with a "Specific" text is for names with that text and no other.
+    const std::string specific = store.GetSectionValue(candidate, "Specific");
+    if (!specific.empty()) {
+      if (Contains(fileName, specific)) return candidate;
+      continue;
+    }
+    const std::string force = store.GetSectionValue(candidate, "Force");
+    if (!force.empty() && ContainsAny(fileName, force)) return candidate;
+    const std::string except = store.GetSectionValue(candidate, "Except");
+    if (!except.empty() && ContainsAny(fileName, except)) continue;
+    remaining.push_back(candidate);
+  }
+
+  if (remaining.empty()) throw kNoMatchReason;
+  if (remaining.size() == 1) return remaining.front();
+  const int choice = CurrentUserPrompt().ChooseRule(fileName, remaining);
+  if (choice == UserPrompt::kStopAdding) throw kStopAddingReason;
+  if (choice < 0 || choice >= static_cast<int>(remaining.size())) throw kSkippedReason;
+  return remaining[static_cast<std::size_t>(choice)];
+}

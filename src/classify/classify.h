@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Classification of the files the user adds: each file gets the rule whose
+// layout it is in, from its pixel size (the size table "Process" of the rule
+// file) and its file name, and goes into the processing list of RunState
+// with that rule. Files that cannot be added are listed under "その他" in the
+// list text, with the reason.
+
+// The reserved rule name of files that are to be left alone; it needs no
+// section.
+inline constexpr char kDoNothingRule[] = "何もしない";
+// The list-text key of the files that were not added.
+inline constexpr char kOtherListKey[] = "その他";
+
+// Reasons, thrown as C strings while a file is classified.
+inline constexpr char kNoMatchReason[] = "該当なし";
+inline constexpr char kSkippedReason[] = "キャンセル";
+inline constexpr char kStopAddingReason[] = "全て中止";
+inline constexpr char kNoSizeTableReason[] = "setting.iniに[Process]がありません";
+
+// What one call of AddFiles did with its paths.
+struct AddSummary {
+  int added = 0;         // enqueued as jobs
+  int doNothing = 0;     // classified to kDoNothingRule
+  int failed = 0;        // listed under "その他" for any other reason
+  bool stopped = false;  // the user stopped the adding; later paths were not looked at
+};
+
+// Classifies and enqueues the files at paths (full paths, in the user's
+// order). A file that cannot be added is listed with its reason and the
+// others go on; when the user stops the adding, the files added so far stay.
+AddSummary AddFiles(const std::vector<std::string>& paths);
+
+// The same with rule for every file, without looking at sizes or names.
+AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule);
+
+// The rule among candidates (rule names separated by "/") that fits the
+// file name fileName. Asks the user (CurrentUserPrompt) when several remain.
+// Throws kNoMatchReason, kSkippedReason or kStopAddingReason as C strings;
+// a prompt may also throw a reason of its own.
+std::string ClassifyByName(const std::string& candidates, const std::string& fileName);

@@ -1,0 +1,64 @@
+#include "classify/select_dialog_win32.h"
+
+#include "common/app_context.h"
+
+std::string selectFileName;
+std::vector<std::string> selectCandidates;
+
+namespace {
+
+constexpr char kConfirmCaption[] = "追加キャンセルの確認";
+// Tall enough that the drop-down list shows many candidates at once.
+constexpr int kCandidateListHeight = 1000;
+
+void FillDialog(HWND dialog) {
+  SetDlgItemTextA(dialog, kSelectFileNameText, selectFileName.c_str());
+  HWND box = GetDlgItem(dialog, kSelectCandidateBox);
+  RECT rect = {};
+  GetWindowRect(box, &rect);
+  SetWindowPos(box, nullptr, 0, 0, rect.right - rect.left, kCandidateListHeight,
+               SWP_NOMOVE | SWP_NOZORDER);
+  for (const std::string& candidate : selectCandidates) {
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(candidate.c_str()));
+  }
+  SendMessageA(box, CB_SETCURSEL, 0, 0);
+}
+
+bool Confirm(HWND dialog, const std::string& text) {
+  return MessageBoxA(dialog, text.c_str(), kConfirmCaption, MB_YESNO) == IDYES;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    FillDialog(dialog);
+    return TRUE;
+  }
+  if (message != WM_COMMAND) return FALSE;
+  switch (LOWORD(wParam)) {
+    case IDOK:
+      // No selected entry (text typed into the edit field) skips the file.
+      EndDialog(dialog, SendDlgItemMessageA(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
+      break;
+    case kSelectSkipButton:
+      if (Confirm(dialog, selectFileName + "を無視してよろしいですか？")) EndDialog(dialog, -1);
+      break;
+    case IDCANCEL:
+      if (Confirm(
+              dialog,
+              "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？")) {
+        EndDialog(dialog, -2);
+      }
+      break;
+    default:
+      break;
+  }
+  return TRUE;
+}
+
+int RunSelectDialog() {
+  const AppContext& context = AppContext::Instance();
+  return static_cast<int>(
+      DialogBoxParamA(context.moduleHandle, "SELECT", context.mainWindow, SelectDialogProc, 0));
+}

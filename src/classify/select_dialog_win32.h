@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The dialog "SELECT" (resource/dialogs/select.rc): the user picks the rule
+// of a file that several rules fit, skips the file or stops adding files.
+
+// Controls of the dialog.
+inline constexpr int kSelectFileNameText = 101;
+inline constexpr int kSelectCandidateBox = 300;
+inline constexpr int kSelectSkipButton = 402;
+
+// What the next dialog shows; written before each opening, and keeping the
+// last values afterwards.
+extern std::string selectFileName;
+extern std::vector<std::string> selectCandidates;
+
+INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Runs the dialog modally with AppContext's module handle and owner (its
+// main window): the index of the chosen candidate in selectCandidates, -1
+// to skip the file (also when the dialog cannot be made) or -2 to stop
+// adding files.
+int RunSelectDialog();

@@ -1,0 +1,86 @@
+#include "cli/command_line.h"
+
+namespace {
+
+// Options that take a value, and where it goes.
+std::optional<std::string>* ValueOption(ConverterOptions& options, const std::string& name) {
+  if (name == "--setting") return &options.settingFile;
+  if (name == "--rule") return &options.rule;
+  return nullptr;
+}
+
+// Options without a value.
+bool* FlagOption(ConverterOptions& options, const std::string& name) {
+  if (name == "--no-transparency") return &options.noTransparency;
+  if (name == "--dry-run") return &options.dryRun;
+  if (name == "--help" || name == "-h") return &options.help;
+  if (name == "--version") return &options.version;
+  return nullptr;
+}
+
+}  // namespace
+
+ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments,
+                                       std::string& error) {
+  ConverterOptions options;
+  error.clear();
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+      options.files.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const auto equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    if (std::optional<std::string>* value = ValueOption(options, name)) {
+      if (equals != std::string::npos) {
+        *value = argument.substr(equals + 1);
+      } else if (i + 1 < arguments.size()) {
+        *value = arguments[++i];
+      } else {
+        error = name + "には値が必要です";
+        return options;
+      }
+    } else if (bool* flag = FlagOption(options, name);
+               flag != nullptr && equals == std::string::npos) {
+      *flag = true;
+    } else {
+      error = "不明なオプションです: " + argument;
+      return options;
+    }
+  }
+  if (!options.help && !options.version && options.files.empty()) {
+    error = "画像ファイルを指定してください";
+  }
+  return options;
+}
+
+std::string ConverterUsage() {
+  return "使い方: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
+         "\n"
+         "画像ファイルを大きさとファイル名から規則ファイルの規則に振り分け、\n"
+         "その規則で変換します。変換した画像は元画像と同じ場所に、\n"
+         "元画像の名前のフォルダを作って出力されます。\n"
+         "\n"
+         "  --setting FILE     規則ファイル（既定は現在のフォルダのsetting.ini、\n"
+         "                     無ければプログラムと同じフォルダのsetting.ini）\n"
+         "  --rule NAME        振り分けずに全てのファイルを規則NAMEで変換します\n"
+         "  --no-transparency  パレットの0番の色を透過色にせず、そのまま変換します\n"
+         "  --dry-run          振り分けの結果を表示するだけで変換しません\n"
+         "  --help             この説明を表示します\n"
+         "  --version          版を表示します\n"
+         "\n"
+         "振り分けの結果は規則ごとに[規則名]の下に、変換できないファイルは\n"
+         "[その他]の下に理由とともに表示されます。候補の規則が複数あるファイルは、\n"
+         "端末から実行したときは番号で選び、そうでなければ変換しません。\n"
+         "\n"
+         "終了コード:\n"
+         "  0  全てのファイルを変換した（「何もしない」の規則のファイルを含む）\n"
+         "  1  変換できなかったファイルがある\n"
+         "  2  使い方の誤り、または規則ファイルが無い\n";
+}

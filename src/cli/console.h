@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// What the command-line programs need of the platform beyond the standard
+// library. Texts are in the system's narrow encoding.
+
+// True when the standard input, or the standard error, is a terminal (a
+// console window on Windows) that a person reads and types at.
+bool InputIsTerminal();
+bool ErrorIsTerminal();
+
+// The absolute form of path (symbolic links resolved where the file exists),
+// so that outputs land next to the file whatever the working folder.
+std::string AbsolutePath(const std::string& path);
+
+// True when path names an existing regular file that can be read.
+bool IsReadableFile(const std::string& path);
+
+// The folder of the running program, ending with the path separator.
+std::string ExecutableFolder();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/user_prompt.h"
+
+// The command line's answers to the core's questions. Notices go to the
+// standard error. When several rules fit a file, a person at a terminal
+// picks one by its number; without a terminal nobody can, and the file is
+// left out with a reason that names the candidates.
+class ConsolePrompt : public UserPrompt {
+ public:
+  explicit ConsolePrompt(bool interactive) : interactive(interactive) {}
+
+  void ShowNotice(const std::string& text) override;
+  // Without a terminal, throws the reason as a C string (the way classifying
+  // reports why a file is left out).
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override;
+
+  // How many notices have been shown so far.
+  int NoticeCount() const { return notices; }
+
+ private:
+  int Ask(const std::string& fileName, const std::vector<std::string>& candidates);
+
+  bool interactive;
+  int notices = 0;
+  std::string reason;  // the text last thrown
+};

@@ -1,0 +1,47 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "cli/console.h"
+#include "common/path.h"
+
+namespace {
+
+// A console, not a file, pipe or the NUL device (which _isatty calls a
+// terminal too).
+bool IsConsole(DWORD handleId) {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(handleId), &mode) != 0;
+}
+
+}  // namespace
+
+bool InputIsTerminal() { return IsConsole(STD_INPUT_HANDLE); }
+
+bool ErrorIsTerminal() { return IsConsole(STD_ERROR_HANDLE); }
+
+std::string AbsolutePath(const std::string& path) {
+  const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::vector<char> buffer(size + 1, '\0');
+  const DWORD length =
+      GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+  return length == 0 || length >= buffer.size() ? path : std::string(buffer.data(), length);
+}
+
+bool IsReadableFile(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool regular = GetFileType(file) == FILE_TYPE_DISK;
+  CloseHandle(file);
+  return regular && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ExecutableFolder() {
+  std::vector<char> buffer(5120, '\0');
+  const DWORD length =
+      GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size() - 1));
+  const std::string program(buffer.data(), length);
+  return FolderPart(program) + kPathSeparator;
+}

@@ -1,0 +1,154 @@
+#include "cli/converter_command.h"
+
+#include <cstdio>
+
+#include "app/process_job.h"
+#include "classify/classify.h"
+#include "classify/list_text.h"
+#include "cli/command_line.h"
+#include "cli/console.h"
+#include "cli/console_prompt.h"
+#include "common/app_context.h"
+#include "common/path.h"
+#include "convert/process_log.h"
+#include "convert/run_state.h"
+#include "setting/setting_store.h"
+
+#ifndef VOMARIN_VERSION
+#define VOMARIN_VERSION "0"
+#endif
+
+namespace {
+
+constexpr char kProgramName[] = "vomarin";
+
+void PrintError(const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str());
+}
+
+// The log's lines end with CR LF, as the windowed program keeps them; the
+// command line prints "\n".
+std::string WithLineFeeds(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
+void Print(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// The list as the main window shows it, one line per file: a line feed
+// inside a listed reason ("不正なfileDiv\n") would break its line.
+std::string ListLines(const std::string& blocks) {
+  std::string out;
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    if (blocks[i] == '\r' && i + 1 < blocks.size() && blocks[i + 1] == '\n') {
+      out += '\n';
+      ++i;
+    } else if (blocks[i] != '\n') {
+      out += blocks[i];
+    }
+  }
+  return out;
+}
+
+// The rule file the options name, or setting.ini in the working folder, else
+// next to the program; empty (after saying why) when there is none.
+std::string FindRuleFile(const ConverterOptions& options) {
+  if (options.settingFile) {
+    const std::string path = AbsolutePath(*options.settingFile);
+    if (IsReadableFile(path)) return path;
+    PrintError("規則ファイルが見つかりません: " + *options.settingFile);
+    return std::string();
+  }
+  const std::string here = AbsolutePath("setting.ini");
+  if (IsReadableFile(here)) return here;
+  const std::string besideProgram = AppContext::Instance().exeDirectory + "setting.ini";
+  if (IsReadableFile(besideProgram)) return besideProgram;
+  PrintError("規則ファイルが見つかりません: " + here + "、" + besideProgram);
+  return std::string();
+}
+
+// Shows the report channel on the standard output and the error channel on
+// the standard error, each piece as it is written.
+void EchoLog() {
+  ProcessLog::Instance().SetEcho([](int channel, const std::string& text) {
+    std::FILE* stream = channel == ProcessLog::kErrorChannel ? stderr : stdout;
+    Print(stream, WithLineFeeds(text));
+    std::fflush(stream);
+  });
+}
+
+// Converts every job in order; true when each went through without an error
+// or a notice.
+bool ConvertAll(const ConsolePrompt& prompt) {
+  const std::vector<Job> jobs = RunState::Instance().jobs;
+  const bool showProgress = ErrorIsTerminal();
+  bool allConverted = true;
+  for (std::size_t i = 0; i < jobs.size(); ++i) {
+    if (showProgress) {
+      std::fprintf(stderr, "%s/%s %s\n", std::to_string(i + 1).c_str(),
+                   std::to_string(jobs.size()).c_str(), FilePart(jobs[i].image->GetName()).c_str());
+      std::fflush(stderr);
+    }
+    const int noticesBefore = prompt.NoticeCount();
+    // No picker: the image is keyed from its palette, or converted as it is.
+    const bool clean = ProcessJob(jobs[i], nullptr);
+    if (!clean || prompt.NoticeCount() != noticesBefore) allConverted = false;
+  }
+  return allConverted;
+}
+
+}  // namespace
+
+int RunConverterCommand(const std::vector<std::string>& arguments) {
+  std::string error;
+  const ConverterOptions options = ParseConverterOptions(arguments, error);
+  if (!error.empty()) {
+    PrintError(error);
+    std::fprintf(stderr, "詳しくは %s --help を見て下さい\n", kProgramName);
+    return kExitUsage;
+  }
+  if (options.help) {
+    Print(stdout, ConverterUsage());
+    return kExitConverted;
+  }
+  if (options.version) {
+    std::printf("%s %s\n", kProgramName, VOMARIN_VERSION);
+    return kExitConverted;
+  }
+
+  AppContext::Instance().exeDirectory = ExecutableFolder();
+  const std::string ruleFile = FindRuleFile(options);
+  if (ruleFile.empty()) return kExitUsage;
+  SettingStore::Instance().ReadFile(ruleFile);
+
+  ConsolePrompt prompt(InputIsTerminal());
+  SetUserPrompt(&prompt);
+  std::vector<std::string> paths;
+  for (const std::string& file : options.files) paths.push_back(AbsolutePath(file));
+
+  RunState& run = RunState::Instance();
+  const AddSummary added = options.rule ? AddFilesAs(paths, *options.rule) : AddFiles(paths);
+  bool allConverted = added.failed == 0 && !added.stopped;
+  Print(stdout, ListLines(BuildListBlocks()));
+  std::fflush(stdout);
+
+  if (!options.dryRun && !run.jobs.empty()) {
+    std::printf("\n");
+    run.autoTransparent = !options.noTransparency;
+    EchoLog();
+    allConverted = ConvertAll(prompt) && allConverted;
+    ProcessLog::Instance().SetEcho(nullptr);
+  }
+
+  // The images go before the imaging library is shut down.
+  run.ClearList();
+  SetUserPrompt(nullptr);
+  return allConverted ? kExitConverted : kExitNotConverted;
+}

@@ -1,0 +1,21 @@
+// vomarin.exe: the converter on the command line (see vomarin --help).
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+#include "cli/converter_command.h"
+#include "image/gdiplus_session_win32.h"
+
+int main(int argc, char** argv) {
+  // Bytes pass unchanged: lines end in "\n" as in the native build, and the
+  // texts stay in the system code page.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  const GdiplusSession gdiplus;
+  if (!gdiplus.Started()) {
+    std::fprintf(stderr, "vomarin: GDI+を開始できません\n");
+    return kExitNotConverted;
+  }
+  return RunConverterCommand(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,172 @@
+// The rule-selection box and dialog in real windows, driven as a user would.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "classify/classify.h"
+#include "classify/select_dialog_win32.h"
+#include "classify/window_prompt_win32.h"
+#include "common/app_context.h"
+#include "common/user_prompt.h"
+#include "convert/run_state.h"
+#include "support/image_files.h"
+#include "support/rule_file.h"
+#include "support/ui_driver_win32.h"
+
+namespace {
+
+constexpr char kStartCaption[] = "手動判別の開始";
+constexpr char kSelectCaption[] = "Vomarin+ 規格の選別";
+constexpr char kConfirmCaption[] = "追加キャンセルの確認";
+constexpr char kCloseQuestion[] =
+    "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？";
+
+class SelectDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppContext::Instance().moduleHandle = GetModuleHandleA(nullptr);
+    InstallWindowPrompt();
+  }
+  void TearDown() override { SetUserPrompt(nullptr); }
+
+  // The user's choice for fileName among A and B, answered by script.
+  static int Choose(const std::string& fileName, const std::function<void()>& script) {
+    int choice = 99;
+    RunWithDriver([&] { choice = CurrentUserPrompt().ChooseRule(fileName, {"A", "B"}); }, script);
+    return choice;
+  }
+};
+
+// Acknowledges the announcing box and returns the dialog that follows.
+HWND OpenDialog() {
+  EXPECT_NE(AnswerMessageBox(kStartCaption, IDOK), "<no box>");
+  HWND dialog = WaitForWindow(kSelectCaption);
+  EXPECT_NE(dialog, nullptr);
+  return dialog;
+}
+
+LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_NORMAL, 5000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+int Selection(HWND dialog) {
+  return static_cast<int>(Send(dialog, kSelectCandidateBox, CB_GETCURSEL));
+}
+
+std::vector<std::string> Entries(HWND dialog) {
+  std::vector<std::string> entries;
+  const int count = static_cast<int>(Send(dialog, kSelectCandidateBox, CB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    Send(dialog, kSelectCandidateBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+TEST_F(SelectDialogTest, TheBoxAnnouncesTheDialogWhoseOkTakesTheFirstCandidate) {
+  const int choice = Choose("森の表.png", [] {
+    EXPECT_EQ(
+        AnswerMessageBox(kStartCaption, IDOK),
+        "森の表.pngは画像の自動判別ができません\n次のウィンドウで適切なものを手動選択して下さい\n");
+
+    HWND dialog = WaitForWindow(kSelectCaption);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, 100), "ファイル名:");
+    EXPECT_EQ(ControlText(dialog, kSelectFileNameText), "森の表.png");
+    EXPECT_EQ(ControlText(dialog, 200), "画像の種類");
+    EXPECT_EQ(ControlText(dialog, 302), "選択してください↓");
+    EXPECT_EQ(ControlText(dialog, 301), "リストに無い場合は非対応です");
+    EXPECT_EQ(ControlText(dialog, IDOK), "OK");
+    EXPECT_EQ(ControlText(dialog, kSelectSkipButton), "キャンセル");
+    EXPECT_EQ(Entries(dialog), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(Selection(dialog), 0);
+    // The box was made 1000 pixels tall, so its drop-down list shows many
+    // candidates (the template's height would show none).
+    RECT list = {};
+    Send(dialog, kSelectCandidateBox, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    EXPECT_GT(list.bottom - list.top, 900);
+    PressButton(dialog, IDOK);
+  });
+  EXPECT_EQ(choice, 0);
+  EXPECT_EQ(selectFileName, "森の表.png");
+  EXPECT_EQ(selectCandidates, (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(SelectDialogTest, TextTypedInsteadOfAChoiceSkipsTheFile) {
+  const int choice = Choose("a.png", [] {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND edit = FindWindowExA(GetDlgItem(dialog, kSelectCandidateBox), nullptr, "Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    for (const char c : std::string("xyz"))
+      PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    Settle(dialog);
+    EXPECT_EQ(Selection(dialog), CB_ERR);
+    PressButton(dialog, IDOK);
+  });
+  EXPECT_EQ(choice, UserPrompt::kSkipFile);
+}
+
+TEST_F(SelectDialogTest, SkippingAsksFirstAndNoKeepsTheDialogAsItWas) {
+  const int choice = Choose("a.png", [] {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    Send(dialog, kSelectCandidateBox, CB_SETCURSEL, 1);
+    PressButton(dialog, kSelectSkipButton);
+    EXPECT_EQ(AnswerMessageBox(kConfirmCaption, IDNO), "a.pngを無視してよろしいですか？");
+    Settle(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(Selection(dialog), 1);
+    PressButton(dialog, kSelectSkipButton);
+    EXPECT_EQ(AnswerMessageBox(kConfirmCaption, IDYES), "a.pngを無視してよろしいですか？");
+  });
+  EXPECT_EQ(choice, UserPrompt::kSkipFile);
+}
+
+TEST_F(SelectDialogTest, ClosingAsksWhetherToStopAllAdding) {
+  const int choice = Choose("a.png", [] {
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);  // the close box
+    EXPECT_EQ(AnswerMessageBox(kConfirmCaption, IDNO), kCloseQuestion);
+    Settle(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    PressButton(dialog, IDCANCEL);  // Esc
+    EXPECT_EQ(AnswerMessageBox(kConfirmCaption, IDYES), kCloseQuestion);
+  });
+  EXPECT_EQ(choice, UserPrompt::kStopAdding);
+}
+
+TEST_F(SelectDialogTest, AddingAnAmbiguousFileAsksThroughTheBoxAndTheDialog) {
+  TempFolder folder;
+  UseRuleFile(folder, "[Process]\n2,2=A/B\n[A]\n[B]\n");
+  std::vector<std::string> paths;
+  for (const char* name : {"1.png", "2.png", "3.png"}) {
+    paths.push_back(folder / name);
+    WriteFile(paths.back(),
+              PngFile(Picture{2, 2, std::vector<std::uint32_t>(4, 0xFF000000)}, true));
+  }
+  RunState::Instance().ClearList();
+  RunWithDriver([&] { AddFiles(paths); },
+                [] {
+                  HWND dialog = OpenDialog();
+                  ASSERT_NE(dialog, nullptr);
+                  Send(dialog, kSelectCandidateBox, CB_SETCURSEL, 1);
+                  PressButton(dialog, IDOK);
+                  WaitUntilGone(dialog);
+                  // The second file stops the adding; the third is never asked about.
+                  dialog = OpenDialog();
+                  ASSERT_NE(dialog, nullptr);
+                  PressButton(dialog, IDCANCEL);
+                  AnswerMessageBox(kConfirmCaption, IDYES);
+                });
+  const RunState& run = RunState::Instance();
+  ASSERT_EQ(run.jobs.size(), 1u);
+  EXPECT_EQ(run.jobs[0].processor->RuleName(), "B");
+  EXPECT_EQ(run.listText, (std::map<std::string, std::string>{{"B", " 1.png\r\n"}}));
+  RunState::Instance().ClearList();
+}
+
+}  // namespace

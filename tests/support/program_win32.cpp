@@ -1,0 +1,75 @@
+#include <windows.h>
+
+#include "support/files.h"
+#include "support/program.h"
+
+namespace {
+
+// One argument as the C runtime splits a command line back into argv.
+std::string Quoted(const std::string& argument) {
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (const char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');
+  return quoted + "\"";
+}
+
+HANDLE OpenInherited(const std::string& path, bool write) {
+  SECURITY_ATTRIBUTES security = {sizeof security, nullptr, TRUE};
+  return CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
+                     write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& folder, const std::string& input) {
+  // Files, not pipes: nothing can fill up while nobody reads.
+  const TempFolder capture;
+  const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
+  WriteFile(inPath, input);
+
+  std::string commandLine = Quoted(program);
+  for (const std::string& argument : arguments) commandLine += " " + Quoted(argument);
+
+  ProgramResult result;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = OpenInherited(inPath, false);
+  startup.hStdOutput = OpenInherited(outPath, true);
+  startup.hStdError = OpenInherited(errPath, true);
+  PROCESS_INFORMATION process = {};
+  const BOOL started =
+      CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                     nullptr, folder.c_str(), &startup, &process);
+  CloseHandle(startup.hStdInput);
+  CloseHandle(startup.hStdOutput);
+  CloseHandle(startup.hStdError);
+  if (!started) return result;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 0;
+  GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  result.status = static_cast<int>(status);
+  result.out = ReadFile(outPath);
+  result.err = ReadFile(errPath);
+  return result;
+}
+
+std::string TestProgramFolder() {
+  char buffer[5120] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer - 1);
+  const std::string path(buffer, length);
+  return path.substr(0, path.rfind('\\') + 1);
+}
