@@ -179,7 +179,11 @@ bool RunBatch() {
       SetEvent(progressReady);
       MessageBoxA(nullptr, "失敗", nullptr, MB_OK);
     }
+    // After a cancel the job under way runs on: the main window stays shut
+    // to the user until the run is over, as under the progress window.
+    const BOOL wasDisabled = EnableWindow(app.mainWindow, FALSE);
     WaitForWorker(worker);
+    if (!wasDisabled) EnableWindow(app.mainWindow, TRUE);
     CloseHandle(worker);
   }
   CloseHandle(progressReady);

@@ -160,7 +160,10 @@ TEST_F(BatchRunTest, CancelAsksAndAConfirmedCancelStartsNoFurtherJob) {
     PressButton(progress, IDCANCEL);
     AnswerMessageBox("処理の中止", IDYES);
     EXPECT_TRUE(WaitUntilGone(progress));
-    // The job under way still ends; its rule sees the cancel.
+    // The job under way still ends, its rule seeing the cancel; until then
+    // the main window stays shut.
+    for (int i = 0; i < 100 && IsWindowEnabled(owner); ++i) Sleep(20);
+    EXPECT_FALSE(IsWindowEnabled(owner));
     PressButton(picker, IDOK);
     closing = AnswerMessageBox(kClosingCaption, IDNO);
   });
@@ -171,6 +174,7 @@ TEST_F(BatchRunTest, CancelAsksAndAConfirmedCancelStartsNoFurtherJob) {
   EXPECT_TRUE(Output("1"));
   for (const char* base : {"2", "3", "4", "5"}) EXPECT_FALSE(Output(base)) << base;
   EXPECT_TRUE(RunState::Instance().cancelRequested);
+  EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 TEST_F(BatchRunTest, GivingUpThePickerUsesPaletteTransparencyForTheRestOfTheRun) {
