@@ -2,11 +2,12 @@
 // the bar, cancelling, giving up the picker, and the closing question.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/batch_run_win32.h"
 // The progress bar's messages; after windows.h.
 #include <commctrl.h>
 
-#include "app/transparent_dialog_win32.h"
 #include "common/app_context.h"
 #include "common/path.h"
 #include "convert/run_state.h"
@@ -26,25 +27,19 @@ const char kCompleted[] =
 constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 constexpr std::uint32_t kGreen = 0xFF00FF00;
 
-// What the progress window showed each time its bar was set up or stepped.
-struct ProgressShown {
-  std::string count;
-  int bar;
-  std::string file;
-  bool operator==(const ProgressShown& other) const {
-    return count == other.count && bar == other.bar && file == other.file;
-  }
-};
-std::vector<ProgressShown>* progressShown = nullptr;
+// What the progress window showed (count, bar, file name) each time its bar
+// was set up or stepped.
+using ProgressShown = std::vector<std::tuple<std::string, int, std::string>>;
+ProgressShown* progressShown = nullptr;
 
 LRESULT CALLBACK RecordProgress(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
   if (code == HC_ACTION && progressShown != nullptr &&
       (call->message == PBM_SETSTEP || call->message == PBM_STEPIT)) {
     HWND dialog = GetParent(call->hwnd);
-    progressShown->push_back({ControlText(dialog, kProgressCountText),
-                              static_cast<int>(SendMessageA(call->hwnd, PBM_GETPOS, 0, 0)),
-                              ControlText(dialog, 100)});
+    progressShown->emplace_back(ControlText(dialog, kProgressCountText),
+                                static_cast<int>(SendMessageA(call->hwnd, PBM_GETPOS, 0, 0)),
+                                ControlText(dialog, 100));
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -96,46 +91,38 @@ class BatchRunTest : public ::testing::Test {
   HWND owner = nullptr;
 };
 
-TEST_F(BatchRunTest, CountAndBarFollowTheJobs) {
-  std::vector<ProgressShown> shown;
+TEST_F(BatchRunTest, CountAndBarFollowTheJobsAndFailedJobsAreCounted) {
+  ProgressShown shown;
   progressShown = &shown;
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, RecordProgress, nullptr, GetCurrentThreadId());
-
   RunState::Instance().autoTransparent = true;
-  AddJob("a.png", "Copy");
-  AddJob("b.png", "Copy");
-  AddJob("c.png", "Copy");
+
+  for (const char* name : {"a.png", "b.png", "c.png"}) AddJob(name, "Copy");
   std::string closing;
   EXPECT_FALSE(Run([&] { closing = AnswerMessageBox(kClosingCaption, IDNO); }));
   EXPECT_EQ(closing, kCompleted);
   EXPECT_EQ(
       shown,
-      (std::vector<ProgressShown>{
+      (ProgressShown{
           {"0/3", 0, ""}, {"1/3", 3333, "a.png"}, {"2/3", 6666, "b.png"}, {"3/3", 9999, "c.png"}}));
   for (const char* base : {"a", "b", "c"}) {
     EXPECT_EQ(Output(base), (std::vector<std::uint32_t>{0, kGreen, 0, kGreen})) << base;
   }
 
+  // A job whose rule fails does not stop the run, and is told of.
   RunState::Instance().ClearList();
   shown.clear();
-  AddJob("one.png", "Copy");
-  EXPECT_TRUE(Run([&] { closing = AnswerMessageBox(kClosingCaption, IDYES); }));
-  EXPECT_EQ(shown, (std::vector<ProgressShown>{{"0/1", 0, ""}, {"1/1", 10000, "one.png"}}));
-
-  UnhookWindowsHookEx(hook);
-  progressShown = nullptr;
-}
-
-TEST_F(BatchRunTest, AFailedJobIsCountedAndTheRunGoesOn) {
-  RunState::Instance().autoTransparent = true;
   AddJob("broken.png", "Broken");
   AddJob("after.png", "Copy");
-  std::string closing;
-  Run([&] { closing = AnswerMessageBox(kClosingCaption, IDNO); });
+  EXPECT_TRUE(Run([&] { closing = AnswerMessageBox(kClosingCaption, IDYES); }));
+  EXPECT_EQ(shown.back(), std::make_tuple(std::string("2/2"), 10000, std::string("after.png")));
   EXPECT_EQ(closing,
             "変換が終了しました。\n1個のファイルは正常に変換できませんでした。\n"
             "生成画像は元画像と同じ場所に出力されています。\n\n続けて他のファイルも処理しますか？");
   EXPECT_TRUE(Output("after"));
+
+  UnhookWindowsHookEx(hook);
+  progressShown = nullptr;
 }
 
 TEST_F(BatchRunTest, CancelAsksAndAConfirmedCancelStartsNoFurtherJob) {
@@ -180,15 +167,21 @@ TEST_F(BatchRunTest, CancelAsksAndAConfirmedCancelStartsNoFurtherJob) {
 TEST_F(BatchRunTest, GivingUpThePickerUsesPaletteTransparencyForTheRestOfTheRun) {
   RunState::Instance().autoTransparent = false;
   for (const char* name : {"p.png", "q.png", "r.png"}) AddJob(name, "Copy");
+  std::string question;
   std::string closing;
   Run([&] {
     HWND picker = WaitForWindow(kPickerCaption);
     ASSERT_NE(picker, nullptr);
     ClickAt(picker, 20, 20);  // a pick, then discarded
     PressButton(picker, IDCANCEL);
+    question = AnswerMessageBox("透過色指定キャンセルの確認", IDNO);
+    EXPECT_TRUE(IsWindowVisible(picker));
+    PostMessageA(picker, WM_CLOSE, 0, 0);  // the close box asks the same
     AnswerMessageBox("透過色指定キャンセルの確認", IDYES);
     closing = AnswerMessageBox(kClosingCaption, IDNO);
   });
+  EXPECT_EQ(question,
+            "ウィンドウが閉じられようとしています\n以降全ての透過色を自動設定してよろしいですか？");
   EXPECT_EQ(closing, kCompleted);
   EXPECT_TRUE(RunState::Instance().autoTransparent);
   for (const char* base : {"p", "q", "r"}) {
