@@ -9,8 +9,13 @@
 
 namespace {
 
+// The text control of a message box.
+constexpr int kMessageBoxText = 0xFFFF;
+
 struct Search {
   std::string caption;
+  DWORD process = 0;
+  bool messageBox = false;  // only a window with a message box's text
   HWND found = nullptr;
 };
 
@@ -18,10 +23,22 @@ BOOL CALLBACK FindByCaption(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+  if (process != search->process || !IsWindowVisible(window)) return TRUE;
   if (WindowText(window) != search->caption) return TRUE;
+  if (search->messageBox && GetDlgItem(window, kMessageBoxText) == nullptr) return TRUE;
   search->found = window;
   return FALSE;
+}
+
+HWND WaitFor(Search search, DWORD timeoutMs) {
+  if (search.process == 0) search.process = GetCurrentProcessId();
+  const DWORD start = GetTickCount();
+  for (;;) {
+    EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    if (GetTickCount() - start > timeoutMs) return nullptr;
+    Sleep(20);
+  }
 }
 
 BOOL CALLBACK CloseOwnWindow(HWND window, LPARAM) {
@@ -62,15 +79,8 @@ void RunWithDriver(const std::function<void()>& modal, const std::function<void(
   if (timedOut) ADD_FAILURE() << "the dialogs did not finish in time and were closed";
 }
 
-HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    Search search{caption, nullptr};
-    EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
-    if (GetTickCount() - start > timeoutMs) return nullptr;
-    Sleep(20);
-  }
+HWND WaitForWindow(const std::string& caption, DWORD timeoutMs, DWORD process) {
+  return WaitFor({caption, process, false, nullptr}, timeoutMs);
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
@@ -98,15 +108,16 @@ std::string ControlText(HWND dialog, int id) {
   return control == nullptr ? "<no control>" : WindowText(control);
 }
 
-std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+std::string MessageBoxText(HWND box) { return ControlText(box, kMessageBoxText); }
 
 void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs) {
-  HWND box = WaitForWindow(caption, timeoutMs);
+std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs,
+                             DWORD process) {
+  HWND box = WaitFor({caption, process, true, nullptr}, timeoutMs);
   if (box == nullptr) return "<no box>";
   const std::string text = MessageBoxText(box);
   PressButton(box, button);
@@ -136,35 +147,79 @@ void ClickAt(HWND window, int x, int y) {
   PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+void ScrollBy(HWND dialog, int id, int code, int position) {
+  HWND bar = GetDlgItem(dialog, id);
+  const UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+  PostMessageA(dialog, message, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+}
+
+int ScrollPosition(HWND dialog, int id) {
+  Settle(dialog);
+  SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, 0, 0};
+  GetScrollInfo(GetDlgItem(dialog, id), SB_CTL, &info);
+  return info.nPos;
+}
+
+std::string AnswerFileDialog(const std::string& caption, const std::string& path, DWORD timeoutMs,
+                             DWORD process) {
+  // The file name field of the system's open and save dialogs.
+  constexpr int kFileNameField = 0x47C;
+  HWND dialog = WaitForWindow(caption, timeoutMs, process);
+  if (dialog == nullptr) return "<no dialog>";
+  Settle(dialog);
+  const std::string shown = ControlText(dialog, kFileNameField);
+  if (path.empty()) {
+    PressButton(dialog, IDCANCEL);
+  } else {
+    SendMessageTimeoutA(GetDlgItem(dialog, kFileNameField), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 5000, nullptr);
+    PressButton(dialog, IDOK);
+  }
+  WaitUntilGone(dialog);
+  return shown;
+}
+
 namespace {
 
-// Marks a message that Settle posts; its lParam is the event to set.
-constexpr WPARAM kSettleMark = 0x5E771E;
+// A posted message that only Settle sends, and whether its thread took it.
+constexpr LPARAM kSettleMarker = 0x5E771E;
+std::atomic<bool> settleMarkerTaken{false};
 
-// Sees every message that the window's thread takes from its queue.
-LRESULT CALLBACK WatchForSettleMark(int code, WPARAM removal, LPARAM parameter) {
-  const MSG* message = reinterpret_cast<const MSG*>(parameter);
+LRESULT CALLBACK SeeSettleMarker(int code, WPARAM removal, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
   if (code == HC_ACTION && removal == PM_REMOVE && message->message == WM_NULL &&
-      message->wParam == kSettleMark) {
-    SetEvent(reinterpret_cast<HANDLE>(message->lParam));
+      message->lParam == kSettleMarker) {
+    settleMarkerTaken = true;
   }
-  return CallNextHookEx(nullptr, code, removal, parameter);
+  return CallNextHookEx(nullptr, code, removal, lParam);
 }
 
 }  // namespace
 
 void Settle(HWND window) {
-  // A sent message overtakes posted ones, so a mark is posted behind them
-  // instead: once the thread takes it from its queue, everything posted
-  // before has been handled (or has opened a modal loop of its own).
-  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-  const HANDLE taken = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, WatchForSettleMark, nullptr, thread);
-  if (hook != nullptr &&
-      PostMessageA(window, WM_NULL, kSettleMark, reinterpret_cast<LPARAM>(taken))) {
-    WaitForSingleObject(taken, 5000);
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) {
+    // No hook reaches into another process: only sent messages are waited for.
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    return;
   }
-  if (hook != nullptr) UnhookWindowsHookEx(hook);
-  CloseHandle(taken);
-  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+  // A thread takes its posted messages in order, each after the one before
+  // has been handled: once it takes a marker posted last, all is done.
+  settleMarkerTaken = false;
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, SeeSettleMarker, nullptr, thread);
+  PostMessageA(window, WM_NULL, 0, kSettleMarker);
+  const DWORD start = GetTickCount();
+  while (!settleMarkerTaken && GetTickCount() - start < 5000) Sleep(5);
+  UnhookWindowsHookEx(hook);
+}
+
+std::string AwaitControlText(HWND dialog, int id, const std::string& expected, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  std::string text = ControlText(dialog, id);
+  while (text != expected && GetTickCount() - start < timeoutMs) {
+    Sleep(20);
+    text = ControlText(dialog, id);
+  }
+  return text;
 }

@@ -18,9 +18,10 @@
 void RunWithDriver(const std::function<void()>& modal, const std::function<void()>& script,
                    DWORD timeoutMs = 20000);
 
-// The first visible top-level window of this process whose caption is
-// caption, waiting up to timeoutMs; null when none came.
-HWND WaitForWindow(const std::string& caption, DWORD timeoutMs = 10000);
+// The first visible top-level window of this process (or of the process
+// with the id process) whose caption is caption, waiting up to timeoutMs;
+// null when none came. Windows of another process are driven the same way.
+HWND WaitForWindow(const std::string& caption, DWORD timeoutMs = 10000, DWORD process = 0);
 
 // Waits until window is gone; false when it still stands after timeoutMs.
 bool WaitUntilGone(HWND window, DWORD timeoutMs = 10000);
@@ -34,10 +35,11 @@ std::string MessageBoxText(HWND box);
 // block the driver).
 void PressButton(HWND dialog, int id);
 
-// Finds the message box with caption, checks nothing, and answers it with
-// the button id (IDOK, IDYES, IDNO, IDCANCEL); returns its text, or
-// "<no box>" when none came.
-std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs = 10000);
+// Finds the message box with caption (not another window of that caption),
+// checks nothing, and answers it with the button id (IDOK, IDYES, IDNO,
+// IDCANCEL); returns its text, or "<no box>" when none came.
+std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs = 10000,
+                             DWORD process = 0);
 
 // Drops paths onto window as the shell does (WM_DROPFILES with an HDROP).
 void DropFiles(HWND window, const std::vector<std::string>& paths);
@@ -45,5 +47,27 @@ void DropFiles(HWND window, const std::vector<std::string>& paths);
 // A left click at a point of window's client area.
 void ClickAt(HWND window, int x, int y);
 
-// Waits until the window's thread has handled everything posted before.
+// What the scroll bar control id of dialog tells its dialog when the user
+// uses it: code is SB_THUMBPOSITION (with position), SB_LINEDOWN and so on.
+void ScrollBy(HWND dialog, int id, int code, int position = 0);
+
+// The position of the scroll bar control id of dialog.
+int ScrollPosition(HWND dialog, int id);
+
+// In the open or save dialog with caption: types path into the file name
+// field and presses the dialog's OK button, or cancels it when path is
+// empty, and waits until it has closed. Returns the file name the dialog
+// opened with, or "<no dialog>".
+std::string AnswerFileDialog(const std::string& caption, const std::string& path,
+                             DWORD timeoutMs = 10000, DWORD process = 0);
+
+// Waits until the window's thread has handled everything posted to it
+// before (or sits in a modal loop that one of them opened). For a window of
+// another process only until it has answered a sent message: read such a
+// window with AwaitControlText.
 void Settle(HWND window);
+
+// The text of control id of dialog once it reads expected, waiting up to
+// timeoutMs; what it reads then otherwise.
+std::string AwaitControlText(HWND dialog, int id, const std::string& expected,
+                             DWORD timeoutMs = 5000);

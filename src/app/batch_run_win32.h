@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+// Controls of the progress window besides the texts that Apply sets.
+constexpr int kProgressCountText = 102;
+constexpr int kProgressBar = 200;
+// Check box of the main window: open the combiner after the run.
+constexpr int kCombineMapsCheck = 302;
+
+// Processes the whole processing list once, in order, on a worker thread
+// while the progress window runs here; then asks whether the user wants to
+// process more files (true for Yes). The list is left as it is.
+bool RunBatch();
+
+// Runs the progress window modally on this thread, owned by the main
+// window; the dialog's result, -1 when it cannot be made.
+INT_PTR ShowProgressDialog();
+INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,95 @@
+#include "app/main_dialog_win32.h"
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/batch_run_win32.h"
+#include "classify/classify.h"
+#include "classify/list_text.h"
+#include "common/app_context.h"
+#include "common/centre_window_win32.h"
+#include "common/file_choosers_win32.h"
+#include "convert/run_state.h"
+
+namespace {
+
+void RefreshListText(HWND dialog) { SetDlgItemTextA(dialog, kListText, BuildListText().c_str()); }
+
+void Start(HWND dialog) {
+  RunState& run = RunState::Instance();
+  if (run.jobs.empty()) {
+    MessageBoxA(dialog, "実行できる処理がありません。\nファイルを追加して下さい。",
+                "ファイルを追加して下さい", MB_OK);
+    return;
+  }
+  run.autoTransparent = IsDlgButtonChecked(dialog, kChooseTransparencyCheck) != BST_CHECKED;
+  const bool more = RunBatch();
+  run.ClearList();
+  RefreshListText(dialog);
+  if (!more) EndDialog(dialog, 0);
+}
+
+void Close(HWND dialog) {
+  if (!RunState::Instance().jobs.empty() &&
+      MessageBoxA(dialog,
+                  "いくつかのファイルが処理を予定されています\n"
+                  "このまま処理を中止してもよろしいですか？",
+                  "終了の確認", MB_YESNO) != IDYES) {
+    return;
+  }
+  EndDialog(dialog, 0);
+}
+
+void OpenFile(HWND dialog) {
+  const std::string path = ChooseOpenFile(dialog);
+  if (path.empty()) return;
+  AddFiles({path});
+  RefreshListText(dialog);
+}
+
+void AddDropped(HWND dialog, HDROP drop) {
+  std::vector<std::string> paths;
+  GetDroppedFiles(drop, paths);
+  if (paths.empty()) return;
+  AddFiles(paths);
+  RefreshListText(dialog);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      AppContext::Instance().mainWindow = dialog;
+      DragAcceptFiles(dialog, TRUE);
+      RunState::Instance().ClearList();
+      CentreWindow(dialog);
+      RefreshListText(dialog);
+      return TRUE;
+    case WM_DROPFILES:
+      AddDropped(dialog, reinterpret_cast<HDROP>(wParam));
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:
+          Start(dialog);
+          return TRUE;
+        case IDCANCEL:
+          Close(dialog);
+          return TRUE;
+        case kOpenFileButton:
+          OpenFile(dialog);
+          return TRUE;
+        case kClearListButton:
+          RunState::Instance().ClearList();
+          RefreshListText(dialog);
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+// Controls of the main window.
+constexpr int kListText = 100;
+constexpr int kOpenFileButton = 200;
+constexpr int kClearListButton = 300;
+constexpr int kChooseTransparencyCheck = 301;
+
+// The dialog "MAIN": the processing list, the ways to add files, the two run
+// options and Start. Ending it ends the program.
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

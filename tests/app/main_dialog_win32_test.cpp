@@ -1,0 +1,131 @@
+// The main window driven as a user drives it: files dropped and opened, the
+// list text, Start, "リスト消去" and closing.
+#include <gtest/gtest.h>
+
+#include "app/batch_run_win32.h"
+#include "app/main_dialog_win32.h"
+#include "common/app_context.h"
+#include "common/path.h"
+#include "convert/run_state.h"
+#include "support/image_files.h"
+#include "support/rule_file.h"
+#include "support/ui_driver_win32.h"
+
+namespace {
+
+const char kGuidance[] =
+    "有効なファイルがありません\r\n→からファイルを追加してください\r\n\r\n"
+    "[ファイルを開く]でフォルダから\r\nファイルを選択できます\r\n\r\n"
+    "またはこのウィンドウのどこかに\r\nファイルをドロップしてください\r\n";
+const char kHeading[] =
+    "以下のように判別されました\r\nさらにファイルを追加できます→\r\n"
+    "開始ボタンで処理を開始します\r\n\r\n";
+
+// A 1-pixel-high sheet of width pixels.
+std::string Sheet(int width) {
+  IndexedPicture sheet{width, 1, {0xFFFF00FF, 0xFF00FF00}, {}};
+  for (int x = 0; x < width; ++x) sheet.indices.push_back(x % 2);
+  return PngFile(sheet, 8);
+}
+
+class MainDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppContext::Instance().moduleHandle = GetModuleHandleA(nullptr);
+    UseRuleFile(folder,
+                "[Process]\n4,1=Beta\n8,1=Alpha\ndefault=何もしない\n"
+                "[Alpha]\nReplace=0\nNameFoot=_a\n[Beta]\nReplace=0\nNameFoot=_b\n");
+    WriteFile(folder / "b1.png", Sheet(4));
+    WriteFile(folder / "a2.png", Sheet(8));
+    WriteFile(folder / "b3.png", Sheet(4));
+    WriteFile(folder / "bad.png", "no image");
+    WriteFile(folder / "c.png", Sheet(2));
+  }
+  void TearDown() override {
+    RunState::Instance().ClearList();
+    AppContext::Instance().mainWindow = nullptr;
+  }
+
+  // Runs the main window while script drives it; false when it did not end.
+  bool Show(const std::function<void(HWND)>& script) {
+    INT_PTR result = -1;
+    RunWithDriver(
+        [&] {
+          result = DialogBoxParamA(GetModuleHandleA(nullptr), "MAIN", nullptr, MainDialogProc, 0);
+        },
+        [&] {
+          HWND dialog = WaitForWindow("Vomarin+");
+          ASSERT_NE(dialog, nullptr);
+          script(dialog);
+        },
+        30000);
+    return result == 0;
+  }
+
+  std::string Written(const std::string& base, const std::string& foot) {
+    return folder / (base + kPathSeparator + "[V]" + base + foot + ".png");
+  }
+
+  TempFolder folder;
+};
+
+TEST_F(MainDialogTest, FilesAreListedByRuleAndTheListDecidesWhatStartAndCancelDo) {
+  std::string listed, question, notice, opened;
+  EXPECT_TRUE(Show([&](HWND dialog) {
+    EXPECT_EQ(ControlText(dialog, kListText), kGuidance);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kChooseTransparencyCheck), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kCombineMapsCheck), BST_UNCHECKED);
+    DropFiles(dialog, {folder / "b1.png", folder / "a2.png", folder / "bad.png", folder / "b3.png",
+                       folder / "c.png"});
+    Settle(dialog);
+    listed = ControlText(dialog, kListText);
+    PressButton(dialog, IDCANCEL);
+    question = AnswerMessageBox("終了の確認", IDNO);
+
+    PressButton(dialog, kClearListButton);
+    Settle(dialog);
+    EXPECT_EQ(ControlText(dialog, kListText), kGuidance);
+    PressButton(dialog, IDOK);
+    notice = AnswerMessageBox("ファイルを追加して下さい", IDOK);
+
+    PressButton(dialog, kOpenFileButton);
+    AnswerFileDialog("ファイルを開く", folder / "a2.png");
+    Settle(dialog);
+    opened = ControlText(dialog, kListText);
+    PressButton(dialog, kClearListButton);
+    PressButton(dialog, IDCANCEL);  // an empty list closes at once
+  }));
+  EXPECT_EQ(listed, std::string(kHeading) +
+                        "[Alpha]\r\n a2.png\r\n[Beta]\r\n b1.png\r\n b3.png\r\n"
+                        "[その他]\r\n 無効なファイル - bad.png\r\n 何もしない - c.png\r\n");
+  EXPECT_EQ(question,
+            "いくつかのファイルが処理を予定されています\nこのまま処理を中止してもよろしいですか？");
+  EXPECT_EQ(notice, "実行できる処理がありません。\nファイルを追加して下さい。");
+  EXPECT_EQ(opened, std::string(kHeading) + "[Alpha]\r\n a2.png\r\n");
+}
+
+TEST_F(MainDialogTest, StartRunsTheListThenEmptiesItAndTheAnswerDecidesWhetherToStay) {
+  std::string afterRun;
+  EXPECT_TRUE(Show([&](HWND dialog) {
+    DropFiles(dialog, {folder / "b1.png", folder / "a2.png"});
+    Settle(dialog);
+    PressButton(dialog, IDOK);  // 301 unchecked: no picker
+    AnswerMessageBox("作業の完了", IDYES);
+    Settle(dialog);
+    afterRun = ControlText(dialog, kListText);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+
+    DropFiles(dialog, {folder / "b3.png"});
+    Settle(dialog);
+    PressButton(dialog, IDOK);
+    AnswerMessageBox("作業の完了", IDNO);
+  }));
+  EXPECT_EQ(afterRun, kGuidance);
+  EXPECT_TRUE(RunState::Instance().autoTransparent);
+  EXPECT_TRUE(RunState::Instance().jobs.empty());
+  for (const auto& [base, foot] : {std::pair{"b1", "_b"}, {"a2", "_a"}, {"b3", "_b"}}) {
+    EXPECT_TRUE(FileExists(Written(base, foot))) << base;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// Takes a picture of every window of Vomarin+.exe: the program is started
+// under wine with sheets and a rule file of ours, brought into each state
+// through its windows, and each window is copied from the screen into a PNG.
+// Usage: vomarin-screenshots OUTPUT-FOLDER
+#include <windows.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "support/image_files.h"
+#include "support/ui_driver_win32.h"
+#include "support/windowed_program_win32.h"
+
+namespace {
+
+const char kRules[] =
+    "[Process]\r\n64,32=草原\r\n96,32=水辺/水路\r\n640,400=大マップ\r\n32,32=試作\r\n"
+    "[草原]\r\nReplace=0\r\nNameFoot=_k\r\n[水辺]\r\nReplace=0\r\nNameFoot=_m\r\n"
+    "[水路]\r\nReplace=0\r\nNameFoot=_s\r\n[大マップ]\r\nReplace=0\r\nNameFoot=_o\r\n"
+    "[試作]\r\nIndividual=未定義の規則\r\n";
+
+// Tiles of 16 pixels in two shades, with a darker line between them.
+Picture Tiles(int width, int height, std::uint32_t light, std::uint32_t dark) {
+  Picture picture{width, height, {}};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool edge = x % 16 == 15 || y % 16 == 15;
+      const bool odd = (x / 16 + y / 16) % 2 != 0;
+      picture.pixels.push_back(edge ? 0xFF303030 : odd ? dark : light);
+    }
+  }
+  return picture;
+}
+
+// A map on a magenta ground: islands of grass, for the picker to key.
+Picture Map(int width, int height) {
+  Picture picture = Tiles(width, height, 0xFF7CC35A, 0xFF5FA046);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int dx = (x % 160) - 80;
+      const int dy = (y % 160) - 80;
+      if (dx * dx + dy * dy > 60 * 60) picture.pixels[y * width + x] = 0xFFFF00FF;
+    }
+  }
+  return picture;
+}
+
+class Session {
+ public:
+  Session(std::string output, DWORD process) : output(std::move(output)), process(process) {}
+
+  HWND Window(const std::string& caption) {
+    HWND window = WaitForWindow(caption, 20000, process);
+    if (window == nullptr) throw std::runtime_error("no window " + caption);
+    return window;
+  }
+
+  // Copies the window as the screen shows it.
+  void Shoot(HWND window, const std::string& name) {
+    // Windows without a window manager may stack other than their owners say.
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle(window);
+    Sleep(500);
+    RECT area = {};
+    GetWindowRect(window, &area);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ displaced = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    Picture picture{width, height, {}};
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i) picture.pixels.push_back(0xFF000000 | pixels[i]);
+    SelectObject(memory, displaced);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    WriteFile(output + "\\" + name, PngFile(picture, false));
+    std::printf("wrote %s\n", name.c_str());
+  }
+
+  // Adds the file at path through the open dialog of main.
+  void AddFile(HWND main, const std::string& path) {
+    PressButton(main, 200);
+    AnswerFileDialog("ファイルを開く", path, 10000, process);
+  }
+
+  // Shoots the message box with caption and answers it with button.
+  void ShootBox(const std::string& caption, const std::string& name, int button) {
+    HWND box = Window(caption);
+    Shoot(box, name);
+    PressButton(box, button);
+    WaitUntilGone(box);
+  }
+
+ private:
+  std::string output;
+  DWORD process;
+};
+
+void Run(const std::string& output) {
+  TempFolder sheets;
+  WriteFile(sheets / "map-large.png", PngFile(Map(640, 400), false));
+  WriteFile(sheets / "grass.png", PngFile(Tiles(64, 32, 0xFF7CC35A, 0xFF5FA046), false));
+  WriteFile(sheets / "water.png", PngFile(Tiles(96, 32, 0xFF5AA7E0, 0xFF3F86C0), false));
+  WriteFile(sheets / "draft.png", PngFile(Tiles(32, 32, 0xFFD2AB6A, 0xFFB48A4A), false));
+  WriteFile(sheets / "notes.png", "not an image");
+
+  ProgramUnderTest program(WinePath(VOMARIN_PROGRAM), WinePath(VOMARIN_CHECKER), kRules);
+  if (!program.Start()) throw std::runtime_error("Vomarin+.exe did not start");
+  Session session(output, program.Id());
+  const DWORD id = program.Id();
+
+  HWND main = session.Window("Vomarin+");
+  session.Shoot(main, "main-empty.png");
+  PressButton(main, IDOK);
+  session.ShootBox("ファイルを追加して下さい", "box-empty-list.png", IDOK);
+
+  PressButton(main, 200);
+  HWND open = session.Window("ファイルを開く");
+  session.Shoot(open, "open-file.png");
+  AnswerFileDialog("ファイルを開く", sheets / "map-large.png", 10000, id);
+  session.AddFile(main, sheets / "grass.png");
+  session.AddFile(main, sheets / "notes.png");
+  session.AddFile(main, sheets / "water.png");
+  session.ShootBox("手動判別の開始", "box-manual.png", IDOK);
+  HWND select = session.Window("Vomarin+ 規格の選別");
+  session.Shoot(select, "select.png");
+  PressButton(select, IDOK);
+  WaitUntilGone(select);
+  session.Shoot(main, "main-with-files.png");
+  PressButton(main, IDCANCEL);
+  session.ShootBox("終了の確認", "box-exit.png", IDNO);
+
+  // A run with the picker: the large map first, its ground clicked away.
+  SendMessageTimeoutA(GetDlgItem(main, 301), BM_SETCHECK, BST_CHECKED, 0, SMTO_NORMAL, 5000,
+                      nullptr);
+  PressButton(main, IDOK);
+  HWND picker = session.Window("Vomarin+  透過色の決定");
+  POINT ground = {4, 4};
+  MapWindowPoints(GetDlgItem(picker, 100), picker, &ground, 1);
+  ClickAt(picker, ground.x, ground.y);
+  session.Shoot(picker, "transparent.png");
+  PressButton(picker, IDCANCEL);
+  session.ShootBox("透過色指定キャンセルの確認", "box-give-up.png", IDNO);
+  PressButton(picker, IDOK);
+  WaitUntilGone(picker);
+
+  // At the second job the progress window shows the first one's names; it
+  // stands behind the picker: move the picker aside.
+  picker = session.Window("Vomarin+  透過色の決定");
+  SetWindowPos(picker, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  HWND progress = session.Window("Vomarin+ 処理中");
+  session.Shoot(progress, "progress.png");
+  PressButton(progress, IDCANCEL);
+  session.ShootBox("処理の中止", "box-cancel-run.png", IDNO);
+  for (int job = 2; job <= 3; ++job) {
+    PressButton(picker, IDOK);
+    WaitUntilGone(picker);
+    if (job < 3) picker = session.Window("Vomarin+  透過色の決定");
+  }
+  session.ShootBox("作業の完了", "box-closing.png", IDYES);
+
+  // A cancelled run.
+  session.AddFile(main, sheets / "grass.png");
+  session.AddFile(main, sheets / "map-large.png");
+  Settle(main);
+  PressButton(main, IDOK);
+  picker = session.Window("Vomarin+  透過色の決定");
+  progress = session.Window("Vomarin+ 処理中");
+  PressButton(progress, IDCANCEL);
+  AnswerMessageBox("処理の中止", IDYES, 10000, id);
+  PressButton(picker, IDOK);
+  session.ShootBox("作業の完了", "box-closing-cancelled.png", IDYES);
+
+  // A run whose rule fails.
+  SendMessageTimeoutA(GetDlgItem(main, 301), BM_SETCHECK, BST_UNCHECKED, 0, SMTO_NORMAL, 5000,
+                      nullptr);
+  session.AddFile(main, sheets / "draft.png");
+  session.AddFile(main, sheets / "grass.png");
+  PressButton(main, IDOK);
+  session.ShootBox("作業の完了", "box-closing-failed.png", IDNO);
+  if (program.WaitForExit() != 0) throw std::runtime_error("Vomarin+.exe did not end by itself");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vomarin-screenshots OUTPUT-FOLDER\n");
+    return 2;
+  }
+  const std::string output = argv[1][0] == '/' ? WinePath(argv[1]) : argv[1];
+  try {
+    Run(output);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vomarin-screenshots: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

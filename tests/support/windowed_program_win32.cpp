@@ -1,0 +1,44 @@
+#include "support/windowed_program_win32.h"
+
+#include <algorithm>
+
+std::string WinePath(const std::string& linuxPath) {
+  std::string path = "Z:" + linuxPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+ProgramUnderTest::ProgramUnderTest(const std::string& program, const std::string& checker,
+                                   const std::string& rules) {
+  const std::string name = program.substr(program.find_last_of('\\') + 1);
+  executable = folder / name;
+  CopyFileA(program.c_str(), executable.c_str(), FALSE);
+  MakeFolder(folder / "resource");
+  CopyFileA(checker.c_str(), (folder / "resource\\check.bmp").c_str(), FALSE);
+  WriteFile(folder / "setting.ini", rules);
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+  if (process.hProcess == nullptr) return;
+  if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 5000);
+  }
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+}
+
+bool ProgramUnderTest::Start() {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + executable + "\"";
+  return CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        elsewhere.Path().c_str(), &startup, &process) != FALSE;
+}
+
+int ProgramUnderTest::WaitForExit(DWORD timeoutMs) {
+  if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  return static_cast<int>(code);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "support/files.h"
+
+// The Windows path of a file named by a Linux path, as wine maps it (the
+// build passes its file names to tests as Linux paths).
+std::string WinePath(const std::string& linuxPath);
+
+// A program of the build run as a user runs it: copied into a folder of its
+// own with a rule file and the checker texture beside it, and started from
+// another working directory, so that it must find them itself.
+class ProgramUnderTest {
+ public:
+  // program and checker are Windows paths; rules is the text of setting.ini.
+  ProgramUnderTest(const std::string& program, const std::string& checker,
+                   const std::string& rules);
+  // Ends the program if it still runs.
+  ~ProgramUnderTest();
+  ProgramUnderTest(const ProgramUnderTest&) = delete;
+  ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+  // Starts the program; false when it could not be started.
+  bool Start();
+  DWORD Id() const { return process.dwProcessId; }
+  // The folder the program runs from.
+  const TempFolder& Folder() const { return folder; }
+  // Waits for the program to end; its exit code, or -1 when it still runs
+  // after timeoutMs.
+  int WaitForExit(DWORD timeoutMs = 20000);
+
+ private:
+  TempFolder folder;
+  TempFolder elsewhere;
+  std::string executable;
+  PROCESS_INFORMATION process = {};
+};
