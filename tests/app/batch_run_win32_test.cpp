@@ -48,7 +48,9 @@ class BatchRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RunState::Instance().ClearList();
-    UseRuleFile(folder, "[Copy]\nReplace=0\nNameFoot=_c\n[Broken]\nIndividual=Missing\n");
+    UseRuleFile(folder,
+                "[Copy]\nReplace=0\nNameFoot=_c\n[Broken]\nIndividual=Missing\n"
+                "[Map]\nReplace=0\nNameFoot=_c\nGroup=Map\n");
     // The main window as far as a run needs it: owner, and check box 302.
     owner = CreateWindowExA(0, "STATIC", "Vomarin+", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 200,
                             100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -123,6 +125,32 @@ TEST_F(BatchRunTest, CountAndBarFollowTheJobsAndFailedJobsAreCounted) {
 
   UnhookWindowsHookEx(hook);
   progressShown = nullptr;
+}
+
+TEST_F(BatchRunTest, WithCombineMapsCheckedTheCombinerOpensOnTheRunsGroup) {
+  RunState::Instance().autoTransparent = true;
+  SendMessageA(GetDlgItem(owner, kCombineMapsCheck), BM_SETCHECK, BST_CHECKED, 0);
+  AddJob("b.png", "Map");
+  AddJob("a.png", "Map");
+  AddJob("plain.png", "Copy");  // no group: not combined
+  std::vector<std::string> rows;
+  std::string closing;
+  Run([&] {
+    HWND combiner = WaitForWindow("マップ結合");
+    ASSERT_NE(combiner, nullptr);
+    Settle(combiner);
+    HWND list = GetDlgItem(combiner, 400);
+    for (LRESULT i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+      char row[256] = {};
+      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
+      rows.push_back(row);
+    }
+    PressButton(combiner, IDCANCEL);  // "終了": closes without saving
+    closing = AnswerMessageBox(kClosingCaption, IDNO);
+  });
+  // The group's outputs, sorted by path, as the run wrote them.
+  EXPECT_EQ(rows, (std::vector<std::string>{"[V]a_c.png", "[V]b_c.png"}));
+  EXPECT_EQ(closing, kCompleted);
 }
 
 TEST_F(BatchRunTest, CancelAsksAndAConfirmedCancelStartsNoFurtherJob) {
