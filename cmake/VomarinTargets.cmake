@@ -21,6 +21,7 @@ if(VOMARIN_FUZZ)
   target_compile_options(vomarin_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
                          -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(vomarin_flags INTERFACE -fsanitize=address,undefined)
+  target_compile_definitions(vomarin_flags INTERFACE VOMARIN_FUZZ_PIXEL_LIMIT=4194304)
 endif()
 if(VOMARIN_SANITIZE)
   target_compile_options(vomarin_flags INTERFACE

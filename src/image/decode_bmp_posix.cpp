@@ -55,6 +55,30 @@ std::vector<std::uint32_t> ReadColourTable(std::FILE* file) {
   return palette;
 }
 
+// Whether the file is long enough for the pixels its header declares:
+// uncompressed rows padded to 4 bytes, from the data offset on. The reader
+// would otherwise fill a truncated file's missing rows one by one, which
+// for a header claiming a large image takes minutes.
+bool HoldsItsPixels(std::FILE* file) {
+  unsigned char head[14 + 40] = {};
+  if (std::fseek(file, 0, SEEK_SET) != 0) return false;
+  const std::size_t got = std::fread(head, 1, sizeof head, file);
+  if (got < 14 + 12 || std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(file);
+  const std::uint32_t header_size = U32(head + 14);
+  const bool core = header_size == 12;
+  if (!core && got < sizeof head) return false;
+  const std::int64_t width = core ? U16(head + 18) : static_cast<std::int32_t>(U32(head + 18));
+  const std::int64_t height = core ? U16(head + 20) : static_cast<std::int32_t>(U32(head + 22));
+  const unsigned bits = U16(head + (core ? 24 : 28));
+  const std::uint32_t compression = core ? 0 : U32(head + 30);
+  if (compression != 0 && compression != 3) return false;  // run-length files are not read
+  if (width <= 0 || height == 0 || bits == 0) return false;
+  const std::int64_t row = (width * bits + 31) / 32 * 4;
+  const std::int64_t rows = height < 0 ? -height : height;
+  return size >= 0 && U32(head + 10) + row * rows <= size;
+}
+
 }  // namespace
 
 std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name) {
@@ -63,7 +87,8 @@ std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name)
 
   int width = 0, height = 0, channels = 0;
   if (!stbi_info_from_file(file, &width, &height, &channels) ||
-      !IsAllowedImageSize(width, height)) {
+      !IsAllowedImageSize(width, height) || !HoldsItsPixels(file) ||
+      std::fseek(file, 0, SEEK_SET) != 0) {
     throw kInvalidFileMessage;
   }
   std::unique_ptr<stbi_uc, StbFree> rgba(stbi_load_from_file(file, &width, &height, &channels, 4));
