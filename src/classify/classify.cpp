@@ -84,8 +84,13 @@ AddSummary AddFiles(const std::vector<std::string>& paths) {
     if (sizeTable == nullptr) throw kNoSizeTableReason;
     const std::string sizeKey =
         std::to_string(image.GetWidth()) + "," + std::to_string(image.GetHeight());
-    const std::string value =
-        sizeTable->HasKey(sizeKey) ? sizeTable->GetValue(sizeKey) : sizeTable->GetValue("default");
+    // Without either key the rule name would be empty; the reason names
+    // what is missing instead (a size table cut at its length limit, say).
+    const char* key = sizeTable->HasKey(sizeKey) ? sizeKey.c_str() : "default";
+    if (!sizeTable->HasKey(key)) {
+      ThrowRuleError("setting.iniの[Process]に" + sizeKey + "もdefaultもありません");
+    }
+    const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
   });
 }

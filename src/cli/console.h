@@ -16,3 +16,6 @@ std::string AbsolutePath(const std::string& path);
 
 // True when path names an existing regular file that can be read.
 bool IsReadableFile(const std::string& path);
+
+// True when path names an existing folder.
+bool IsFolder(const std::string& path);

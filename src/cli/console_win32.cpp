@@ -37,3 +37,7 @@ bool IsReadableFile(const std::string& path) {
   return regular && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -177,7 +177,10 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   std::string combineFolder;
   if (options.combineFolder) {
     combineFolder = AbsolutePath(*options.combineFolder);
-    if (CreateOutputFolder(combineFolder) != FolderResult::kReady) {
+    // CreateOutputFolder takes any existing name for the folder, as the
+    // output step must; a file of that name is refused here, before anything
+    // is converted.
+    if (CreateOutputFolder(combineFolder) != FolderResult::kReady || !IsFolder(combineFolder)) {
       PrintError("結合した画像の出力フォルダを作れません: " + *options.combineFolder);
       return kExitUsage;
     }

@@ -9,6 +9,9 @@
 
 #include "combine/combined_sheet_file.h"
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
 #include "image/gdiplus_session_win32.h"
 #endif
 
@@ -85,6 +88,11 @@ int ReadArguments(int argc, char** argv, Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Lines end in "\n" as in the native build and as vomarin.exe writes them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   Arguments arguments;
   const int ended = ReadArguments(argc, argv, arguments);
   if (ended >= 0) return ended;

@@ -72,6 +72,9 @@ class ImageProcessor final : public IImageProcessor {
   bool ApplyIndividualRule(Cells& cells) const;
   void ComposeCells(IImage& canvas, const Cells& cells) const;
   void WriteOutputs(const IImage& canvas, const std::string& sourceName, int width, int height);
+  // Why a width x height canvas gives no file, or empty when it gives its
+  // pieces.
+  std::string UnwritableCanvas(const IImage& canvas, int width, int height) const;
   void RunFollowOnRules(const IImage& source) const;
 
   std::string ruleName;

@@ -48,6 +48,8 @@ bool MayRunNestedRule(const std::string& name, NestedUse use) {
   return true;
 }
 
+bool NestedRulesStopped() { return nesting.stopped; }
+
 std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name) {
   try {
     return std::make_unique<ImageProcessor>(name);

@@ -25,6 +25,9 @@ enum class NestedUse { kIndividual, kSubProcess };
 // a limit is met nothing further runs under the outermost Apply.
 bool MayRunNestedRule(const std::string& name, NestedUse use);
 
+// True once a limit has been met under the outermost Apply of this thread.
+bool NestedRulesStopped();
+
 // The rule name, or null after writing on the error channel why it cannot
 // be built.
 std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name);

@@ -16,10 +16,35 @@ std::string PieceNumber(int counter) {
 
 }  // namespace
 
+std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, int width, int height) const {
+  const std::string rule = "規則[" + ruleName + "]";
+  const std::string size = std::to_string(width) + " x " + std::to_string(height);
+  // No pixels: a NewSize below 1, or a Clip outside the image.
+  if (width < 1 || height < 1) {
+    return rule + "の画像の大きさ（" + size +
+           "）が正しくないため保存できません（NewSizeとClipを確かめて下さい）";
+  }
+  if (canvas.GetWidth() != width || canvas.GetHeight() != height) {
+    return rule + "の画像（" + size + "）が大きすぎるため保存できません";
+  }
+  if (width / fileDiv.columns < 1 || height / fileDiv.rows < 1) {
+    return rule + "のFileDivが画像より細かいため保存できません";
+  }
+  return std::string();
+}
+
 void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourceName, int width,
                                   int height) {
   // Images cut out of others have no name and write nothing.
   if (sourceName.empty()) return;
+
+  // A canvas that gives no piece is reported before any folder is made.
+  ProcessLog& log = ProcessLog::Instance();
+  const std::string unwritable = UnwritableCanvas(canvas, width, height);
+  if (!unwritable.empty()) {
+    log.WriteLine(ProcessLog::kErrorChannel, unwritable);
+    return;
+  }
 
   const std::string folderPart = FolderPart(sourceName);
   const std::string baseName = BaseName(sourceName);
@@ -35,16 +60,9 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
       return;
   }
 
-  // A remainder strip of the canvas is not written; pieces smaller than a
-  // pixel are not written at all.
-  ProcessLog& log = ProcessLog::Instance();
+  // A remainder strip of the canvas is not written.
   const int pieceWidth = width / fileDiv.columns;
   const int pieceHeight = height / fileDiv.rows;
-  if (pieceWidth < 1 || pieceHeight < 1) {
-    log.WriteLine(ProcessLog::kErrorChannel,
-                  "規則[" + ruleName + "]のFileDivが画像より細かいため保存できません");
-    return;
-  }
   const bool numbered = static_cast<long long>(fileDiv.columns) * fileDiv.rows > 1;
   int counter = 0;
   for (int row = 0; row < fileDiv.rows; ++row) {

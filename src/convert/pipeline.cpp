@@ -103,13 +103,16 @@ void ImageProcessor::ComposeCells(IImage& canvas, const Cells& cells) const {
 
 void ImageProcessor::RunFollowOnRules(const IImage& source) const {
   ProcessLog& log = ProcessLog::Instance();
+  // Once a limit has stopped the chain, the rest of a long list is neither
+  // run nor announced: a rule file may name thousands of them.
   for (const std::string& name : subProcesses) {
+    if (NestedRulesStopped()) break;
     log.Select(ProcessLog::kReportChannel);
     log.Write("サブプロセス");
     log.Write(name);
     log.Write("の呼び出し");
     log.EndLine();
-    if (!MayRunNestedRule(name, NestedUse::kSubProcess)) continue;
+    if (!MayRunNestedRule(name, NestedUse::kSubProcess)) break;
     if (const std::unique_ptr<ImageProcessor> rule = BuildNestedRule(name)) rule->Apply(source);
   }
 }

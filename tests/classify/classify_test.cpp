@@ -169,7 +169,7 @@ TEST_F(ClassifyTest, FilesThatCannotBeAddedAreListedWithTheirReason) {
                     " 不正なSrcDiv - broken.png\r\n"
                     " 規則[Missing]がsetting.iniにありません - missing.png\r\n"
                     " 不正なfileDiv\n - good.png\r\n"
-                    " 規則[]がsetting.iniにありません - nokey.png\r\n"}}));
+                    " setting.iniの[Process]に3,3もdefaultもありません - nokey.png\r\n"}}));
   EXPECT_TRUE(RunState::Instance().jobs.empty());
   ExpectConsistent();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -8,15 +9,18 @@
 // Runs other programs of the build from tests, as a user at a shell would.
 
 struct ProgramResult {
-  int status = -1;  // exit status; -1 when the program could not be run or did not exit
-  std::string out;  // what it wrote on the standard output
-  std::string err;  // and on the standard error
+  int status = -1;        // exit status; -1 when the program could not be run or did not exit
+  std::string out;        // what it wrote on the standard output
+  std::string err;        // and on the standard error
+  bool timedOut = false;  // it was still running at the time limit and was killed
 };
 
 // Runs program with arguments in folder, input on its standard input (a
-// file, not a terminal), and waits for it to end.
+// file, not a terminal), and waits for it to end; with a time limit above
+// zero, for that long at most, after which the program is killed.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& folder, const std::string& input = std::string());
+                         const std::string& folder, const std::string& input = std::string(),
+                         std::chrono::milliseconds timeLimit = std::chrono::milliseconds::zero());
 
 // The folder of the running test program, ending with the path separator.
 std::string TestProgramFolder();

@@ -1,15 +1,18 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
+#include <thread>
 #include <vector>
 
 #include "support/files.h"
 #include "support/program.h"
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& folder, const std::string& input) {
+                         const std::string& folder, const std::string& input,
+                         std::chrono::milliseconds timeLimit) {
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
@@ -36,7 +39,19 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   }
   if (child < 0) return result;
   int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
+  const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+  for (;;) {
+    const pid_t ended = waitpid(child, &status, timeLimit.count() > 0 ? WNOHANG : 0);
+    if (ended == child) break;
+    if (ended < 0) continue;  // interrupted
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(child, SIGKILL);
+      while (waitpid(child, &status, 0) < 0) {
+      }
+      result.timedOut = true;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
   result.out = ReadFile(outPath);

@@ -32,7 +32,8 @@ HANDLE OpenInherited(const std::string& path, bool write) {
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& folder, const std::string& input) {
+                         const std::string& folder, const std::string& input,
+                         std::chrono::milliseconds timeLimit) {
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
@@ -56,12 +57,17 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   CloseHandle(startup.hStdOutput);
   CloseHandle(startup.hStdError);
   if (!started) return result;
-  WaitForSingleObject(process.hProcess, INFINITE);
+  const DWORD wait = timeLimit.count() > 0 ? static_cast<DWORD>(timeLimit.count()) : INFINITE;
+  if (WaitForSingleObject(process.hProcess, wait) == WAIT_TIMEOUT) {
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    result.timedOut = true;
+  }
   DWORD status = 0;
   GetExitCodeProcess(process.hProcess, &status);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  result.status = static_cast<int>(status);
+  result.status = result.timedOut ? -1 : static_cast<int>(status);
   result.out = ReadFile(outPath);
   result.err = ReadFile(errPath);
   return result;
