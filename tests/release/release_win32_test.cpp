@@ -49,12 +49,12 @@ Picture BmpPixels(const std::string& path) {
   if (bitmap == nullptr) return {};
   BITMAP header = {};
   GetObjectA(bitmap, sizeof header, &header);
-  Picture picture{header.bmWidth, header.bmHeight,
-                  std::vector<std::uint32_t>(static_cast<std::size_t>(header.bmWidth) *
-                                             header.bmHeight)};
+  Picture picture{
+      header.bmWidth, header.bmHeight,
+      std::vector<std::uint32_t>(static_cast<std::size_t>(header.bmWidth) * header.bmHeight)};
   BITMAPINFO request = {};
-  request.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB,
-                       0, 0, 0, 0, 0};
+  request.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   HDC screen = GetDC(nullptr);
   GetDIBits(screen, bitmap, 0, picture.height, picture.pixels.data(), &request, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
@@ -91,12 +91,12 @@ bool IsShiftJis(const std::string& text) {
 // no UTF-8.
 std::string FromUtf8(const std::string& text) {
   const int size = static_cast<int>(text.size());
-  std::wstring wide(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0),
-                    L'\0');
+  std::wstring wide(
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
   const int wideSize = static_cast<int>(wide.size());
-  std::string narrow(WideCharToMultiByte(932, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr),
-                     '\0');
+  std::string narrow(
+      WideCharToMultiByte(932, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr), '\0');
   WideCharToMultiByte(932, 0, wide.data(), wideSize, narrow.data(), static_cast<int>(narrow.size()),
                       nullptr, nullptr);
   return narrow;
@@ -105,9 +105,9 @@ std::string FromUtf8(const std::string& text) {
 TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
   // The console programs apart: Mosaikon.exe and mosaikon.exe are one name
   // to Windows.
-  EXPECT_EQ(ListFolder(kRelease), (std::vector<std::string>{"Mosaikon.exe", "Vomarin+.exe", "cli",
-                                                             "readme.txt", "resource",
-                                                             "setting.ini"}));
+  EXPECT_EQ(ListFolder(kRelease),
+            (std::vector<std::string>{"Mosaikon.exe", "Vomarin+.exe", "cli", "readme.txt",
+                                      "resource", "setting.ini"}));
   EXPECT_EQ(ListFolder(InRelease("cli")),
             (std::vector<std::string>{"mosaikon.exe", "vomarin.exe"}));
   EXPECT_EQ(ListFolder(InRelease("resource")), std::vector<std::string>{"check.bmp"});
@@ -119,9 +119,9 @@ TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
   // The guide explains every key of the rule file and the names it reserves.
   const std::string readable = FromUtf8(guide);
   ASSERT_FALSE(readable.empty());
-  for (const char* key : {"[Process]", "default", "何もしない", "Specific", "Force", "Except", "Clip",
-                          "SrcDiv", "NewSize", "Replace", "FileDiv", "NameFoot", "Individual",
-                          "SubProcess", "Group", "XPAuto", "200X"}) {
+  for (const char* key : {"[Process]", "default", "何もしない", "Specific", "Force", "Except",
+                          "Clip", "SrcDiv", "NewSize", "Replace", "FileDiv", "NameFoot",
+                          "Individual", "SubProcess", "Group", "XPAuto", "200X"}) {
     EXPECT_NE(readable.find(key), std::string::npos) << key;
   }
 
@@ -170,11 +170,10 @@ TEST(Release, ConvertsADroppedSheetByTheExampleRules) {
   const Picture shown = ScreenPixels(area);
   const Picture checker = BmpPixels(InRelease("resource\\check.bmp"));
   ASSERT_GT(checker.width, 0);
-  EXPECT_EQ(Mismatches(shown, 0, kCell, 0, kCell,
-                       [&](int x, int y) {
-                         return checker.At(x % checker.width, y % checker.height);
-                       }),
-            0);
+  EXPECT_EQ(
+      Mismatches(shown, 0, kCell, 0, kCell,
+                 [&](int x, int y) { return checker.At(x % checker.width, y % checker.height); }),
+      0);
   EXPECT_EQ(Mismatches(shown, kCell, 2 * kCell, 0, kCell, [](int, int) { return CellColour(1); }),
             0);
   PressButton(picker, IDOK);
@@ -210,9 +209,8 @@ TEST(Release, OtherProgramsRunFromTheReleaseFolder) {
   EXPECT_EQ(dryRun.status, 0) << dryRun.err;
   EXPECT_EQ(dryRun.out, "[TileSheet]\n 森のタイル.png\n");
 
-  const ProgramResult combined = RunProgram(InRelease("cli\\mosaikon.exe"),
-                                            {"--width", "256", "-o", maps / "結合.png", sheet},
-                                            kRelease);
+  const ProgramResult combined = RunProgram(
+      InRelease("cli\\mosaikon.exe"), {"--width", "256", "-o", maps / "結合.png", sheet}, kRelease);
   EXPECT_EQ(combined.status, 0) << combined.err;
   EXPECT_EQ(ReadPngFile(ReadFile(maps / "結合.png")).pixels, Sheet().pixels);
 

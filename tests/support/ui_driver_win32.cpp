@@ -147,7 +147,8 @@ void DropFiles(HWND window, const std::vector<std::string>& paths) {
     // stays with the process.
     HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process);
     if (target == nullptr) return;
-    handle = VirtualAllocEx(target, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    handle =
+        VirtualAllocEx(target, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (handle != nullptr) WriteProcessMemory(target, handle, block.data(), block.size(), nullptr);
     CloseHandle(target);
   }
