@@ -63,23 +63,7 @@ class Session {
     Sleep(500);
     RECT area = {};
     GetWindowRect(window, &area);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ displaced = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    Picture picture{width, height, {}};
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) picture.pixels.push_back(0xFF000000 | pixels[i]);
-    SelectObject(memory, displaced);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    const Picture picture = ScreenPixels(area);
     WriteFile(output + "\\" + name, PngFile(picture, false));
     std::printf("wrote %s\n", name.c_str());
   }

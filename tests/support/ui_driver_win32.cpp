@@ -126,20 +126,33 @@ std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeo
 }
 
 void DropFiles(HWND window, const std::vector<std::string>& paths) {
-  std::size_t size = sizeof(DROPFILES) + 1;
-  for (const std::string& path : paths) size += path.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GHND, size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  std::string block(sizeof(DROPFILES), '\0');
+  for (const std::string& path : paths) block += path + '\0';
+  block += '\0';
+  auto* drop = reinterpret_cast<DROPFILES*>(block.data());
   drop->pFiles = sizeof(DROPFILES);
   drop->fWide = FALSE;
-  char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-  for (const std::string& path : paths) {
-    std::memcpy(names, path.c_str(), path.size() + 1);
-    names += path.size() + 1;
+
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  HGLOBAL handle = nullptr;
+  if (process == GetCurrentProcessId()) {
+    handle = GlobalAlloc(GHND, block.size());
+    std::memcpy(GlobalLock(handle), block.data(), block.size());
+    GlobalUnlock(handle);
+  } else {
+    // A memory handle means nothing in another process. There the block is
+    // written into fresh pages, whose address GlobalLock takes as the handle
+    // of a fixed block; the window's DragFinish cannot free it, a page that
+    // stays with the process.
+    HANDLE target = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process);
+    if (target == nullptr) return;
+    handle =
+        VirtualAllocEx(target, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (handle != nullptr) WriteProcessMemory(target, handle, block.data(), block.size(), nullptr);
+    CloseHandle(target);
   }
-  *names = '\0';
-  GlobalUnlock(memory);
-  PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  if (handle != nullptr) PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(handle), 0);
 }
 
 void ClickAt(HWND window, int x, int y) {
@@ -222,4 +235,25 @@ std::string AwaitControlText(HWND dialog, int id, const std::string& expected, D
     text = ControlText(dialog, id);
   }
   return text;
+}
+
+Picture ScreenPixels(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ displaced = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  Picture picture{width, height, {}};
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) picture.pixels.push_back(0xFF000000 | pixels[i]);
+  SelectObject(memory, displaced);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return picture;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/image_files.h"
+
 // Drives real dialogs in tests: the test runs a modal dialog on its own
 // thread while a script on a driver thread finds windows by caption, reads
 // their controls and presses their buttons, the way a user would. Posted
@@ -41,7 +43,8 @@ void PressButton(HWND dialog, int id);
 std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs = 10000,
                              DWORD process = 0);
 
-// Drops paths onto window as the shell does (WM_DROPFILES with an HDROP).
+// Drops paths onto window as the shell does (WM_DROPFILES with an HDROP),
+// also onto a window of another process.
 void DropFiles(HWND window, const std::vector<std::string>& paths);
 
 // A left click at a point of window's client area.
@@ -71,3 +74,8 @@ void Settle(HWND window);
 // timeoutMs; what it reads then otherwise.
 std::string AwaitControlText(HWND dialog, int id, const std::string& expected,
                              DWORD timeoutMs = 5000);
+
+// What the screen shows in area (screen coordinates), opaque 0xFFRRGGBB.
+// Without a window manager windows may stack other than their owners say:
+// bring the window in question to the top and settle it first.
+Picture ScreenPixels(const RECT& area);

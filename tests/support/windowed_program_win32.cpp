@@ -10,6 +10,7 @@ std::string WinePath(const std::string& linuxPath) {
 
 ProgramUnderTest::ProgramUnderTest(const std::string& program, const std::string& checker,
                                    const std::string& rules) {
+  const TempFolder& folder = copyFolder.emplace();
   const std::string name = program.substr(program.find_last_of('\\') + 1);
   executable = folder / name;
   CopyFileA(program.c_str(), executable.c_str(), FALSE);
@@ -17,6 +18,8 @@ ProgramUnderTest::ProgramUnderTest(const std::string& program, const std::string
   CopyFileA(checker.c_str(), (folder / "resource\\check.bmp").c_str(), FALSE);
   WriteFile(folder / "setting.ini", rules);
 }
+
+ProgramUnderTest::ProgramUnderTest(const std::string& installed) : executable(installed) {}
 
 ProgramUnderTest::~ProgramUnderTest() {
   if (process.hProcess == nullptr) return;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "support/files.h"
@@ -11,13 +12,16 @@
 std::string WinePath(const std::string& linuxPath);
 
 // A program of the build run as a user runs it: copied into a folder of its
-// own with a rule file and the checker texture beside it, and started from
-// another working directory, so that it must find them itself.
+// own with a rule file and the checker texture beside it, or left where it
+// was installed, and started from another working directory, so that it must
+// find them itself.
 class ProgramUnderTest {
  public:
   // program and checker are Windows paths; rules is the text of setting.ini.
   ProgramUnderTest(const std::string& program, const std::string& checker,
                    const std::string& rules);
+  // The program at the Windows path installed, with whatever lies beside it.
+  explicit ProgramUnderTest(const std::string& installed);
   // Ends the program if it still runs.
   ~ProgramUnderTest();
   ProgramUnderTest(const ProgramUnderTest&) = delete;
@@ -26,14 +30,12 @@ class ProgramUnderTest {
   // Starts the program; false when it could not be started.
   bool Start();
   DWORD Id() const { return process.dwProcessId; }
-  // The folder the program runs from.
-  const TempFolder& Folder() const { return folder; }
   // Waits for the program to end; its exit code, or -1 when it still runs
   // after timeoutMs.
   int WaitForExit(DWORD timeoutMs = 20000);
 
  private:
-  TempFolder folder;
+  std::optional<TempFolder> copyFolder;
   TempFolder elsewhere;
   std::string executable;
   PROCESS_INFORMATION process = {};

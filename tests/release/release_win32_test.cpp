@@ -1,0 +1,225 @@
+// The release as a game maker gets it: the archive unpacked (by the test's
+// set-up) into C:\ソフト, its programs started from there and used through
+// their windows and on the command line.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "support/files.h"
+#include "support/image_files.h"
+#include "support/program.h"
+#include "support/ui_driver_win32.h"
+#include "support/windowed_program_win32.h"
+
+namespace {
+
+const std::string kRelease = std::string("C:\\") + RELEASE_PARENT + "\\" + RELEASE_NAME;
+
+std::string InRelease(const std::string& name) { return kRelease + "\\" + name; }
+
+// A sheet for the example rule "TileSheet": 256 x 128, eight columns and four
+// rows of 32-pixel cells, each of its own colour; cell 0 is transparent.
+constexpr int kCell = 32;
+
+std::uint32_t CellColour(int cell) {
+  if (cell == 0) return 0;
+  return 0xFF000000u | (cell * 7u) << 16 | (255u - cell * 5u) << 8 | (cell * 37u % 256u);
+}
+
+// columns x rows cells of the sheet, given row by row.
+Picture Cells(int columns, int rows, const std::vector<int>& cells) {
+  Picture picture{columns * kCell, rows * kCell, {}};
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      picture.pixels.push_back(CellColour(cells[(y / kCell) * columns + x / kCell]));
+    }
+  }
+  return picture;
+}
+
+Picture Sheet() {
+  std::vector<int> all;
+  for (int cell = 0; cell < 32; ++cell) all.push_back(cell);
+  return Cells(8, 4, all);
+}
+
+// The pixels of a BMP file as GDI reads it, opaque.
+Picture BmpPixels(const std::string& path) {
+  auto* bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (bitmap == nullptr) return {};
+  BITMAP header = {};
+  GetObjectA(bitmap, sizeof header, &header);
+  Picture picture{
+      header.bmWidth, header.bmHeight,
+      std::vector<std::uint32_t>(static_cast<std::size_t>(header.bmWidth) * header.bmHeight)};
+  BITMAPINFO request = {};
+  request.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, picture.height, picture.pixels.data(), &request, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  for (std::uint32_t& pixel : picture.pixels) pixel |= 0xFF000000;
+  return picture;
+}
+
+// How many pixels of the area x0..x1, y0..y1 of shown differ from what
+// expected(x, y) says.
+template <typename Expected>
+int Mismatches(const Picture& shown, int x0, int x1, int y0, int y1, Expected expected) {
+  int count = 0;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) count += shown.At(x, y) != expected(x, y);
+  }
+  return count;
+}
+
+bool EndsLinesWithCrLf(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return false;
+  }
+  return !text.empty();
+}
+
+bool IsShiftJis(const std::string& text) {
+  return MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                             nullptr, 0) > 0;
+}
+
+// UTF-8 text in the code page of this program's literals; empty when it is
+// no UTF-8.
+std::string FromUtf8(const std::string& text) {
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  const int wideSize = static_cast<int>(wide.size());
+  std::string narrow(
+      WideCharToMultiByte(932, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(932, 0, wide.data(), wideSize, narrow.data(), static_cast<int>(narrow.size()),
+                      nullptr, nullptr);
+  return narrow;
+}
+
+TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
+  // The console programs apart: Mosaikon.exe and mosaikon.exe are one name
+  // to Windows.
+  EXPECT_EQ(ListFolder(kRelease),
+            (std::vector<std::string>{"Mosaikon.exe", "Vomarin+.exe", "cli", "readme.txt",
+                                      "resource", "setting.ini"}));
+  EXPECT_EQ(ListFolder(InRelease("cli")),
+            (std::vector<std::string>{"mosaikon.exe", "vomarin.exe"}));
+  EXPECT_EQ(ListFolder(InRelease("resource")), std::vector<std::string>{"check.bmp"});
+
+  // Notepad: UTF-8 with a byte-order mark, CR LF.
+  const std::string guide = ReadFile(InRelease("readme.txt"));
+  EXPECT_EQ(guide.rfind("\xEF\xBB\xBF", 0), 0u);
+  EXPECT_TRUE(EndsLinesWithCrLf(guide));
+  // The guide explains every key of the rule file and the names it reserves.
+  const std::string readable = FromUtf8(guide);
+  ASSERT_FALSE(readable.empty());
+  for (const char* key : {"[Process]", "default", "何もしない", "Specific", "Force", "Except",
+                          "Clip", "SrcDiv", "NewSize", "Replace", "FileDiv", "NameFoot",
+                          "Individual", "SubProcess", "Group", "XPAuto", "200X"}) {
+    EXPECT_NE(readable.find(key), std::string::npos) << key;
+  }
+
+  // The programs read the rule file in Shift-JIS, without a byte-order mark.
+  const std::string rules = ReadFile(InRelease("setting.ini"));
+  EXPECT_TRUE(IsShiftJis(rules));
+  EXPECT_TRUE(EndsLinesWithCrLf(rules));
+  EXPECT_NE(rules.find("\r\n[Process]\r\n"), std::string::npos);
+  EXPECT_NE(rules.find("\r\ndefault=何もしない\r\n"), std::string::npos);
+}
+
+TEST(Release, ConvertsADroppedSheetByTheExampleRules) {
+  TempFolder maps;
+  const std::string sheet = maps / "森のタイル.png";
+  const std::string note = maps / "メモ.png";
+  WriteFile(sheet, PngFile(Sheet(), true));
+  WriteFile(note, PngFile(Picture{10, 10, std::vector<std::uint32_t>(100, 0xFF808080)}, false));
+
+  ProgramUnderTest program(InRelease("Vomarin+.exe"));
+  ASSERT_TRUE(program.Start());
+  const DWORD id = program.Id();
+  HWND main = WaitForWindow("Vomarin+", 30000, id);
+  ASSERT_NE(main, nullptr);
+
+  // The release's setting.ini sorts them: the sheet's size by TileSheet,
+  // every other size by the Japanese rule name of "default".
+  DropFiles(main, {sheet, note});
+  const std::string listed =
+      "以下のように判別されました\r\nさらにファイルを追加できます→\r\n"
+      "開始ボタンで処理を開始します\r\n\r\n"
+      "[TileSheet]\r\n 森のタイル.png\r\n[その他]\r\n 何もしない - メモ.png\r\n";
+  EXPECT_EQ(AwaitControlText(main, 100, listed), listed);
+
+  // The picker shows the sheet over the checker of the release's resource
+  // folder, though the program was started from another folder.
+  SendMessageTimeoutA(GetDlgItem(main, 301), BM_SETCHECK, BST_CHECKED, 0, SMTO_NORMAL, 5000,
+                      nullptr);
+  PressButton(main, IDOK);
+  HWND picker = WaitForWindow("Vomarin+  透過色の決定", 20000, id);
+  ASSERT_NE(picker, nullptr);
+  SetWindowPos(picker, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Settle(picker);
+  Sleep(500);
+  RECT area = {0, 0, 2 * kCell, kCell};
+  MapWindowPoints(GetDlgItem(picker, 100), nullptr, reinterpret_cast<POINT*>(&area), 2);
+  const Picture shown = ScreenPixels(area);
+  const Picture checker = BmpPixels(InRelease("resource\\check.bmp"));
+  ASSERT_GT(checker.width, 0);
+  EXPECT_EQ(
+      Mismatches(shown, 0, kCell, 0, kCell,
+                 [&](int x, int y) { return checker.At(x % checker.width, y % checker.height); }),
+      0);
+  EXPECT_EQ(Mismatches(shown, kCell, 2 * kCell, 0, kCell, [](int, int) { return CellColour(1); }),
+            0);
+  PressButton(picker, IDOK);
+
+  EXPECT_EQ(AnswerMessageBox("作業の完了", IDNO, 20000, id),
+            "変換が正常に完了しました。\n生成画像は元画像と同じ場所に出力されています。\n\n"
+            "続けて他のファイルも処理しますか？");
+  EXPECT_EQ(program.WaitForExit(), 0);
+
+  // TileSheet: the columns' upper halves above their lower halves, in two
+  // files; then its follow-on rule, the first four cells in a square.
+  const std::string out = maps / "森のタイル";
+  EXPECT_EQ(ListFolder(out),
+            (std::vector<std::string>{"[V]森のタイル_preview.png", "[V]森のタイル_tile00.png",
+                                      "[V]森のタイル_tile01.png"}));
+  EXPECT_EQ(ReadPngFile(ReadFile(out + "\\[V]森のタイル_tile00.png")).pixels,
+            Cells(4, 4, {0, 1, 2, 3, 8, 9, 10, 11, 16, 17, 18, 19, 24, 25, 26, 27}).pixels);
+  EXPECT_EQ(ReadPngFile(ReadFile(out + "\\[V]森のタイル_tile01.png")).pixels,
+            Cells(4, 4, {4, 5, 6, 7, 12, 13, 14, 15, 20, 21, 22, 23, 28, 29, 30, 31}).pixels);
+  EXPECT_EQ(ReadPngFile(ReadFile(out + "\\[V]森のタイル_preview.png")).pixels,
+            Cells(2, 2, {0, 1, 2, 3}).pixels);
+  EXPECT_FALSE(FolderExists(maps / "メモ"));
+}
+
+TEST(Release, OtherProgramsRunFromTheReleaseFolder) {
+  // As the guide tells: the console programs from a prompt in the release
+  // folder, where cli\vomarin.exe finds setting.ini.
+  TempFolder maps;
+  const std::string sheet = maps / "森のタイル.png";
+  WriteFile(sheet, PngFile(Sheet(), true));
+  const ProgramResult dryRun =
+      RunProgram(InRelease("cli\\vomarin.exe"), {"--dry-run", sheet}, kRelease);
+  EXPECT_EQ(dryRun.status, 0) << dryRun.err;
+  EXPECT_EQ(dryRun.out, "[TileSheet]\n 森のタイル.png\n");
+
+  const ProgramResult combined = RunProgram(
+      InRelease("cli\\mosaikon.exe"), {"--width", "256", "-o", maps / "結合.png", sheet}, kRelease);
+  EXPECT_EQ(combined.status, 0) << combined.err;
+  EXPECT_EQ(ReadPngFile(ReadFile(maps / "結合.png")).pixels, Sheet().pixels);
+
+  ProgramUnderTest mosaikon(InRelease("Mosaikon.exe"));
+  ASSERT_TRUE(mosaikon.Start());
+  HWND window = WaitForWindow("マップ結合", 30000, mosaikon.Id());
+  ASSERT_NE(window, nullptr);
+  PressButton(window, IDCANCEL);
+  EXPECT_NE(mosaikon.WaitForExit(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+# Unpacks ARCHIVE into FOLDER, emptied first.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${FOLDER})
+file(MAKE_DIRECTORY ${FOLDER})
+file(ARCHIVE_EXTRACT INPUT ${ARCHIVE} DESTINATION ${FOLDER})
