@@ -87,6 +87,12 @@ int ReadArguments(int argc, char** argv, Arguments& arguments) {
 
 }  // namespace
 
+#ifdef _WIN32
+// The Windows shell leaves "*.png" to the program: the C runtime expands
+// such patterns in the arguments, as a user of the command prompt expects.
+int _dowildcard = -1;
+#endif
+
 int main(int argc, char** argv) {
 #ifdef _WIN32
   // Lines end in "\n" as in the native build and as vomarin.exe writes them.

@@ -7,6 +7,10 @@
 #include "cli/converter_command.h"
 #include "image/gdiplus_session_win32.h"
 
+// The Windows shell leaves "*.png" to the program: the C runtime expands
+// such patterns in the arguments, as a user of the command prompt expects.
+int _dowildcard = -1;
+
 int main(int argc, char** argv) {
   // Bytes pass unchanged: lines end in "\n" as in the native build, and the
   // texts stay in the system code page.
