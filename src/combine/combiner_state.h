@@ -7,18 +7,6 @@
 #include "combine/sheet_list.h"
 #include "common/platform_handles.h"
 
-// Drawing handles of the preview, named without the platform's headers; the
-// native build has no window and keeps them null.
-#ifdef _WIN32
-struct HDC__;
-struct HBITMAP__;
-using DeviceContextHandle = HDC__*;
-using BitmapHandle = HBITMAP__*;
-#else
-using DeviceContextHandle = void*;
-using BitmapHandle = void*;
-#endif
-
 // The preview's vertical scroll state, in pixels of the combined sheet.
 struct PreviewScroll {
   int minimum = 0;

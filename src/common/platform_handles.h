@@ -6,9 +6,15 @@
 #ifdef _WIN32
 struct HWND__;
 struct HINSTANCE__;
+struct HDC__;
+struct HBITMAP__;
 using WindowHandle = HWND__*;
 using ModuleHandle = HINSTANCE__*;
+using DeviceContextHandle = HDC__*;
+using BitmapHandle = HBITMAP__*;
 #else
 using WindowHandle = void*;
 using ModuleHandle = void*;
+using DeviceContextHandle = void*;
+using BitmapHandle = void*;
 #endif
