@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "convert/image_processor.h"
+#include "convert/process_log.h"
+#include "convert/run_state.h"
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
 #include "support/image_files.h"
@@ -24,6 +26,12 @@ bool HasLargeNumber(const std::string& text) {
   }
   return false;
 }
+
+// A rule file may chain a rule onto itself with a fine FileDiv and so write
+// thousands of pieces; that is bounded, but slow. Once a run has logged this
+// much, it is cancelled as a user would, and its next rule stops at once.
+constexpr int kLogPiecesBeforeCancel = 1000;
+int loggedPieces = 0;
 
 const std::string& Sheet() {
   static const std::string path = [] {
@@ -45,6 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static ScriptedPrompt prompt;  // folder notices are collected, not shown
   prompt.notices.clear();
   UseRuleFile(FuzzFolder(), "[R]\n" + text);
+  loggedPieces = 0;
+  RunState::Instance().cancelRequested = false;
+  ProcessLog::Instance().SetEcho([](int, const std::string&) {
+    if (++loggedPieces == kLogPiecesBeforeCancel) RunState::Instance().cancelRequested = true;
+  });
   static const auto image = OpenImage(Sheet());
   try {
     ImageProcessor rule("R");
