@@ -1,17 +1,12 @@
 #include "setting/ini_file_setting.h"
 
+#include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
 IniFileSetting::IniFileSetting(const std::string& fileName) {
   std::vector<char> buffer(kSectionNamesBufferSize, '\0');
   ReadProfileSectionNames(fileName, buffer.data(), buffer.size());
-
-  const char* name = buffer.data();
-  const char* const end = buffer.data() + buffer.size();
-  while (name < end && *name != '\0') {
-    sectionNames.emplace_back(name);
-    name += sectionNames.back().size() + 1;
-  }
+  sectionNames = SplitNulList(buffer);
   for (const std::string& sectionName : sectionNames) {
     sections[sectionName] = std::make_unique<SettingSection>(fileName, sectionName);
   }

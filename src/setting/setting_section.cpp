@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
 SettingSection::SettingSection(const std::string& fileName, const std::string& sectionName)
@@ -9,13 +10,8 @@ SettingSection::SettingSection(const std::string& fileName, const std::string& s
   std::vector<char> buffer(kSectionBufferSize, '\0');
   ReadProfileSection(fileName, sectionName, buffer.data(), buffer.size());
 
-  // One NUL-terminated line after the other, ended by an empty line. The
-  // first line without "=" ends the section.
-  const char* line = buffer.data();
-  const char* const end = buffer.data() + buffer.size();
-  while (line < end && *line != '\0') {
-    const std::string text(line);
-    line += text.size() + 1;
+  // The first line without "=" ends the section.
+  for (const std::string& text : SplitNulList(buffer)) {
     const auto equals = text.find('=');
     if (equals == std::string::npos) break;
     entries[text.substr(0, equals)] = text.substr(equals + 1);

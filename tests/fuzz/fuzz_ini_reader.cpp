@@ -1,10 +1,10 @@
 // Our INI reader on any bytes: every section it lists must be readable,
 // into buffers of the real sizes and into small ones that cut the lists.
-#include <cstring>
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
 #include "setting/ini_text.h"
+#include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,11 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::size_t bufferSize : {kSectionNamesBufferSize, std::size_t{7}, std::size_t{1}}) {
     std::vector<char> names(bufferSize);
     ini.FillSectionNames(names.data(), names.size());
-    for (const char* name = names.data(); name < names.data() + names.size() && *name;) {
-      const std::string section(name, strnlen(name, names.data() + names.size() - name));
+    for (const std::string& section : SplitNulList(names)) {
       std::vector<char> lines(bufferSize == kSectionNamesBufferSize ? kSectionBufferSize : bufferSize);
       ini.FillSection(section, lines.data(), lines.size());
-      name += section.size() + 1;
     }
   }
   return 0;

@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "image/buffer_image.h"
+#include "image/open_failure.h"
 #include "support/files.h"
 #include "support/image_files.h"
 
@@ -15,16 +16,6 @@ namespace {
 std::unique_ptr<BufferImage> Make(const Picture& picture) {
   return std::make_unique<BufferImage>("", picture.width, picture.height, picture.pixels,
                                        std::vector<std::uint32_t>());
-}
-
-// The message OpenImage throws for path, or "" when it opens.
-std::string OpenFailure(const std::string& path) {
-  try {
-    OpenImage(path);
-  } catch (const char* message) {
-    return message;
-  }
-  return "";
 }
 
 void PutLe32(std::string& bytes, std::size_t at, std::uint32_t value) {

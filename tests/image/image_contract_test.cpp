@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "image/image.h"
+#include "image/open_failure.h"
 #include "support/files.h"
 #include "support/image_files.h"
 
@@ -107,16 +108,6 @@ class ImageContractTest : public ::testing::Test {
       return {};
     }
     return ReadPngFile(ReadFile(path));
-  }
-
-  // The message OpenImage throws for path, or "" when it opens.
-  std::string OpenFailure(const std::string& path) {
-    try {
-      OpenImage(path);
-    } catch (const char* message) {
-      return message;
-    }
-    return "";
   }
 
   TempFolder folder;

@@ -7,18 +7,11 @@
 
 #include "setting/ini_corpus.h"
 #include "setting/ini_text.h"
+#include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 #include "support/files.h"
 
 namespace {
-
-std::vector<std::string> Split(const std::vector<char>& buffer) {
-  std::vector<std::string> strings;
-  for (const char* s = buffer.data(); s < buffer.data() + buffer.size() && *s; s += strings.back().size() + 1) {
-    strings.emplace_back(s);
-  }
-  return strings;
-}
 
 TEST(IniReaderCrossCheck, OurReaderReadsAsTheSystemDoes) {
   TempFolder folder;
@@ -32,8 +25,8 @@ TEST(IniReaderCrossCheck, OurReaderReadsAsTheSystemDoes) {
     std::vector<char> system(kSectionNamesBufferSize), own(kSectionNamesBufferSize);
     ReadProfileSectionNames(path, system.data(), system.size());
     ours.FillSectionNames(own.data(), own.size());
-    const std::vector<std::string> names = Split(system);
-    EXPECT_EQ(names, Split(own));
+    const std::vector<std::string> names = SplitNulList(system);
+    EXPECT_EQ(names, SplitNulList(own));
 
     std::vector<std::string> lookups = names;
     lookups.insert(lookups.end(), entry.lookups.begin(), entry.lookups.end());
@@ -42,7 +35,7 @@ TEST(IniReaderCrossCheck, OurReaderReadsAsTheSystemDoes) {
       std::vector<char> systemSection(kSectionBufferSize), ownSection(kSectionBufferSize);
       ReadProfileSection(path, name, systemSection.data(), systemSection.size());
       ours.FillSection(name, ownSection.data(), ownSection.size());
-      EXPECT_EQ(Split(systemSection), Split(ownSection));
+      EXPECT_EQ(SplitNulList(systemSection), SplitNulList(ownSection));
     }
   }
 }

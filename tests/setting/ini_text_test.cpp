@@ -5,29 +5,22 @@
 #include <vector>
 
 #include "setting/ini_text.h"
+#include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
 namespace {
 
-std::vector<std::string> Split(const std::vector<char>& buffer) {
-  std::vector<std::string> strings;
-  for (const char* s = buffer.data(); s < buffer.data() + buffer.size() && *s; s += strings.back().size() + 1) {
-    strings.emplace_back(s);
-  }
-  return strings;
-}
-
 std::vector<std::string> Names(const std::string& text, std::size_t size = kSectionNamesBufferSize) {
   std::vector<char> buffer(size);
   IniText::Parse(text).FillSectionNames(buffer.data(), buffer.size());
-  return Split(buffer);
+  return SplitNulList(buffer);
 }
 
 std::vector<std::string> Lines(const std::string& text, const std::string& section,
                                std::size_t size = kSectionBufferSize) {
   std::vector<char> buffer(size);
   IniText::Parse(text).FillSection(section, buffer.data(), buffer.size());
-  return Split(buffer);
+  return SplitNulList(buffer);
 }
 
 using Strings = std::vector<std::string>;
