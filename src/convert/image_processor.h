@@ -6,6 +6,7 @@
 #include <vector>
 
 class IImage;
+struct RuleLayout;
 
 // A rule ready to run.
 class IImageProcessor {
@@ -66,15 +67,14 @@ class ImageProcessor final : public IImageProcessor {
   using Cells = std::map<long long, std::unique_ptr<IImage>>;
 
   void ParseRule();
-  Cells SplitCells(const IImage& clipped) const;
+  Cells SplitCells(const IImage& source, const RuleLayout& layout) const;
   // Replaces every cell by the Individual rule's canvas; false when the rule
   // could not run (the error channel says why).
   bool ApplyIndividualRule(Cells& cells) const;
-  void ComposeCells(IImage& canvas, const Cells& cells) const;
-  void WriteOutputs(const IImage& canvas, const std::string& sourceName, int width, int height);
-  // Why a width x height canvas gives no file, or empty when it gives its
-  // pieces.
-  std::string UnwritableCanvas(const IImage& canvas, int width, int height) const;
+  void ComposeCells(IImage& canvas, const Cells& cells, const RuleLayout& layout) const;
+  void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout);
+  // Why the canvas gives no file, or empty when it gives its pieces.
+  std::string UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const;
   void RunFollowOnRules(const IImage& source) const;
 
   std::string ruleName;

@@ -5,6 +5,7 @@
 #include "convert/nested_rules.h"
 #include "convert/process_log.h"
 #include "convert/progress_state.h"
+#include "convert/rule_layout.h"
 #include "convert/run_state.h"
 #include "image/image.h"
 
@@ -24,46 +25,41 @@ std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source) {
   if (!sourceName.empty()) progress.SetText(ProgressState::kFileNameText, FilePart(sourceName));
   progress.SetText(ProgressState::kRuleNameText, ruleName);
 
-  std::unique_ptr<IImage> clipped =
-      source.Clip(clipRect.x, clipRect.y, clipRect.width, clipRect.height, "");
-  // Only 0 takes a side from the clipped image.
-  const int width = newSize.width != 0 ? newSize.width : clipped->GetWidth();
-  const int height = newSize.height != 0 ? newSize.height : clipped->GetHeight();
-  std::unique_ptr<IImage> canvas = source.CreateBlank(width, height);
+  RuleLayout layout = LayoutOf(*this, {source.GetWidth(), source.GetHeight()});
+  std::unique_ptr<IImage> canvas = source.CreateBlank(layout.canvas.width, layout.canvas.height);
 
   bool stopped = false;
   try {
     if (cancelled) throw kCancelStop;
-    Cells cells = SplitCells(*clipped);
-    if (!individualRule.empty() && !ApplyIndividualRule(cells)) {
-      stopped = true;
-    } else {
-      ComposeCells(*canvas, cells);
-      WriteOutputs(*canvas, sourceName, width, height);
+    Cells cells = SplitCells(source, layout);
+    if (!individualRule.empty()) {
+      stopped = !ApplyIndividualRule(cells);
+      // The cells are of one size, unless the rule could not make its
+      // canvas for them: then the last cell decides.
+      if (!stopped && !cells.empty()) {
+        const IImage& last = *cells.rbegin()->second;
+        layout = LayoutOf(*this, layout.image, {last.GetWidth(), last.GetHeight()});
+      }
+    }
+    if (!stopped) {
+      ComposeCells(*canvas, cells, layout);
+      WriteOutputs(*canvas, sourceName, layout);
     }
   } catch (const std::string& stop) {
     ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel, stop);
     stopped = true;
   }
-  clipped.reset();
 
   if (!stopped) RunFollowOnRules(source);
   return canvas;
 }
 
-ImageProcessor::Cells ImageProcessor::SplitCells(const IImage& clipped) const {
-  // Pixels right of and below the whole cells belong to no cell. A grid
-  // finer than the image has no cells at all.
-  const int cellWidth = clipped.GetWidth() / srcDiv.columns;
-  const int cellHeight = clipped.GetHeight() / srcDiv.rows;
+ImageProcessor::Cells ImageProcessor::SplitCells(const IImage& source,
+                                                 const RuleLayout& layout) const {
   Cells cells;
-  if (cellWidth < 1 || cellHeight < 1) return cells;
-  const long long count = static_cast<long long>(srcDiv.columns) * srcDiv.rows;
-  for (const int index : replaceList) {
-    if (index < 0 || index >= count || cells.count(index) != 0) continue;
-    const int column = index % srcDiv.columns;
-    const int row = index / srcDiv.columns;
-    cells[index] = clipped.Clip(column * cellWidth, row * cellHeight, cellWidth, cellHeight, "");
+  for (const int index : layout.cutCells) {
+    const Rect cell = layout.CellRect(index);
+    cells[index] = source.Clip(cell.x, cell.y, cell.width, cell.height, "");
   }
   return cells;
 }
@@ -81,23 +77,13 @@ bool ImageProcessor::ApplyIndividualRule(Cells& cells) const {
   return true;
 }
 
-void ImageProcessor::ComposeCells(IImage& canvas, const Cells& cells) const {
-  if (cells.empty()) return;
-  // The cells are of one size, unless an Individual rule changed them: then
-  // the last cell decides.
-  const IImage& last = *cells.rbegin()->second;
-  const int slotWidth = last.GetWidth();
-  const int slotHeight = last.GetHeight();
-  if (slotWidth < 1 || slotHeight < 1) return;
-  const int columns = canvas.GetWidth() / slotWidth;
-  const long long slots = static_cast<long long>(columns) * (canvas.GetHeight() / slotHeight);
-
-  // Item k of Replace belongs to canvas slot k, row by row.
-  for (long long slot = 0; slot < slots && slot < static_cast<long long>(replaceList.size()); ++slot) {
-    const auto cell = cells.find(replaceList[slot]);
+void ImageProcessor::ComposeCells(IImage& canvas, const Cells& cells,
+                                  const RuleLayout& layout) const {
+  for (long long slot = 0; slot < static_cast<long long>(layout.slotCells.size()); ++slot) {
+    const auto cell = cells.find(layout.slotCells[static_cast<std::size_t>(slot)]);
     if (cell == cells.end()) continue;
-    canvas.Draw(*cell->second, static_cast<int>(slot % columns) * slotWidth,
-                static_cast<int>(slot / columns) * slotHeight);
+    const Rect place = layout.SlotRect(slot);
+    canvas.Draw(*cell->second, place.x, place.y);
   }
 }
 

@@ -1,0 +1,103 @@
+#include "convert/rule_layout.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "image/image_limits.h"
+
+namespace {
+
+// The image layer's Clip: a side below 1 is the image's full side, and a
+// rectangle that does not lie inside the image gives nothing.
+RuleLayout::Rect ClipInside(RuleLayout::Rect clip, RuleLayout::Size image) {
+  if (clip.width < 1) clip.width = image.width;
+  if (clip.height < 1) clip.height = image.height;
+  const bool inside = clip.x >= 0 && clip.y >= 0 &&
+                      std::int64_t{clip.x} + clip.width <= image.width &&
+                      std::int64_t{clip.y} + clip.height <= image.height;
+  if (!inside || image.width < 1 || image.height < 1) return {clip.x, clip.y, 0, 0};
+  return clip;
+}
+
+// The piece number with one "0" in front while it is below 10.
+std::string PieceNumber(long long counter) {
+  return (counter < 10 ? "0" : "") + std::to_string(counter);
+}
+
+}  // namespace
+
+RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image) {
+  const RuleLayout cells = LayoutOf(rule, image, {});
+  return LayoutOf(rule, image, cells.cell);
+}
+
+RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayout::Size slot) {
+  RuleLayout layout;
+  layout.image = image;
+  layout.clip = ClipInside(rule.ClipRect(), image);
+  layout.grid = rule.SrcDiv();
+  layout.fileDiv = rule.FileDiv();
+  layout.nameFoot = rule.NameFoot();
+
+  // Pixels right of and below the whole cells belong to no cell.
+  const RuleLayout::Size cell{layout.clip.width / layout.grid.columns,
+                              layout.clip.height / layout.grid.rows};
+  if (cell.width >= 1 && cell.height >= 1) {
+    layout.cell = cell;
+    for (const int index : rule.ReplaceList()) {
+      if (index >= 0 && index < layout.CellCount()) layout.cutCells.push_back(index);
+    }
+    std::sort(layout.cutCells.begin(), layout.cutCells.end());
+    layout.cutCells.erase(std::unique(layout.cutCells.begin(), layout.cutCells.end()),
+                          layout.cutCells.end());
+  }
+
+  // Only 0 takes a side from the clipped image.
+  const ImageProcessor::Size newSize = rule.NewSize();
+  layout.canvas = {newSize.width != 0 ? newSize.width : layout.clip.width,
+                   newSize.height != 0 ? newSize.height : layout.clip.height};
+  layout.canvasMade = IsAllowedImageSize(layout.canvas.width, layout.canvas.height);
+
+  // Item k of Replace belongs to canvas slot k, row by row; a strip right of
+  // and below the whole slots stays blank.
+  layout.slot = slot;
+  if (!layout.cutCells.empty() && layout.canvasMade && slot.width >= 1 && slot.height >= 1) {
+    layout.slots = {layout.canvas.width / slot.width, layout.canvas.height / slot.height};
+    const std::vector<int>& replace = rule.ReplaceList();
+    const long long used = std::min<long long>(layout.SlotCount(), replace.size());
+    layout.slotCells.reserve(static_cast<std::size_t>(used));
+    for (long long k = 0; k < used; ++k) {
+      const int index = replace[static_cast<std::size_t>(k)];
+      layout.slotCells.push_back(index >= 0 && index < layout.CellCount() ? index : -1);
+    }
+  }
+
+  layout.piece = {layout.canvas.width / layout.fileDiv.columns,
+                  layout.canvas.height / layout.fileDiv.rows};
+  return layout;
+}
+
+int RuleLayout::CellInSlot(long long slot) const {
+  return slot >= 0 && slot < static_cast<long long>(slotCells.size())
+             ? slotCells[static_cast<std::size_t>(slot)]
+             : -1;
+}
+
+RuleLayout::Rect RuleLayout::CellRect(int index) const {
+  return {clip.x + index % grid.columns * cell.width, clip.y + index / grid.columns * cell.height,
+          cell.width, cell.height};
+}
+
+RuleLayout::Rect RuleLayout::SlotRect(long long index) const {
+  return {static_cast<int>(index % slots.columns) * slot.width,
+          static_cast<int>(index / slots.columns) * slot.height, slot.width, slot.height};
+}
+
+RuleLayout::Rect RuleLayout::PieceRect(long long index) const {
+  return {static_cast<int>(index % fileDiv.columns) * piece.width,
+          static_cast<int>(index / fileDiv.columns) * piece.height, piece.width, piece.height};
+}
+
+std::string RuleLayout::PieceFileName(const std::string& baseName, long long index) const {
+  return "[V]" + baseName + nameFoot + (PieceCount() > 1 ? PieceNumber(index) : "") + ".png";
+}
