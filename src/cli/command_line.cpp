@@ -7,6 +7,11 @@ std::optional<std::string>* ValueOption(ConverterOptions& options, const std::st
   if (name == "--setting") return &options.settingFile;
   if (name == "--rule") return &options.rule;
   if (name == "--combine") return &options.combineFolder;
+  if (name == "--explain") return &options.explainRule;
+  if (name == "--invert") return &options.invertRule;
+  if (name == "--size") return &options.size;
+  if (name == "--name") return &options.name;
+  if (name == "-o") return &options.picture;
   return nullptr;
 }
 
@@ -14,9 +19,33 @@ std::optional<std::string>* ValueOption(ConverterOptions& options, const std::st
 bool* FlagOption(ConverterOptions& options, const std::string& name) {
   if (name == "--no-transparency") return &options.noTransparency;
   if (name == "--dry-run") return &options.dryRun;
+  if (name == "--check") return &options.check;
+  if (name == "--index-table") return &options.indexTable;
   if (name == "--help" || name == "-h") return &options.help;
   if (name == "--version") return &options.version;
   return nullptr;
+}
+
+// What is wrong with the combination of options, or empty.
+std::string MisusedOption(const ConverterOptions& options) {
+  if (options.help || options.version) return std::string();
+  const int tools =
+      (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) + (options.invertRule ? 1 : 0);
+  if (tools > 1) return "--check、--explain、--invertは一度に一つだけ指定できます";
+  const bool converting = options.rule || options.combineFolder || options.noTransparency ||
+                          options.dryRun || options.indexTable;
+  if (tools == 1 && converting) return "規則の確認・説明・逆変換と画像の変換は一度にできません";
+  if (options.check && !options.files.empty()) return "--checkには画像ファイルを指定できません";
+  if ((options.explainRule || options.invertRule) && options.files.size() > 1) {
+    return "画像ファイルは一つだけ指定できます";
+  }
+  if (options.size && !options.explainRule && !options.invertRule) {
+    return "--sizeは--explainか--invertと一緒に使います";
+  }
+  if (options.picture && !options.explainRule) return "-oは--explainと一緒に使います";
+  if (options.name && !options.invertRule) return "--nameは--invertと一緒に使います";
+  if (tools == 0 && options.files.empty()) return "画像ファイルを指定してください";
+  return std::string();
 }
 
 }  // namespace
@@ -55,9 +84,7 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
       return options;
     }
   }
-  if (!options.help && !options.version && options.files.empty()) {
-    error = "画像ファイルを指定してください";
-  }
+  error = MisusedOption(options);
   return options;
 }
 

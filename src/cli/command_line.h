@@ -7,10 +7,21 @@
 // The options of the command-line converter:
 //   vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...
 // and --combine DIR, which writes the run's map groups combined into DIR.
+// The rule tools take the place of a conversion:
+//   vomarin --check [--setting FILE]
+//   vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]
+//   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET]
 struct ConverterOptions {
   std::optional<std::string> settingFile;
-  std::optional<std::string> rule;  // every file takes this rule, unclassified
+  std::optional<std::string> rule;           // every file takes this rule, unclassified
   std::optional<std::string> combineFolder;  // one combined sheet per group goes here
+  bool check = false;
+  std::optional<std::string> explainRule;
+  std::optional<std::string> invertRule;
+  std::optional<std::string> size;     // "W,H": the image size a rule tool assumes
+  std::optional<std::string> name;     // the section name of an inverse
+  std::optional<std::string> picture;  // -o: where --explain draws the rule
+  bool indexTable = false;             // a table of the slots beside every conversion
   bool noTransparency = false;
   bool dryRun = false;
   bool help = false;

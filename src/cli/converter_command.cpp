@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/console_prompt.h"
+#include "cli/rule_tool_commands.h"
 #include "combine/combined_sheet_file.h"
 #include "combine/combiner_state.h"
 #include "combine/launch_combiner.h"
@@ -173,6 +174,9 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   const std::string ruleFile = FindRuleFile(options);
   if (ruleFile.empty()) return kExitUsage;
   SettingStore::Instance().ReadFile(ruleFile);
+  if (options.check) return RunCheckCommand(options);
+  if (options.explainRule) return RunExplainCommand(options);
+  if (options.invertRule) return RunInvertCommand(options);
 
   std::string combineFolder;
   if (options.combineFolder) {

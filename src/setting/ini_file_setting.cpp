@@ -17,6 +17,11 @@ ISettingSection* IniFileSetting::GetSection(const std::string& name) {
   return found == sections.end() ? nullptr : found->second.get();
 }
 
+const std::vector<std::string>* IniFileSetting::SectionLines(const std::string& name) const {
+  const auto found = sections.find(name);
+  return found == sections.end() ? nullptr : &found->second->Lines();
+}
+
 std::string IniFileSetting::GetSectionValue(const std::string& section, const std::string& key) {
   ISettingSection* found = GetSection(section);
   if (found == nullptr || !found->HasKey(key)) return std::string();

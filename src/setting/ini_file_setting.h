@@ -18,6 +18,8 @@ class IniFileSetting : public ISetting {
 
   // The section names in file order, as the file lists them.
   const std::vector<std::string>& SectionNames() const { return sectionNames; }
+  // The lines of the section name (SettingSection::Lines), or null.
+  const std::vector<std::string>* SectionLines(const std::string& name) const;
 
  private:
   std::vector<std::string> sectionNames;

@@ -1,7 +1,5 @@
 #include "setting/setting_section.h"
 
-#include <vector>
-
 #include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
@@ -10,8 +8,9 @@ SettingSection::SettingSection(const std::string& fileName, const std::string& s
   std::vector<char> buffer(kSectionBufferSize, '\0');
   ReadProfileSection(fileName, sectionName, buffer.data(), buffer.size());
 
+  lines = SplitNulList(buffer);
   // The first line without "=" ends the section.
-  for (const std::string& text : SplitNulList(buffer)) {
+  for (const std::string& text : lines) {
     const auto equals = text.find('=');
     if (equals == std::string::npos) break;
     entries[text.substr(0, equals)] = text.substr(equals + 1);

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "setting/setting.h"
 
@@ -15,7 +16,12 @@ class SettingSection : public ISettingSection {
   bool HasKey(const std::string& key) const override;
   std::string GetString(const std::string& key) override;
 
+  // Every line of the section as the file holds it, in file order, those
+  // after a line without "=" included.
+  const std::vector<std::string>& Lines() const { return lines; }
+
  private:
   std::string name;
   std::map<std::string, std::string> entries;
+  std::vector<std::string> lines;
 };

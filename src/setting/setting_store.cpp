@@ -1,7 +1,5 @@
 #include "setting/setting_store.h"
 
-#include "setting/ini_file_setting.h"
-
 SettingStore::SettingStore() : setting(std::make_unique<IniFileSetting>("./setting.ini")) {}
 
 SettingStore& SettingStore::Instance() {
@@ -15,6 +13,14 @@ ISettingSection* SettingStore::GetSection(const std::string& name) {
 
 std::string SettingStore::GetSectionValue(const std::string& section, const std::string& key) {
   return setting->GetSectionValue(section, key);
+}
+
+const std::vector<std::string>& SettingStore::SectionNames() const {
+  return setting->SectionNames();
+}
+
+const std::vector<std::string>* SettingStore::SectionLines(const std::string& name) const {
+  return setting->SectionLines(name);
 }
 
 void SettingStore::ReadFile(const std::string& fileName) {

@@ -2,7 +2,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "setting/ini_file_setting.h"
 #include "setting/setting.h"
 
 // The process-wide rule file, read once on first use from "./setting.ini"
@@ -20,7 +22,13 @@ class SettingStore {
   // line's --setting) and for tests.
   void ReadFile(const std::string& fileName);
 
+  // For those that check the file as written: the section names in file
+  // order (a name written twice listed twice), and every line of the
+  // section that answers to a name, or null.
+  const std::vector<std::string>& SectionNames() const;
+  const std::vector<std::string>* SectionLines(const std::string& name) const;
+
  private:
   SettingStore();
-  std::unique_ptr<ISetting> setting;
+  std::unique_ptr<IniFileSetting> setting;
 };

@@ -1,0 +1,49 @@
+#include "ruletools/rule_size.h"
+
+#include <cctype>
+
+#include "convert/rule_values.h"
+#include "setting/setting_store.h"
+
+namespace {
+
+// A whole number above 0 written with digits only.
+std::optional<int> PositiveNumber(const std::string& text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  for (const char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+  }
+  const int number = std::stoi(text);
+  if (number < 1) return std::nullopt;
+  return number;
+}
+
+}  // namespace
+
+std::optional<RuleLayout::Size> ParseSizeKey(const std::string& text) {
+  const std::vector<std::string> items = SplitStringList(text, ',');
+  if (items.size() != 2) return std::nullopt;
+  const std::optional<int> width = PositiveNumber(items[0]);
+  const std::optional<int> height = PositiveNumber(items[1]);
+  if (!width || !height) return std::nullopt;
+  return RuleLayout::Size{*width, *height};
+}
+
+std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule) {
+  SettingStore& store = SettingStore::Instance();
+  const std::vector<std::string>* lines = store.SectionLines("Process");
+  if (lines == nullptr) return std::nullopt;
+  for (const std::string& line : *lines) {
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) break;  // the section ends there for every reader
+    const std::string key = line.substr(0, equals);
+    const std::optional<RuleLayout::Size> size = ParseSizeKey(key);
+    if (!size) continue;
+    // A key written twice answers with its last value.
+    for (const std::string& candidate :
+         SplitStringList(store.GetSectionValue("Process", key), '/')) {
+      if (candidate == rule) return size;
+    }
+  }
+  return std::nullopt;
+}

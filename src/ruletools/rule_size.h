@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "convert/rule_layout.h"
+
+// The image sizes that rules are for.
+
+// The size of a size-table key or of --size: two whole numbers above 0,
+// "width,height", and nothing else.
+std::optional<RuleLayout::Size> ParseSizeKey(const std::string& text);
+
+// The size of the first entry of the size table "Process" that names rule
+// among its candidates; nothing when none does ("default" has no size).
+std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule);
