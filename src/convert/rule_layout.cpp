@@ -61,6 +61,7 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayo
   // Item k of Replace belongs to canvas slot k, row by row; a strip right of
   // and below the whole slots stays blank.
   layout.slot = slot;
+  layout.slots = {0, 0};
   if (!layout.cutCells.empty() && layout.canvasMade && slot.width >= 1 && slot.height >= 1) {
     layout.slots = {layout.canvas.width / slot.width, layout.canvas.height / slot.height};
     const std::vector<int>& replace = rule.ReplaceList();
