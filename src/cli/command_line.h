@@ -6,17 +6,22 @@
 
 // The options of the command-line converter:
 //   vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...
-// and --combine DIR, which writes the run's map groups combined into DIR.
+// and --combine DIR, which writes the run's map groups combined into DIR, and
+// --jobs N, how many files convert at once.
 struct ConverterOptions {
   std::optional<std::string> settingFile;
-  std::optional<std::string> rule;  // every file takes this rule, unclassified
+  std::optional<std::string> rule;           // every file takes this rule, unclassified
   std::optional<std::string> combineFolder;  // one combined sheet per group goes here
+  int jobs = 1;  // files converted at once: --jobs, else the number of processors
   bool noTransparency = false;
   bool dryRun = false;
   bool help = false;
   bool version = false;
   std::vector<std::string> files;
 };
+
+// The most files converted at once.
+inline constexpr int kMaxJobs = 64;
 
 // Reads arguments (without the program name). "--name VALUE" and
 // "--name=VALUE" are the same; "--" ends the options. Returns the options,

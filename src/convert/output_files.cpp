@@ -10,9 +10,7 @@
 namespace {
 
 // The piece number with one "0" in front while it is below 10.
-std::string PieceNumber(int counter) {
-  return (counter < 10 ? "0" : "") + std::to_string(counter);
-}
+std::string PieceNumber(int counter) { return (counter < 10 ? "0" : "") + std::to_string(counter); }
 
 }  // namespace
 
@@ -48,7 +46,7 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
 
   const std::string folderPart = FolderPart(sourceName);
   const std::string baseName = BaseName(sourceName);
-  const std::string folder = folderPart + kPathSeparator + baseName;
+  const std::string folder = OutputFolderOf(sourceName);
   switch (CreateOutputFolder(folder)) {
     case FolderResult::kReady:
       break;
