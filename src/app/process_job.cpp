@@ -8,10 +8,10 @@ namespace {
 
 // Rules report their own failures; anything that still leaves Apply (memory
 // running out, say) is reported here so that the run can go on.
-void ApplyReporting(const Job& job, const IImage& image) {
+void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image) {
   std::string reason;
   try {
-    job.processor->Apply(image);
+    rule.Apply(image);
     return;
   } catch (const std::exception& error) {
     reason = error.what();
@@ -22,18 +22,19 @@ void ApplyReporting(const Job& job, const IImage& image) {
   } catch (...) {
     reason = "不明なエラー";
   }
-  ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel, job.image->GetName() + "を規則[" +
-                                                                  job.processor->RuleName() +
-                                                                  "]で処理できませんでした: " + reason);
+  ProcessLog::Instance().WriteLine(
+      ProcessLog::kErrorChannel,
+      job.image->GetName() + "を規則[" + rule.RuleName() + "]で処理できませんでした: " + reason);
 }
 
-}  // namespace
-
+// Appends path to the list of group; nothing for an empty path.
 void RecordGroupOutput(const std::string& group, const std::string& path) {
   if (!path.empty()) RunState::Instance().combineGroups[group].push_back(path);
 }
 
-bool ProcessJob(const Job& job, TransparencyPicker* picker) {
+}  // namespace
+
+JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
   RunState& run = RunState::Instance();
   ProcessLog& log = ProcessLog::Instance();
   const std::size_t errorsBefore = log.Size(ProcessLog::kErrorChannel);
@@ -64,18 +65,37 @@ bool ProcessJob(const Job& job, TransparencyPicker* picker) {
     image = job.image;
   }
 
-  ApplyReporting(job, *image);
+  // The job's own copy of the rule, which jobs of other images share: it
+  // remembers the path it wrote last.
+  ImageProcessor rule = *job.processor;
+  ApplyReporting(job, rule, *image);
 
-  const std::string group = job.processor->GetGroup();
-  if (group == "XPAuto") {
-    // The picker's copy carries the input's name.
-    RecordGroupOutput("XP/VX", image->GetName());
-  } else if (!group.empty()) {
-    RecordGroupOutput(group, job.processor->GetLastOutputPath());
-  }
+  JobResult result;
+  result.imageName = image->GetName();
+  result.outputPath = rule.GetLastOutputPath();
   picked.reset();
 
   log.PopIndent();
   log.WriteLine(ProcessLog::kReportChannel, "加工の終了");
-  return log.Size(ProcessLog::kErrorChannel) == errorsBefore;
+  result.clean = log.Size(ProcessLog::kErrorChannel) == errorsBefore;
+  return result;
+}
+
+void RecordJobOutput(const Job& job, const JobResult& result) {
+  RunState& run = RunState::Instance();
+  std::string& lastPath = run.lastOutputPaths[job.processor];
+  if (!result.outputPath.empty()) lastPath = result.outputPath;
+  const std::string group = job.processor->GetGroup();
+  if (group == "XPAuto") {
+    // The picker's copy carries the input's name.
+    RecordGroupOutput("XP/VX", result.imageName);
+  } else if (!group.empty()) {
+    RecordGroupOutput(group, lastPath);
+  }
+}
+
+bool ProcessJob(const Job& job, TransparencyPicker* picker) {
+  const JobResult result = ConvertJob(job, picker);
+  RecordJobOutput(job, result);
+  return result.clean;
 }

@@ -5,14 +5,26 @@
 #include "app/transparency_picker.h"
 #include "convert/run_state.h"
 
-// One job of a processing run, on the run's worker: logs it, settles the
-// image's transparent colour, applies the job's rule and records the
-// output for the combiner. With automatic transparency (RunState's
-// autoTransparent) palette entry 0 becomes transparent; otherwise the user
-// picks with picker, and without a picker the image is converted as it is.
-// True when the job went through without an error on the error channel.
-bool ProcessJob(const Job& job, TransparencyPicker* picker);
+// What a converted job leaves for the rest of the run.
+struct JobResult {
+  bool clean = false;      // no error on the error channel
+  std::string imageName;   // of the image the rule ran on
+  std::string outputPath;  // of the last piece the rule tried to write; empty for none
+};
 
-// Appends path to the list of group in the run state's combine groups;
-// nothing for an empty path.
-void RecordGroupOutput(const std::string& group, const std::string& path);
+// One job of a processing run: logs it, settles the image's transparent
+// colour and applies the job's rule. With automatic transparency
+// (RunState's autoTransparent) palette entry 0 becomes transparent;
+// otherwise the user picks with picker, and without a picker the image is
+// converted as it is. Jobs of other images may convert on other threads
+// at the same time (each with its own log); the run state is only read.
+JobResult ConvertJob(const Job& job, TransparencyPicker* picker);
+
+// Records what job made for the combiner in the run state's combine
+// groups. Called in the order of the jobs: a rule's group takes the last
+// piece it wrote, in this job or, when this job wrote none, an earlier one.
+void RecordJobOutput(const Job& job, const JobResult& result);
+
+// ConvertJob and RecordJobOutput, on the run's one worker; true when the job
+// was clean.
+bool ProcessJob(const Job& job, TransparencyPicker* picker);

@@ -1,6 +1,19 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace {
+
+// The value of --jobs: a whole number from 1 to kMaxJobs, in decimal digits
+// only; 0 for anything else.
+int ParseJobs(const std::string& text) {
+  if (text.empty() || text.size() > 2 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return 0;
+  const int jobs = std::stoi(text);
+  return jobs <= kMaxJobs ? jobs : 0;
+}
 
 // Options that take a value, and where it goes.
 std::optional<std::string>* ValueOption(ConverterOptions& options, const std::string& name) {
@@ -53,8 +66,10 @@ std::string MisusedOption(const ConverterOptions& options) {
 ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments,
                                        std::string& error) {
   ConverterOptions options;
+  options.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
   error.clear();
   bool optionsEnded = false;
+  std::optional<std::string> jobs;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
@@ -67,7 +82,8 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
     }
     const auto equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
-    if (std::optional<std::string>* value = ValueOption(options, name)) {
+    std::optional<std::string>* value = name == "--jobs" ? &jobs : ValueOption(options, name);
+    if (value != nullptr) {
       if (equals != std::string::npos) {
         *value = argument.substr(equals + 1);
       } else if (i + 1 < arguments.size()) {
@@ -81,6 +97,13 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
       *flag = true;
     } else {
       error = "不明なオプションです: " + argument;
+      return options;
+    }
+  }
+  if (jobs) {
+    options.jobs = ParseJobs(*jobs);
+    if (options.jobs == 0) {
+      error = "--jobsには1から" + std::to_string(kMaxJobs) + "までの数を指定してください: " + *jobs;
       return options;
     }
   }
@@ -103,6 +126,10 @@ std::string ConverterUsage() {
          "  --combine DIR      変換の後、規則のGroupごとに結合した1枚の画像を\n"
          "                     フォルダDIRに「グループ名.png」で書き出します\n"
          "                     （マップ結合の画面で保存したときと同じ画像）\n"
+         "  --jobs N           N個のファイルを同時に変換します（1から" +
+         std::to_string(kMaxJobs) +
+         "、既定はプロセッサの数）。\n"
+         "                     表示と出力されるファイルは1個ずつのときと同じです\n"
          "  --help             この説明を表示します\n"
          "  --version          版を表示します\n"
          "\n"

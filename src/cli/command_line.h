@@ -6,7 +6,8 @@
 
 // The options of the command-line converter:
 //   vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...
-// and --combine DIR, which writes the run's map groups combined into DIR.
+// and --combine DIR, which writes the run's map groups combined into DIR, and
+// --jobs N, how many files convert at once.
 // The rule tools take the place of a conversion:
 //   vomarin --check [--setting FILE]
 //   vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]
@@ -22,12 +23,16 @@ struct ConverterOptions {
   std::optional<std::string> name;     // the section name of an inverse
   std::optional<std::string> picture;  // -o: where --explain draws the rule
   bool indexTable = false;             // a table of the slots beside every conversion
+  int jobs = 1;  // files converted at once: --jobs, else the number of processors
   bool noTransparency = false;
   bool dryRun = false;
   bool help = false;
   bool version = false;
   std::vector<std::string> files;
 };
+
+// The most files converted at once.
+inline constexpr int kMaxJobs = 64;
 
 // Reads arguments (without the program name). "--name VALUE" and
 // "--name=VALUE" are the same; "--" ends the options. Returns the options,

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 void ConsolePrompt::ShowNotice(const std::string& text) {
-  ++notices;
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
 }

@@ -18,13 +18,9 @@ class ConsolePrompt : public UserPrompt {
   // reports why a file is left out).
   int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override;
 
-  // How many notices have been shown so far.
-  int NoticeCount() const { return notices; }
-
  private:
   int Ask(const std::string& fileName, const std::vector<std::string>& candidates);
 
   bool interactive;
-  int notices = 0;
   std::string reason;  // the text last thrown
 };

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "app/job_lanes.h"
 #include "app/process_job.h"
 #include "classify/classify.h"
 #include "classify/list_text.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/console_prompt.h"
+#include "cli/job_output.h"
 #include "cli/rule_tool_commands.h"
 #include "combine/combined_sheet_file.h"
 #include "combine/combiner_state.h"
@@ -77,33 +79,46 @@ std::string FindRuleFile(const ConverterOptions& options) {
   return std::string();
 }
 
-// Shows the report channel on the standard output and the error channel on
-// the standard error, each piece as it is written.
-void EchoLog() {
-  ProcessLog::Instance().SetEcho([](int channel, const std::string& text) {
-    std::FILE* stream = channel == ProcessLog::kErrorChannel ? stderr : stdout;
-    Print(stream, WithLineFeeds(text));
-    std::fflush(stream);
+// Converts job on the running thread into output: the report channel for
+// the standard output, the error channel and the notices for the standard
+// error.
+JobResult ConvertInto(const Job& job, JobOutput& output) {
+  ProcessLog log;
+  log.SetEcho([&output](int channel, const std::string& text) {
+    output.Add(channel == ProcessLog::kErrorChannel ? stderr : stdout, WithLineFeeds(text));
   });
+  const ProcessLog::ThreadScope logScope(log);
+  const ThreadUserPrompt promptScope(output);
+  return ConvertJob(job, nullptr);
 }
 
-// Converts every job in order; true when each went through without an error
-// or a notice.
-bool ConvertAll(const ConsolePrompt& prompt) {
+// Converts every job, up to jobCount at a time, and shows each one's output
+// in input order; true when each went through without an error or a
+// notice.
+bool ConvertAll(int jobCount) {
   const std::vector<Job> jobs = RunState::Instance().jobs;
   const bool showProgress = ErrorIsTerminal();
+  std::vector<std::string> lanes;
+  for (const Job& job : jobs) lanes.push_back(FolderLaneKey(OutputFolderOf(job.image->GetName())));
+  std::vector<JobOutput> outputs(jobs.size());
+  std::vector<JobResult> results(jobs.size());
   bool allConverted = true;
-  for (std::size_t i = 0; i < jobs.size(); ++i) {
-    if (showProgress) {
-      std::fprintf(stderr, "%s/%s %s\n", std::to_string(i + 1).c_str(),
-                   std::to_string(jobs.size()).c_str(), FilePart(jobs[i].image->GetName()).c_str());
-      std::fflush(stderr);
-    }
-    const int noticesBefore = prompt.NoticeCount();
-    // No picker: the image is keyed from its palette, or converted as it is.
-    const bool clean = ProcessJob(jobs[i], nullptr);
-    if (!clean || prompt.NoticeCount() != noticesBefore) allConverted = false;
-  }
+  RunInLanes(
+      lanes, jobCount,
+      // No picker: the image is keyed from its palette, or converted as it is.
+      [&](std::size_t i) { results[i] = ConvertInto(jobs[i], outputs[i]); },
+      [&](std::size_t i) {
+        if (showProgress) {
+          std::fprintf(stderr, "%s/%s %s\n", std::to_string(i + 1).c_str(),
+                       std::to_string(jobs.size()).c_str(),
+                       FilePart(jobs[i].image->GetName()).c_str());
+          std::fflush(stderr);
+        }
+        outputs[i].Print();
+        RecordJobOutput(jobs[i], results[i]);
+        if (!results[i].clean || outputs[i].NoticeCount() != 0) allConverted = false;
+        outputs[i] = JobOutput();
+      });
   return allConverted;
 }
 
@@ -204,9 +219,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   if (!options.dryRun && !run.jobs.empty()) {
     std::printf("\n");
     run.autoTransparent = !options.noTransparency;
-    EchoLog();
-    allConverted = ConvertAll(prompt) && allConverted;
-    ProcessLog::Instance().SetEcho(nullptr);
+    allConverted = ConvertAll(options.jobs) && allConverted;
     if (!combineFolder.empty()) allConverted = WriteCombinedGroups(combineFolder) && allConverted;
   }
 

@@ -23,9 +23,23 @@ class UserPrompt {
                          const std::vector<std::string>& candidates) = 0;
 };
 
-// The prompt in use; until a front end installs one, notices go to the
-// standard error stream and every choice skips the file.
+// The prompt in use: on a thread with a ThreadUserPrompt, that one;
+// otherwise the one a front end installed, and until then a default whose
+// notices go to the standard error stream and whose choices skip the file.
 UserPrompt& CurrentUserPrompt();
 
-// Installs prompt (not owned); nullptr returns to the default.
+// Installs prompt (not owned) for the process; nullptr returns to the default.
 void SetUserPrompt(UserPrompt* prompt);
+
+// While it lives, CurrentUserPrompt() on the thread that made it is prompt:
+// a job that runs beside others keeps its notices with its own output.
+class ThreadUserPrompt {
+ public:
+  explicit ThreadUserPrompt(UserPrompt& prompt);
+  ~ThreadUserPrompt();
+  ThreadUserPrompt(const ThreadUserPrompt&) = delete;
+  ThreadUserPrompt& operator=(const ThreadUserPrompt&) = delete;
+
+ private:
+  UserPrompt* previous;
+};

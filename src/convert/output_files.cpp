@@ -42,7 +42,7 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
 
   const std::string folderPart = FolderPart(sourceName);
   const std::string baseName = BaseName(sourceName);
-  const std::string folder = folderPart + kPathSeparator + baseName;
+  const std::string folder = OutputFolderOf(sourceName);
   switch (CreateOutputFolder(folder)) {
     case FolderResult::kReady:
       break;

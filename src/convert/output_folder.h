@@ -10,3 +10,7 @@ enum class FolderResult {
 };
 
 FolderResult CreateOutputFolder(const std::string& path);
+
+// The folder that the pieces of the source image sourceName go into: one of
+// the source's base name, beside it.
+std::string OutputFolderOf(const std::string& sourceName);

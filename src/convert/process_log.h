@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-// The process-wide record of what processing runs did: an error channel and
-// a report channel, in memory. While an input file is processed its lines
-// carry an indent that the run pushes for it.
+// The record of what processing runs did: an error channel and a report
+// channel, in memory. While an input file is processed its lines carry an
+// indent that the run pushes for it. There is one for the process; a job
+// that runs beside others writes into one of its own (ThreadScope).
 class ProcessLog {
  public:
   static constexpr int kErrorChannel = 0;
@@ -15,7 +16,25 @@ class ProcessLog {
   // Receives every piece of text as it is appended, with its channel.
   using Echo = std::function<void(int channel, const std::string& text)>;
 
+  // The log of the running thread: the one a ThreadScope on this thread has
+  // put in place, else the process-wide one.
   static ProcessLog& Instance();
+
+  // While it lives, Instance() on the thread that made it is log.
+  class ThreadScope {
+   public:
+    explicit ThreadScope(ProcessLog& log);
+    ~ThreadScope();
+    ThreadScope(const ThreadScope&) = delete;
+    ThreadScope& operator=(const ThreadScope&) = delete;
+
+   private:
+    ProcessLog* previous;
+  };
+
+  ProcessLog() = default;
+  ProcessLog(const ProcessLog&) = delete;
+  ProcessLog& operator=(const ProcessLog&) = delete;
 
   void Select(int channel);
   // Appends text to the current channel, after the indent when a line starts.
@@ -35,7 +54,6 @@ class ProcessLog {
   void SetEcho(Echo echo);
 
  private:
-  ProcessLog() = default;
   void Append(const std::string& text);
 
   std::string errorChannel;

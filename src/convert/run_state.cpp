@@ -13,4 +13,5 @@ void RunState::ClearList() {
   jobs.clear();
   listText.clear();
   combineGroups.clear();
+  lastOutputPaths.clear();
 }

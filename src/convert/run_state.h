@@ -26,6 +26,9 @@ class RunState {
 
   // Group name to the paths of the images the run made for it.
   std::map<std::string, std::vector<std::string>> combineGroups;
+  // The last piece each rule of the list wrote, as far as the jobs have
+  // been recorded in order.
+  std::map<const ImageProcessor*, std::string> lastOutputPaths;
   std::vector<std::unique_ptr<IImage>> images;
   std::vector<Job> jobs;
   // One rule per name, shared by every job of that rule.

@@ -21,6 +21,11 @@ struct ContextFree {
 // zlib's own default: most of the gain of the higher levels at a fraction
 // of their time, which matters for sheets of many megapixels.
 constexpr int kCompressionLevel = 6;
+// No row filter. Tile art is runs of the same few colours, which deflate
+// finds as repeats of whole pixels; a filter turns them into differences
+// that repeat less. Unfiltered rows came out a fifth smaller than libspng's
+// choice among all five filters, in half the time (bench/compare).
+constexpr int kFilterChoice = SPNG_DISABLE_FILTERING;
 
 // A new file beside path, so that the rename that replaces path stays on
 // one file system; its name starts with "." and never collides.
@@ -49,6 +54,7 @@ bool Encode(std::FILE* file, int width, int height, const std::vector<std::uint3
   header.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
   if (spng_set_png_file(png, file) != 0 || spng_set_ihdr(png, &header) != 0 ||
       spng_set_option(png, SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) != 0 ||
+      spng_set_option(png, SPNG_FILTER_CHOICE, kFilterChoice) != 0 ||
       spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG,
                         SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) != 0) {
     return false;
