@@ -156,6 +156,58 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
   }
 }
 
+TEST_F(CheckTest, HostileRuleFilesAreCheckedToTheEnd) {
+  // A chain of four thousand rules, each running the next.
+  std::string chain = "[Process]\n16,16=R0\n";
+  for (int i = 0; i < 4000; ++i)
+    chain += "[R" + std::to_string(i) + "]\nSubProcess=R" + std::to_string(i + 1) + "\n";
+  // A circle of three thousand rules, each naming the next in its cells.
+  std::string circle;
+  for (int i = 0; i < 3000; ++i)
+    circle += "[C" + std::to_string(i) + "]\nReplace=0\nIndividual=C" +
+              std::to_string((i + 1) % 3000) + "\n";
+  // Two hundred sizes that each reach three hundred rules.
+  std::string fan = "[Process]\n";
+  for (int i = 1; i <= 200; ++i) fan += std::to_string(i) + ",8=Fan\n";
+  fan += "[Fan]\nSubProcess=F0";
+  for (int i = 1; i < 300; ++i) fan += ",F" + std::to_string(i);
+  fan += "\n";
+  for (int i = 0; i < 300; ++i) fan += "[F" + std::to_string(i) + "]\n";
+  // Section names beyond the reader's list, and a line beyond its section.
+  std::string names;
+  for (int i = 0; i < 5000; ++i) names += "[Padding" + std::to_string(10000 + i) + "]\n";
+  std::string replace = "[Process]\n4,4=Long\n[Long]\nSrcDiv=2,2\nReplace=";
+  for (int i = 0; i < 20000; ++i) replace += "0,";
+  const std::string zero(1, '\0');
+
+  const struct {
+    std::string name, text, finding;
+  } cases[] = {
+      {"chain.ini", chain, "[R16] SubProcess=R17: 規則の呼び出しが16段を超えるため"},
+      {"circle.ini", circle,
+       "[C2999] Individual=C0: 規則の呼び出しが元の規則に戻るため、変換は途中で中止されます: "
+       "C0 → C1 → C2 → C3 → C4 → C5 → … → C2995 → C2996 → C2997 → C2998 → C2999 → C0"},
+      {"fan.ini", fan, "[Process] 規則と画像の大きさの組み合わせが多すぎるため"},
+      {"names.ini", names, "セクション名の一覧が読み取れる長さ（32768バイト）を超えている"},
+      {"line.ini", replace + "3\nNameFoot=_beyond\n",
+       "[Long] セクションが読み取れる長さ（32767バイト）を超えている"},
+      {"not-text.ini",
+       "[Process]\ndefault=\xFF\xFE\x80\n[\xFF\xFE\x80]\nSrc\x81"
+       "Div=1" +
+           zero + "2\n",
+       "キーSrc\x81"
+       "Divはどこからも読まれません"},
+  };
+  for (const auto& c : cases) {
+    WriteFile(folder / c.name, c.text);
+    const ProgramResult run = Check(c.name);
+    EXPECT_FALSE(run.timedOut) << c.name;
+    EXPECT_EQ(run.status, 1) << c.name;
+    EXPECT_NE(run.out.find(c.finding), std::string::npos) << c.name << "\n"
+                                                          << run.out.substr(0, 2000);
+  }
+}
+
 TEST_F(CheckTest, TheExampleRuleFilePasses) {
 #ifdef _WIN32
   GTEST_SKIP() << "vomarin.exe reads Shift-JIS: the release test checks the shipped copy";
