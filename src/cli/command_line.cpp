@@ -90,6 +90,7 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
 
 std::string ConverterUsage() {
   return "使い方: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
+         "       vomarin --check [--setting FILE]\n"
          "\n"
          "画像ファイルを大きさとファイル名から規則ファイルの規則に振り分け、\n"
          "その規則で変換します。変換した画像は元画像と同じ場所に、\n"
@@ -103,6 +104,9 @@ std::string ConverterUsage() {
          "  --combine DIR      変換の後、規則のGroupごとに結合した1枚の画像を\n"
          "                     フォルダDIRに「グループ名.png」で書き出します\n"
          "                     （マップ結合の画面で保存したときと同じ画像）\n"
+         "  --check            変換せずに規則ファイルを調べ、誤りを1行に1つずつ\n"
+         "                     「[セクション名] キー=値: 誤りの説明」で表示します\n"
+         "                     （終了コード 0: 誤りなし、1: 誤りあり）\n"
          "  --help             この説明を表示します\n"
          "  --version          版を表示します\n"
          "\n"

@@ -5,6 +5,7 @@
 
 #include "convert/rule_error.h"
 #include "convert/rule_values.h"
+#include "image/image_limits.h"
 #include "ruletools/rule_size.h"
 
 namespace {
@@ -70,6 +71,12 @@ std::vector<SizeTableUse> FindSizeTableMistakes(const RuleBook& book, FindingLis
     if (written != key) {
       add("キー" + key + "は0で始まる数を含むため、どの画像の大きさにも合いません（" + written +
           "と書きます）");
+      continue;
+    }
+
+    if (size && !IsAllowedImageSize(size->width, size->height)) {
+      add("キー" + key + "の大きさの画像は開けないため（一辺" + std::to_string(kMaxImageSide) +
+          "ピクセル、全体で" + std::to_string(kMaxImagePixels) + "ピクセルまで）、使われません");
       continue;
     }
 

@@ -46,6 +46,7 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
        "32,32=Clean/Twice\n"
        "0,5=Clean\n"
        "032,32=Clean\n"
+       "2000000,1=Clean\n"
        "48,48=Clean//Nowhere\n"
        "16,16=clean\n"
        "40,40=何もしない\n"
@@ -53,8 +54,9 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
        "100,64=余りのある滝\n"
        "64,64=Beyond/Uneven/Pieces/Fine/Outer\n",
        {"0,5=Clean: キー0,5は「default」でも「幅,高さ」",
-        "032,32=Clean: キー032,32は0で始まる数を含む", "48,48=Clean//Nowhere: 候補に空の名前",
-        "48,48=Clean//Nowhere: 規則[Nowhere]がありません",
+        "032,32=Clean: キー032,32は0で始まる数を含む",
+        "2000000,1=Clean: キー2000000,1の大きさの画像は開けない",
+        "48,48=Clean//Nowhere: 候補に空の名前", "48,48=Clean//Nowhere: 規則[Nowhere]がありません",
         "16,16=clean: 規則[clean]がありません（[Clean]のことですか）"}},
       {"Clean", "SrcDiv=2,2\nReplace=3,2,1,0\n", {}},
       {"Twice",
@@ -206,6 +208,30 @@ TEST_F(CheckTest, HostileRuleFilesAreCheckedToTheEnd) {
     EXPECT_NE(run.out.find(c.finding), std::string::npos) << c.name << "\n"
                                                           << run.out.substr(0, 2000);
   }
+}
+
+TEST_F(CheckTest, ImageFilesOrAMissingRuleFileAreStatusTwo) {
+  WriteFile(folder / "setting.ini", "[Process]\ndefault=何もしない\n");
+  const struct {
+    std::vector<std::string> arguments;
+    std::string message;
+  } cases[] = {
+      {{"--check", "sheet.png"}, "vomarin: --checkには画像ファイルを指定できません\n"},
+      {{"--check", "--setting", "nothere.ini"},
+       "vomarin: 規則ファイルが見つかりません: nothere.ini\n"},
+  };
+  for (const auto& usage : cases) {
+    const ProgramResult run =
+        RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), usage.arguments, folder.Path());
+    EXPECT_EQ(run.status, 2) << usage.message;
+    EXPECT_EQ(run.err.substr(0, usage.message.size()), usage.message);
+    EXPECT_EQ(run.out, "");
+  }
+  // The rule file of the working folder, as for a conversion.
+  const ProgramResult run =
+      RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), {"--check"}, folder.Path());
+  EXPECT_EQ(run.out, "規則ファイルに誤りは見つかりませんでした\n");
+  EXPECT_EQ(run.status, 0);
 }
 
 TEST_F(CheckTest, TheExampleRuleFilePasses) {
