@@ -5,7 +5,6 @@
 #include <set>
 
 #include "convert/rule_error.h"
-#include "convert/rule_values.h"
 #include "setting/profile_reader.h"
 
 namespace {
