@@ -122,19 +122,25 @@ class LayoutWalk {
     }
     if (composed && placesCells && !layout.cutCells.empty() && layout.slot.width > 0 &&
         layout.slot.height > 0) {
-      Slots(section, layout, canvasKey);
+      Slots(section, layout);
     }
     if (writes) Pieces(section, layout);
   }
 
-  void Slots(const BookSection& section, const RuleLayout& layout, const char* canvasKey) {
+  void Slots(const BookSection& section, const RuleLayout& layout) {
     const auto add = [&](const std::string& text) {
       findings.Add(section.order, section.name, text);
     };
     const std::string slot = "セル（" + SizeText(layout.slot) + "）";
     const std::string canvas = "キャンバス（" + SizeText(layout.canvas) + "）";
+    // Without NewSize the canvas is the clip: at the cell size its strip is
+    // the one SrcDiv leaves out, named already; an Individual rule may
+    // return cells of another size.
+    const char* canvasKey = section.HasKey("NewSize")       ? "NewSize"
+                            : !section.HasKey("Individual") ? nullptr
+                                                            : "Individual";
     const RuleLayout::Size leftOver = layout.CanvasLeftOver();
-    if (leftOver.width != 0 || leftOver.height != 0) {
+    if (canvasKey != nullptr && (leftOver.width != 0 || leftOver.height != 0)) {
       add(Where(section, canvasKey, layout.image) + canvas + "が" + slot +
           "の整数倍ではないため、" + LeftOverText(leftOver) + "にはセルが置かれません");
     }

@@ -51,7 +51,7 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
        "16,16=clean\n"
        "40,40=何もしない\n"
        "96,32=ClipOut\n"
-       "100,64=余りのある滝\n"
+       "100,64=余りのある滝/Strip\n"
        "64,64=Beyond/Uneven/Pieces/Fine/Outer\n",
        {"0,5=Clean: キー0,5は「default」でも「幅,高さ」",
         "032,32=Clean: キー032,32は0で始まる数を含む",
@@ -103,6 +103,11 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
       {"余りのある滝",
        "SrcDiv=3,2\nNewSize=66,64\nReplace=0,1,2,3\n",
        {"SrcDiv=3,2: 100 x 64の画像（[Process] 100,64 → 余りのある滝）では、切り出した100 x "
+        "64が3列2行で割り切れないため、右の1ピクセルがどのセルにも入りません"}},
+      // Without NewSize the canvas is the clip: its strip is named once.
+      {"Strip",
+       "SrcDiv=3,2\nReplace=0,1\n",
+       {"SrcDiv=3,2: 100 x 64の画像（[Process] 100,64 → Strip）では、切り出した100 x "
         "64が3列2行で割り切れないため、右の1ピクセルがどのセルにも入りません"}},
       {"Beyond",
        "Specific=b\nSrcDiv=4,4\nNewSize=32,16\nReplace=0,1,-1,2,3\n",
