@@ -3,15 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "convert/rule_error.h"  // kDoNothingRule
+
 // Classification of the files the user adds: each file gets the rule whose
 // layout it is in, from its pixel size (the size table "Process" of the rule
 // file) and its file name, and goes into the processing list of RunState
 // with that rule. Files that cannot be added are listed under "その他" in the
 // list text, with the reason.
 
-// The reserved rule name of files that are to be left alone; it needs no
-// section.
-inline constexpr char kDoNothingRule[] = "何もしない";
 // The list-text key of the files that were not added.
 inline constexpr char kOtherListKey[] = "その他";
 

@@ -1,9 +1,19 @@
 #include <cstdio>
+#include <string>
 
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "ruletools/rule_check.h"
 
 int RunCheckCommand(const ConverterOptions&) {
-  std::fprintf(stderr, "vomarin: --checkはまだ使えません\n");
-  return kExitUsage;
+  const std::vector<CheckFinding> findings = CheckRuleFile();
+  for (const CheckFinding& finding : findings) {
+    const std::string line = "[" + finding.section + "] " + finding.text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+  }
+  if (findings.empty()) {
+    std::printf("規則ファイルに誤りは見つかりませんでした\n");
+    return kExitConverted;
+  }
+  return kExitNotConverted;
 }

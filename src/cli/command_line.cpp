@@ -113,6 +113,7 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
 
 std::string ConverterUsage() {
   return "使い方: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
+         "       vomarin --check [--setting FILE]\n"
          "\n"
          "画像ファイルを大きさとファイル名から規則ファイルの規則に振り分け、\n"
          "その規則で変換します。変換した画像は元画像と同じ場所に、\n"
@@ -130,6 +131,9 @@ std::string ConverterUsage() {
          std::to_string(kMaxJobs) +
          "、既定はプロセッサの数）。\n"
          "                     表示と出力されるファイルは1個ずつのときと同じです\n"
+         "  --check            変換せずに規則ファイルを調べ、誤りを1行に1つずつ\n"
+         "                     「[セクション名] キー=値: 誤りの説明」で表示します\n"
+         "                     （終了コード 0: 誤りなし、1: 誤りあり）\n"
          "  --help             この説明を表示します\n"
          "  --version          版を表示します\n"
          "\n"

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int kMaxNesting = 16;
 // Under one outermost Apply: per-cell rules run once per cell, follow-on
 // rules each on the whole source, writing files.
 constexpr long kMaxIndividualRuns = 100000;

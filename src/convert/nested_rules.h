@@ -9,6 +9,9 @@
 // use. Chains of them are limited, so that rules that name each other in a
 // circle, or fan out without end, stop with a message instead of running on.
 
+// How many nested rules deep a chain may reach below the outermost rule.
+inline constexpr int kMaxNesting = 16;
+
 // Counts one active Apply on this thread while it lives.
 class ActiveApply {
  public:

@@ -8,6 +8,10 @@
 inline constexpr char kBadSrcDivMessage[] = "不正なSrcDiv";
 inline constexpr char kBadFileDivMessage[] = "不正なfileDiv\n";
 
+// The reserved rule name of files that are to be left alone; it needs no
+// section.
+inline constexpr char kDoNothingRule[] = "何もしない";
+
 // The message for a rule name that no section of the rule file has.
 std::string MissingRuleMessage(const std::string& ruleName);
 

@@ -99,6 +99,20 @@ RuleLayout::Rect RuleLayout::PieceRect(long long index) const {
           static_cast<int>(index / fileDiv.columns) * piece.height, piece.width, piece.height};
 }
 
+RuleLayout::Size RuleLayout::ClipLeftOver() const {
+  return {clip.width - cell.width * grid.columns, clip.height - cell.height * grid.rows};
+}
+
+RuleLayout::Size RuleLayout::CanvasLeftOver() const {
+  if (slot.width < 1 || slot.height < 1) return {};
+  return {canvas.width % slot.width, canvas.height % slot.height};
+}
+
+RuleLayout::Size RuleLayout::PiecesLeftOver() const {
+  return {canvas.width - piece.width * fileDiv.columns,
+          canvas.height - piece.height * fileDiv.rows};
+}
+
 std::string RuleLayout::PieceFileName(const std::string& baseName, long long index) const {
   return "[V]" + baseName + nameFoot + (PieceCount() > 1 ? PieceNumber(index) : "") + ".png";
 }

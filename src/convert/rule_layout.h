@@ -55,6 +55,12 @@ struct RuleLayout {
   // "[V]" + baseName + NameFoot + the piece number when there are several
   // pieces + ".png".
   std::string PieceFileName(const std::string& baseName, long long piece) const;
+  // Pixels right of and below what is used: of the clip outside the whole
+  // cells (all of it when no cell is cut), of the canvas outside the whole
+  // slots (nothing without a slot size) and outside the pieces.
+  Size ClipLeftOver() const;
+  Size CanvasLeftOver() const;
+  Size PiecesLeftOver() const;
   // The canvas that Apply hands back: 0 x 0 when it could not be made.
   Size ReturnedCanvas() const { return canvasMade ? canvas : Size{}; }
 };

@@ -63,20 +63,32 @@ void Fill(const std::vector<std::string>& strings, char* buffer, std::size_t siz
 // double-byte character, or npos.
 std::string::size_type LastClosingBracket(const std::string& line) {
   std::string::size_type last = std::string::npos;
-  for (std::string::size_type i = 0; i < line.size(); i += CharLength(line.data(), line.size(), i)) {
+  for (std::string::size_type i = 0; i < line.size();
+       i += CharLength(line.data(), line.size(), i)) {
     if (line[i] == ']') last = i;
   }
   return last;
 }
 
 std::string::size_type FirstEquals(const std::string& line) {
-  for (std::string::size_type i = 0; i < line.size(); i += CharLength(line.data(), line.size(), i)) {
+  for (std::string::size_type i = 0; i < line.size();
+       i += CharLength(line.data(), line.size(), i)) {
     if (line[i] == '=') return i;
   }
   return std::string::npos;
 }
 
 }  // namespace
+
+std::string FoldedSectionName(const std::string& name) {
+  std::string folded = name;
+  for (std::string::size_type i = 0; i < folded.size();) {
+    const unsigned length = CharLength(folded.data(), folded.size(), i);
+    if (length == 1) folded[i] = FoldAscii(folded[i]);
+    i += length;
+  }
+  return folded;
+}
 
 IniText IniText::Read(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
@@ -103,10 +115,10 @@ IniText IniText::Parse(const std::string& text) {
       }
     }
     const auto equals = FirstEquals(line);
-    ini.sections.back().lines.push_back(
-        equals == std::string::npos
-            ? line
-            : Trim(line.substr(0, equals)) + "=" + Trim(line.substr(equals + 1)));
+    ini.sections.back().lines.push_back(equals == std::string::npos
+                                            ? line
+                                            : Trim(line.substr(0, equals)) + "=" +
+                                                  Trim(line.substr(equals + 1)));
   }
   return ini;
 }

@@ -28,6 +28,11 @@
 //   that matches answers: a later one of the same name is never read.
 // - Lists that do not fit their buffer are cut to its size less two bytes
 //   and ended by two NULs, as the Windows calls do.
+// The name as the reader compares section names: ASCII letters in upper
+// case, double-byte characters as they are. Two names find the same section
+// when their folded names are equal.
+std::string FoldedSectionName(const std::string& name);
+
 class IniText {
  public:
   // Reads fileName whole; a missing or unreadable file reads as empty.

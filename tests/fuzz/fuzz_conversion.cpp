@@ -1,6 +1,7 @@
 // A whole conversion by a fuzzed rule file applied to a small fixed sheet:
 // whatever the rules say, the run ends, reports what went wrong, and
-// writes nowhere but the sheet's own output folder.
+// writes nowhere but the sheet's own output folder. The check of the rule
+// file goes first and must come to its end on any file.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "convert/run_state.h"
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
+#include "ruletools/rule_check.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
 #include "support/scripted_prompt.h"
@@ -49,10 +51,13 @@ const std::string& Sheet() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = AsText(data, size);
+  UseRuleFile(FuzzFolder(), "[R]\n" + text);
+  for (const CheckFinding& finding : CheckRuleFile()) {
+    if (finding.section.empty() || finding.text.empty()) __builtin_trap();  // each says where and what
+  }
   if (HasLargeNumber(text)) return 0;
   static ScriptedPrompt prompt;  // folder notices are collected, not shown
   prompt.notices.clear();
-  UseRuleFile(FuzzFolder(), "[R]\n" + text);
   loggedPieces = 0;
   RunState::Instance().cancelRequested = false;
   ProcessLog::Instance().SetEcho([](int, const std::string&) {

@@ -208,6 +208,10 @@ TEST(Release, OtherProgramsRunFromTheReleaseFolder) {
       RunProgram(InRelease("cli\\vomarin.exe"), {"--dry-run", sheet}, kRelease);
   EXPECT_EQ(dryRun.status, 0) << dryRun.err;
   EXPECT_EQ(dryRun.out, "[TileSheet]\n 森のタイル.png\n");
+  // The shipped rule file, in Shift-JIS, passes the check.
+  const ProgramResult check = RunProgram(InRelease("cli\\vomarin.exe"), {"--check"}, kRelease);
+  EXPECT_EQ(check.out, "規則ファイルに誤りは見つかりませんでした\n");
+  EXPECT_EQ(check.status, 0) << check.err;
 
   const ProgramResult combined = RunProgram(
       InRelease("cli\\mosaikon.exe"), {"--width", "256", "-o", maps / "結合.png", sheet}, kRelease);

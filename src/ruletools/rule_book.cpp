@@ -1,0 +1,94 @@
+#include "ruletools/rule_book.h"
+
+#include "setting/ini_text.h"
+#include "setting/profile_reader.h"
+#include "setting/setting_store.h"
+
+namespace {
+
+// The bytes a list of strings takes in the reader's buffer, each with its NUL.
+std::size_t ListBytes(const std::vector<std::string>& strings) {
+  std::size_t bytes = 0;
+  for (const std::string& text : strings) bytes += text.size() + 1;
+  return bytes;
+}
+
+// A list the reader cut fills its buffer up to the two closing NULs.
+bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize) {
+  return ListBytes(strings) + 2 > bufferSize;
+}
+
+std::string BuildError(const char* message, const std::string& ruleName) {
+  std::string text = message;
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  // The messages that name their key begin with the rule's name, which the
+  // finding shows already.
+  const std::string prefix = "[" + ruleName + "] ";
+  if (text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
+  return text;
+}
+
+}  // namespace
+
+bool IsSizeTableName(const std::string& name) { return FoldedSectionName(name) == "PROCESS"; }
+
+bool BookSection::HasKey(const std::string& key) const {
+  for (const auto& entry : entries) {
+    if (entry.first == key) return true;
+  }
+  return false;
+}
+
+std::string BookSection::Value(const std::string& key) const {
+  std::string value;
+  for (const auto& entry : entries) {
+    if (entry.first == key) value = entry.second;
+  }
+  return value;
+}
+
+RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
+  SettingStore& store = SettingStore::Instance();
+  const std::vector<std::string>& names = store.SectionNames();
+  namesCut = FillsBuffer(names, kSectionNamesBufferSize);
+
+  std::map<std::string, const BookSection*> byFolded;
+  for (std::size_t order = 0; order < names.size(); ++order) {
+    auto section = std::make_unique<BookSection>();
+    section->name = names[order];
+    section->order = order;
+    const auto [first, isFirst] = byFolded.emplace(FoldedSectionName(section->name), section.get());
+    if (!isFirst) {
+      section->shadowedBy = first->second;
+      byName.emplace(section->name, first->second);
+      sections.push_back(std::move(section));
+      continue;
+    }
+    byName.emplace(section->name, section.get());
+
+    if (const std::vector<std::string>* lines = store.SectionLines(section->name)) {
+      section->cut = FillsBuffer(*lines, kSectionBufferSize);
+      for (const std::string& line : *lines) {
+        const auto equals = line.find('=');
+        if (equals == std::string::npos || !section->skippedLines.empty()) {
+          section->skippedLines.push_back(line);
+        } else {
+          section->entries.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+        }
+      }
+    }
+    if (!IsSizeTableName(section->name)) {
+      try {
+        section->rule = std::make_unique<ImageProcessor>(section->name);
+      } catch (const char* message) {
+        section->buildError = BuildError(message, section->name);
+      }
+    }
+    sections.push_back(std::move(section));
+  }
+}
+
+const BookSection* RuleBook::Find(const std::string& name) const {
+  const auto found = byName.find(name);
+  return found == byName.end() ? nullptr : found->second;
+}
