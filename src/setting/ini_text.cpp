@@ -22,20 +22,6 @@ std::string Trim(const std::string& text) {
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::string::size_type i = 0; i < a.size();) {
-    const unsigned length = CharLength(a.data(), a.size(), i);
-    if (length == 2) {
-      if (a.compare(i, 2, b, i, 2) != 0) return false;
-    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
 // Writes the NUL-separated strings into buffer as the Windows profile calls
 // do: ended by an extra NUL, or cut to size - 2 bytes and two NULs.
 void Fill(const std::vector<std::string>& strings, char* buffer, std::size_t size) {
@@ -63,20 +49,36 @@ void Fill(const std::vector<std::string>& strings, char* buffer, std::size_t siz
 // double-byte character, or npos.
 std::string::size_type LastClosingBracket(const std::string& line) {
   std::string::size_type last = std::string::npos;
-  for (std::string::size_type i = 0; i < line.size(); i += CharLength(line.data(), line.size(), i)) {
+  for (std::string::size_type i = 0; i < line.size();
+       i += CharLength(line.data(), line.size(), i)) {
     if (line[i] == ']') last = i;
   }
   return last;
 }
 
 std::string::size_type FirstEquals(const std::string& line) {
-  for (std::string::size_type i = 0; i < line.size(); i += CharLength(line.data(), line.size(), i)) {
+  for (std::string::size_type i = 0; i < line.size();
+       i += CharLength(line.data(), line.size(), i)) {
     if (line[i] == '=') return i;
   }
   return std::string::npos;
 }
 
 }  // namespace
+
+bool SameSectionName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::string::size_type i = 0; i < a.size();) {
+    const unsigned length = CharLength(a.data(), a.size(), i);
+    if (length == 2) {
+      if (a.compare(i, 2, b, i, 2) != 0) return false;
+    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
 
 IniText IniText::Read(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
@@ -103,10 +105,10 @@ IniText IniText::Parse(const std::string& text) {
       }
     }
     const auto equals = FirstEquals(line);
-    ini.sections.back().lines.push_back(
-        equals == std::string::npos
-            ? line
-            : Trim(line.substr(0, equals)) + "=" + Trim(line.substr(equals + 1)));
+    ini.sections.back().lines.push_back(equals == std::string::npos
+                                            ? line
+                                            : Trim(line.substr(0, equals)) + "=" +
+                                                  Trim(line.substr(equals + 1)));
   }
   return ini;
 }
@@ -121,7 +123,7 @@ void IniText::FillSectionNames(char* buffer, std::size_t size) const {
 
 void IniText::FillSection(const std::string& name, char* buffer, std::size_t size) const {
   for (const Section& section : sections) {
-    if (SameName(section.name, name)) {
+    if (SameSectionName(section.name, name)) {
       Fill(section.lines, buffer, size);
       return;
     }

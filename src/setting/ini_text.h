@@ -45,3 +45,7 @@ class IniText {
   };
   std::vector<Section> sections;  // the first holds the lines before any header
 };
+
+// True when a and b name the same section: ASCII letters compared without
+// case, a double-byte character byte for byte.
+bool SameSectionName(const std::string& a, const std::string& b);
