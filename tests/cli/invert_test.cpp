@@ -54,169 +54,58 @@ class InvertTest : public ::testing::Test {
   TempFolder folder;
 };
 
-// What comes back: the rebuilt image is width x height and begins at
-// (left, top) of the sheet; the cells of the rule's grid (columns wide, of
-// cellWidth x cellHeight, from clipX, clipY) listed in back come back, every
-// other pixel is transparent.
+// A rectangle of the sheet: where the rebuilt image lies, or where the
+// rule's cells begin (x, y) and the size of one.
+struct Area {
+  int x, y, width, height;
+};
+
+// One rule converted there and back. The rebuilt image covers rebuilt of
+// the sheet; the cells of the rule's grid (columns wide, the first at cells)
+// listed in back come back, every other pixel is transparent.
 struct RoundTrip {
   const char* what;
-  std::string rule;  // the section, named as the rule
   std::string name;
+  std::string rule;  // the keys of the section
   int sheetWidth, sheetHeight;
   std::vector<std::string> sizeArguments;  // how --invert learns the size
   int pieceColumns, pieces;                // FileDiv: the pieces to join
-  int width, height, left, top;
-  int clipX, clipY, columns, cellWidth, cellHeight;
+  Area rebuilt;
+  Area cells;
+  int columns;
   std::vector<int> back;
 };
 
 TEST_F(InvertTest, TheInverseGivesBackEveryPlacedCellAndLeavesTheRestBlank) {
+  // One case a row, which clang-format would spread over a line per number.
+  // clang-format off
   const RoundTrip cases[] = {
-      {"a plain permutation, size from the sheet",
-       "SrcDiv=4,2\nNewSize=32,4\nReplace=7,6,5,4,3,2,1,0\n",
-       "Reverse",
-       16,
-       8,
-       {"sheet.png"},
-       1,
-       1,
-       16,
-       8,
-       0,
-       0,
-       0,
-       0,
-       4,
-       4,
-       4,
-       {0, 1, 2, 3, 4, 5, 6, 7}},
-      {"blanks, items beyond the grid and unused cells, size from --size",
-       "SrcDiv=3,2\nNewSize=12,8\nReplace=5,-1,0,99,2\n",
-       "Sparse",
-       12,
-       8,
-       {"--size", "12,8"},
-       1,
-       1,
-       12,
-       8,
-       0,
-       0,
-       0,
-       0,
-       3,
-       4,
-       4,
-       {0, 2, 5}},
-      {"a Clip on a cell boundary rebuilds the whole sheet, size from the size table",
-       "Clip=4,4,12,8\nSrcDiv=3,2\nReplace=5,4,3,2,1,0\n",
-       "Inner",
-       22,
-       13,
-       {},
-       1,
-       1,
-       20,
-       12,
-       0,
-       0,
-       4,
-       4,
-       3,
-       4,
-       4,
-       {0, 1, 2, 3, 4, 5}},
-      {"a Clip off the cell boundary rebuilds the clipped cells",
-       "Clip=2,1,13,9\nSrcDiv=3,2\nReplace=1,2,3,4\n",
-       "Offset",
-       20,
-       12,
-       {"sheet.png"},
-       1,
-       1,
-       12,
-       8,
-       2,
-       1,
-       2,
-       1,
-       3,
-       4,
-       4,
-       {1, 2, 3, 4}},
-      {"a canvas larger than needed, not a whole number of slots",
-       "SrcDiv=2,2\nNewSize=22,10\nReplace=-1,3,-1,-1,-1,2,1,0\n",
-       "Roomy",
-       8,
-       8,
-       {"sheet.png"},
-       1,
-       1,
-       8,
-       8,
-       0,
-       0,
-       0,
-       0,
-       2,
-       4,
-       4,
-       {0, 1, 2, 3}},
-      {"a cell used twice comes back from its first slot",
-       "SrcDiv=2,1\nReplace=1,1,0,1\nNewSize=16,4\n",
-       "Twice",
-       8,
-       4,
-       {"sheet.png"},
-       1,
-       1,
-       8,
-       4,
-       0,
-       0,
-       0,
-       0,
-       2,
-       4,
-       4,
-       {0, 1}},
-      {"pieces joined; a slot in the strip FileDiv leaves unwritten is lost",
-       "SrcDiv=4,1\nReplace=3,2,1,0\nFileDiv=3,1\n",
-       "Split",
-       16,
-       4,
-       {"sheet.png"},
-       3,
-       3,
-       16,
-       4,
-       0,
-       0,
-       0,
-       0,
-       4,
-       4,
-       4,
-       {1, 2, 3}},
-      {"a Japanese rule name",
-       "SrcDiv=2,2\nReplace=3,2,1,0\nGroup=地図\n",
-       "並べ替え",
-       8,
-       8,
-       {"sheet.png"},
-       1,
-       1,
-       8,
-       8,
-       0,
-       0,
-       0,
-       0,
-       2,
-       4,
-       4,
-       {0, 1, 2, 3}},
+      {"a plain permutation, size from the sheet", "Reverse",
+       "SrcDiv=4,2\nNewSize=32,4\nReplace=7,6,5,4,3,2,1,0\n", 16, 8, {"sheet.png"}, 1, 1,
+       {0, 0, 16, 8}, {0, 0, 4, 4}, 4, {0, 1, 2, 3, 4, 5, 6, 7}},
+      {"blanks, items beyond the grid and unused cells, size from --size", "Sparse",
+       "SrcDiv=3,2\nNewSize=12,8\nReplace=5,-1,0,99,2\n", 12, 8, {"--size", "12,8"}, 1, 1,
+       {0, 0, 12, 8}, {0, 0, 4, 4}, 3, {0, 2, 5}},
+      {"a Clip on a cell boundary rebuilds the whole sheet, size from the size table", "Inner",
+       "Clip=4,4,12,8\nSrcDiv=3,2\nReplace=5,4,3,2,1,0\n", 22, 13, {}, 1, 1,
+       {0, 0, 20, 12}, {4, 4, 4, 4}, 3, {0, 1, 2, 3, 4, 5}},
+      {"a Clip off the cell boundary rebuilds the clipped cells", "Offset",
+       "Clip=2,1,13,9\nSrcDiv=3,2\nReplace=1,2,3,4\n", 20, 12, {"sheet.png"}, 1, 1,
+       {2, 1, 12, 8}, {2, 1, 4, 4}, 3, {1, 2, 3, 4}},
+      {"a canvas larger than needed, not a whole number of slots", "Roomy",
+       "SrcDiv=2,2\nNewSize=22,10\nReplace=-1,3,-1,-1,-1,2,1,0\n", 8, 8, {"sheet.png"}, 1, 1,
+       {0, 0, 8, 8}, {0, 0, 4, 4}, 2, {0, 1, 2, 3}},
+      {"a cell used twice comes back from its first slot", "Twice",
+       "SrcDiv=2,1\nReplace=1,1,0,1\nNewSize=16,4\n", 8, 4, {"sheet.png"}, 1, 1,
+       {0, 0, 8, 4}, {0, 0, 4, 4}, 2, {0, 1}},
+      {"pieces joined; a slot in the strip FileDiv leaves unwritten is lost", "Split",
+       "SrcDiv=4,1\nReplace=3,2,1,0\nFileDiv=3,1\n", 16, 4, {"sheet.png"}, 3, 3,
+       {0, 0, 16, 4}, {0, 0, 4, 4}, 4, {1, 2, 3}},
+      {"a Japanese rule name", "並べ替え",
+       "SrcDiv=2,2\nReplace=3,2,1,0\nGroup=地図\n", 8, 8, {"sheet.png"}, 1, 1,
+       {0, 0, 8, 8}, {0, 0, 4, 4}, 2, {0, 1, 2, 3}},
   };
+  // clang-format on
   for (const RoundTrip& trip : cases) {
     SCOPED_TRACE(trip.what);
     const TempFolder work;
@@ -245,29 +134,28 @@ TEST_F(InvertTest, TheInverseGivesBackEveryPlacedCellAndLeavesTheRestBlank) {
     result = run(invert);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    // Lines end with CR LF, ready to append to a rule file.
-    EXPECT_EQ(result.out.find('\n'), 1u);
-    for (std::size_t at = 0; (at = result.out.find('\n', at + 1)) != std::string::npos;) {
-      EXPECT_EQ(result.out[at - 1], '\r') << result.out;
-    }
+    // Every line ends with CR LF, ready to append to a rule file.
+    std::string lines = result.out;
+    for (std::size_t at; (at = lines.find("\r\n")) != std::string::npos;) lines.erase(at, 2);
+    EXPECT_EQ(lines.find_first_of("\r\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("\r\n[" + trip.name + "_inverse]\r\n"), std::string::npos);
     WriteFile(work / "setting.ini", rules + result.out);
 
     result = run({"--rule", trip.name + "_inverse", "canvas.png"});
     ASSERT_EQ(result.status, 0) << result.err;
     const Picture back = ReadPngFile(ReadFile(work / ("canvas" + kSep + "[V]canvas_inverse.png")));
-    ASSERT_EQ(back.width, trip.width);
-    ASSERT_EQ(back.height, trip.height);
+    ASSERT_EQ(back.width, trip.rebuilt.width);
+    ASSERT_EQ(back.height, trip.rebuilt.height);
     for (int y = 0; y < back.height; ++y) {
       for (int x = 0; x < back.width; ++x) {
-        const int sx = x + trip.left;
-        const int sy = y + trip.top;
+        const int sx = x + trip.rebuilt.x;
+        const int sy = y + trip.rebuilt.y;
         std::uint32_t expected = 0;
         for (const int cell : trip.back) {
-          const int cellX = trip.clipX + cell % trip.columns * trip.cellWidth;
-          const int cellY = trip.clipY + cell / trip.columns * trip.cellHeight;
-          if (sx >= cellX && sx < cellX + trip.cellWidth && sy >= cellY &&
-              sy < cellY + trip.cellHeight) {
+          const int cellX = trip.cells.x + cell % trip.columns * trip.cells.width;
+          const int cellY = trip.cells.y + cell / trip.columns * trip.cells.height;
+          if (sx >= cellX && sx < cellX + trip.cells.width && sy >= cellY &&
+              sy < cellY + trip.cells.height) {
             expected = sheet.At(sx, sy);
           }
         }
