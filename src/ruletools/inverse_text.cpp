@@ -1,6 +1,7 @@
 #include "ruletools/inverse_text.h"
 
 #include "common/text.h"
+#include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
 #include "setting/setting_store.h"
 
@@ -14,10 +15,6 @@ constexpr char kLineEnd[] = "\r\n";
 constexpr std::size_t kListedCells = 32;
 // The widths the combiner stacks sheets at.
 constexpr int kCombinerWidths[] = {128, 256};
-
-std::string SizeText(Size size) {
-  return std::to_string(size.width) + "x" + std::to_string(size.height);
-}
 
 std::string RectText(const Rect& rect) {
   return std::to_string(rect.x) + "," + std::to_string(rect.y) + "," + std::to_string(rect.width) +

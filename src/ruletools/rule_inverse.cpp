@@ -3,6 +3,7 @@
 #include <map>
 
 #include "image/image_limits.h"
+#include "ruletools/rule_size.h"
 #include "setting/profile_reader.h"
 
 namespace {
@@ -14,10 +15,6 @@ using Size = RuleLayout::Size;
 // The name foot of every inverse: its pieces are named apart from the
 // sheets the rule wrote.
 constexpr char kInverseNameFoot[] = "_inverse";
-
-std::string SizeText(Size size) {
-  return std::to_string(size.width) + "x" + std::to_string(size.height);
-}
 
 std::string RuleText(const std::string& rule) { return "規則[" + rule + "]"; }
 
@@ -61,6 +58,63 @@ std::string WhyNothingIsPlaced(const RuleLayout& layout) {
     return "FileDivがキャンバスより細かいため何も保存されません";
   }
   return "Replaceが保存される位置に置くセルがありません";
+}
+
+// For each cell shown in a slot of kept (the slots the inverse cuts), the
+// inverse's cell of the first such slot.
+std::map<int, int> FirstSlots(const RuleLayout& layout, Grid kept) {
+  std::map<int, int> firstSlots;
+  for (std::size_t k = 0; k < layout.slotCells.size(); ++k) {
+    const int cell = layout.slotCells[k];
+    const long long column = static_cast<long long>(k) % layout.slots.columns;
+    const long long row = static_cast<long long>(k) / layout.slots.columns;
+    if (cell < 0 || column >= kept.columns || row >= kept.rows) continue;
+    firstSlots.emplace(cell, static_cast<int>(row * kept.columns + column));
+  }
+  return firstSlots;
+}
+
+// Fills in where the inverse puts the cells back. A Clip that begins on a
+// cell boundary leaves the cells on the grid of the whole image: the inverse
+// rebuilds that grid, each cell at its own place; otherwise the clipped
+// cells. False when the list would not fit a section of the rule file
+// (every item takes two bytes at least).
+bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
+  const RuleLayout& layout = inverse.layout;
+  const Size cell = layout.cell;
+  const Rect clip = layout.clip;
+  Grid rebuilt = layout.grid;
+  Grid offset{0, 0};
+  if (clip.x % cell.width == 0 && clip.y % cell.height == 0) {
+    rebuilt = {layout.image.width / cell.width, layout.image.height / cell.height};
+    offset = {clip.x / cell.width, clip.y / cell.height};
+    inverse.rebuilt = {0, 0, rebuilt.columns * cell.width, rebuilt.rows * cell.height};
+  } else {
+    inverse.rebuilt = {clip.x, clip.y, rebuilt.columns * cell.width, rebuilt.rows * cell.height};
+  }
+  inverse.newSize = {inverse.rebuilt.width, inverse.rebuilt.height};
+  if (static_cast<long long>(rebuilt.columns) * rebuilt.rows >
+      static_cast<long long>(kSectionBufferSize / 2)) {
+    return false;
+  }
+
+  for (int row = 0; row < rebuilt.rows; ++row) {
+    for (int column = 0; column < rebuilt.columns; ++column) {
+      const int sourceColumn = column - offset.columns;
+      const int sourceRow = row - offset.rows;
+      int slot = -1;
+      if (sourceColumn >= 0 && sourceColumn < layout.grid.columns && sourceRow >= 0 &&
+          sourceRow < layout.grid.rows) {
+        const auto found = firstSlots.find(sourceRow * layout.grid.columns + sourceColumn);
+        if (found != firstSlots.end()) slot = found->second;
+      }
+      inverse.replace.push_back(slot);
+    }
+  }
+  for (int index = 0; index < layout.CellCount(); ++index) {
+    if (firstSlots.count(index) == 0) inverse.lostCells.push_back(index);
+  }
+  return true;
 }
 
 std::string NumberList(const std::vector<int>& numbers) {
@@ -115,9 +169,6 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
   inverse.group = rule->GetGroup();
   inverse.subProcesses = rule->SubProcesses();
   const RuleLayout& layout = inverse.layout;
-  const std::string nothingPlaced = RuleText(ruleName) + "は" + SizeText(image) +
-                                    "の画像のセルを一つも出力に置かないため、" +
-                                    "逆変換がありません（";
 
   // The inverse cuts the rule's slots out of what its pieces cover.
   inverse.source = WrittenSize(layout);
@@ -128,63 +179,16 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
     inverse.clip = Rect{0, 0, slotArea.width, slotArea.height};
   }
 
-  // Each cell comes back from the first slot that showed it.
-  std::map<int, int> firstSlot;
-  for (std::size_t k = 0; k < layout.slotCells.size(); ++k) {
-    const int cell = layout.slotCells[k];
-    const long long column = static_cast<long long>(k) % layout.slots.columns;
-    const long long row = static_cast<long long>(k) / layout.slots.columns;
-    if (cell < 0 || column >= inverse.srcDiv.columns || row >= inverse.srcDiv.rows) continue;
-    firstSlot.emplace(cell, static_cast<int>(row * inverse.srcDiv.columns + column));
-  }
-  if (firstSlot.empty()) {
-    refusal = nothingPlaced + WhyNothingIsPlaced(layout) + "）";
+  const std::map<int, int> firstSlots = FirstSlots(layout, inverse.srcDiv);
+  if (firstSlots.empty()) {
+    refusal = RuleText(ruleName) + "は" + SizeText(image) +
+              "の画像のセルを一つも出力に置かないため、逆変換がありません（" +
+              WhyNothingIsPlaced(layout) + "）";
     return std::nullopt;
   }
-
-  // A Clip that begins on a cell boundary leaves the cells on the grid of
-  // the whole image: the inverse rebuilds it, cells at their own places.
-  const Size cell = layout.cell;
-  const Rect clip = layout.clip;
-  Grid rebuilt = layout.grid;
-  Grid offset{0, 0};
-  if (clip.x % cell.width == 0 && clip.y % cell.height == 0) {
-    rebuilt = {image.width / cell.width, image.height / cell.height};
-    offset = {clip.x / cell.width, clip.y / cell.height};
-    inverse.rebuilt = {0, 0, rebuilt.columns * cell.width, rebuilt.rows * cell.height};
-  } else {
-    inverse.rebuilt = {clip.x, clip.y, rebuilt.columns * cell.width, rebuilt.rows * cell.height};
-  }
-  inverse.newSize = {inverse.rebuilt.width, inverse.rebuilt.height};
-
-  // Every item takes two bytes at least: refuse before listing a grid that
-  // cannot fit.
-  const std::string tooLarge = "逆変換の規則が規則ファイルの1つのセクションに収まる大きさ（" +
-                               std::to_string(kSectionBufferSize) + "バイト）を超えます";
-  if (static_cast<long long>(rebuilt.columns) * rebuilt.rows >
-      static_cast<long long>(kSectionBufferSize / 2)) {
-    refusal = tooLarge;
-    return std::nullopt;
-  }
-  for (int row = 0; row < rebuilt.rows; ++row) {
-    for (int column = 0; column < rebuilt.columns; ++column) {
-      const int sourceColumn = column - offset.columns;
-      const int sourceRow = row - offset.rows;
-      int slot = -1;
-      if (sourceColumn >= 0 && sourceColumn < layout.grid.columns && sourceRow >= 0 &&
-          sourceRow < layout.grid.rows) {
-        const auto found = firstSlot.find(sourceRow * layout.grid.columns + sourceColumn);
-        if (found != firstSlot.end()) slot = found->second;
-      }
-      inverse.replace.push_back(slot);
-    }
-  }
-  for (int index = 0; index < layout.CellCount(); ++index) {
-    if (firstSlot.count(index) == 0) inverse.lostCells.push_back(index);
-  }
-
-  if (ReaderBytes(InverseKeys(inverse)) > kSectionBufferSize) {
-    refusal = tooLarge;
+  if (!Rebuild(firstSlots, inverse) || ReaderBytes(InverseKeys(inverse)) > kSectionBufferSize) {
+    refusal = "逆変換の規則が規則ファイルの1つのセクションに収まる大きさ（" +
+              std::to_string(kSectionBufferSize) + "バイト）を超えます";
     return std::nullopt;
   }
   return inverse;
