@@ -48,10 +48,6 @@ std::string KeyValue(const std::string& key, const std::string& value) {
   return key + "=" + Shown(value);
 }
 
-std::string SizeText(RuleLayout::Size size) {
-  return std::to_string(size.width) + " x " + std::to_string(size.height);
-}
-
 std::string LeftOverText(RuleLayout::Size leftOver) {
   const std::string right = "右の" + std::to_string(leftOver.width) + "ピクセル";
   const std::string below = "下の" + std::to_string(leftOver.height) + "ピクセル";

@@ -42,8 +42,5 @@ std::string Shown(const std::string& text);
 // "key=value", the value as Shown.
 std::string KeyValue(const std::string& key, const std::string& value);
 
-// "W x H".
-std::string SizeText(RuleLayout::Size size);
-
 // "右のNピクセルと下のMピクセル" for what is left over (either side may be 0).
 std::string LeftOverText(RuleLayout::Size leftOver);

@@ -8,6 +8,7 @@
 #include "convert/nested_rules.h"
 #include "convert/rule_layout.h"
 #include "ruletools/chain_findings.h"
+#include "ruletools/rule_size.h"
 
 namespace {
 

@@ -47,3 +47,7 @@ std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule) {
   }
   return std::nullopt;
 }
+
+std::string SizeText(RuleLayout::Size size) {
+  return std::to_string(size.width) + " x " + std::to_string(size.height);
+}

@@ -14,3 +14,6 @@ std::optional<RuleLayout::Size> ParseSizeKey(const std::string& text);
 // The size of the first entry of the size table "Process" that names rule
 // among its candidates; nothing when none does ("default" has no size).
 std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule);
+
+// A size as the rule tools write it: "width x height".
+std::string SizeText(RuleLayout::Size size);

@@ -22,20 +22,6 @@ std::string Trim(const std::string& text) {
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::string::size_type i = 0; i < a.size();) {
-    const unsigned length = CharLength(a.data(), a.size(), i);
-    if (length == 2) {
-      if (a.compare(i, 2, b, i, 2) != 0) return false;
-    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
 // Writes the NUL-separated strings into buffer as the Windows profile calls
 // do: ended by an extra NUL, or cut to size - 2 bytes and two NULs.
 void Fill(const std::vector<std::string>& strings, char* buffer, std::size_t size) {
@@ -90,6 +76,20 @@ std::string FoldedSectionName(const std::string& name) {
   return folded;
 }
 
+bool SameSectionName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::string::size_type i = 0; i < a.size();) {
+    const unsigned length = CharLength(a.data(), a.size(), i);
+    if (length == 2) {
+      if (a.compare(i, 2, b, i, 2) != 0) return false;
+    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 IniText IniText::Read(const std::string& fileName) {
   std::ifstream file(fileName, std::ios::binary);
   if (!file) return Parse(std::string());
@@ -133,7 +133,7 @@ void IniText::FillSectionNames(char* buffer, std::size_t size) const {
 
 void IniText::FillSection(const std::string& name, char* buffer, std::size_t size) const {
   for (const Section& section : sections) {
-    if (SameName(section.name, name)) {
+    if (SameSectionName(section.name, name)) {
       Fill(section.lines, buffer, size);
       return;
     }

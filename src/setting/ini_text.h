@@ -50,3 +50,7 @@ class IniText {
   };
   std::vector<Section> sections;  // the first holds the lines before any header
 };
+
+// True when a and b name the same section (their folded names are equal),
+// without making either.
+bool SameSectionName(const std::string& a, const std::string& b);

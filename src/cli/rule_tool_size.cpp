@@ -1,0 +1,33 @@
+#include "cli/rule_tool_size.h"
+
+#include "cli/console.h"
+#include "cli/converter_command.h"
+#include "image/image.h"
+#include "ruletools/rule_size.h"
+
+std::optional<RuleLayout::Size> RuleToolImageSize(const ConverterOptions& options,
+                                                  const std::string& rule, std::string& problem,
+                                                  int& status) {
+  problem.clear();
+  status = kExitConverted;
+  if (!options.files.empty()) {
+    const std::string& sheet = options.files.front();
+    try {
+      const std::unique_ptr<IImage> image = OpenImage(AbsolutePath(sheet));
+      return RuleLayout::Size{image->GetWidth(), image->GetHeight()};
+    } catch (const char* message) {
+      problem = std::string(message) + ": " + sheet;
+      status = kExitNotConverted;
+      return std::nullopt;
+    }
+  }
+  if (options.size) {
+    const std::optional<RuleLayout::Size> size = ParseSizeKey(*options.size);
+    if (!size) {
+      problem = "--sizeは「幅,高さ」（1以上の整数）で指定してください: " + *options.size;
+      status = kExitUsage;
+    }
+    return size;
+  }
+  return SizeFromSizeTable(rule);
+}

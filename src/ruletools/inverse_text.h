@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "ruletools/rule_inverse.h"
+
+// The inverse of a rule as the user appends it to the rule file.
+
+// Why name cannot name the inverse's section in the rule file read, or
+// empty: a name the reader would not give back as it is (empty, blanks at
+// either end, a "]" or a control character such as a line break), or one
+// that a section of the file already answers to.
+std::string InverseNameProblem(const std::string& name);
+
+// The section named name: comment lines saying what it undoes and what
+// cannot come back, the header and the keys, each line ended by CR LF as in
+// a rule file edited on Windows. It begins with an empty line, so that it
+// can follow a file whose last line has no line end.
+std::string InverseSectionText(const RuleInverse& inverse, const std::string& name);

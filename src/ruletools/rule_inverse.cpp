@@ -1,0 +1,210 @@
+#include "ruletools/rule_inverse.h"
+
+#include <map>
+
+#include "image/image_limits.h"
+#include "ruletools/rule_size.h"
+#include "setting/profile_reader.h"
+
+namespace {
+
+using Grid = RuleLayout::Grid;
+using Rect = RuleLayout::Rect;
+using Size = RuleLayout::Size;
+
+// The name foot of every inverse: its pieces are named apart from the
+// sheets the rule wrote.
+constexpr char kInverseNameFoot[] = "_inverse";
+
+std::string RuleText(const std::string& rule) { return "規則[" + rule + "]"; }
+
+// What the pieces of the canvas cover when joined in their order: the
+// canvas less the remainder strip that FileDiv leaves unwritten.
+Size WrittenSize(const RuleLayout& layout) {
+  if (layout.piece.width < 1 || layout.piece.height < 1) return {};
+  const Rect last = layout.PieceRect(layout.PieceCount() - 1);
+  return {last.x + last.width, last.y + last.height};
+}
+
+// The slots that lie wholly inside written, counted from the top left.
+Grid WholeSlotsIn(const RuleLayout& layout, Size written) {
+  Grid grid{0, 0};
+  if (layout.SlotCount() == 0) return grid;
+  while (grid.columns < layout.slots.columns) {
+    const Rect slot = layout.SlotRect(grid.columns);
+    if (slot.x + slot.width > written.width) break;
+    ++grid.columns;
+  }
+  while (grid.rows < layout.slots.rows) {
+    const Rect slot = layout.SlotRect(static_cast<long long>(grid.rows) * layout.slots.columns);
+    if (slot.y + slot.height > written.height) break;
+    ++grid.rows;
+  }
+  return grid;
+}
+
+// Why no cell of the layout reaches a written piece.
+std::string WhyNothingIsPlaced(const RuleLayout& layout) {
+  if (layout.clip.width < 1 || layout.clip.height < 1) return "Clipが画像の中にありません";
+  if (layout.cell.width < 1) return "SrcDivのセルが切り出した範囲より細かくなります";
+  if (!layout.canvasMade) {
+    return "キャンバスの大きさ" + SizeText(layout.canvas) + "の画像は作れません";
+  }
+  if (layout.cutCells.empty()) return "Replaceが保存される位置に置くセルがありません";
+  if (layout.SlotCount() == 0) {
+    return "キャンバス" + SizeText(layout.canvas) + "がセル" + SizeText(layout.slot) +
+           "より小さくなります";
+  }
+  if (layout.piece.width < 1 || layout.piece.height < 1) {
+    return "FileDivがキャンバスより細かいため何も保存されません";
+  }
+  return "Replaceが保存される位置に置くセルがありません";
+}
+
+// For each cell shown in a slot of kept (the slots the inverse cuts), the
+// inverse's cell of the first such slot.
+std::map<int, int> FirstSlots(const RuleLayout& layout, Grid kept) {
+  std::map<int, int> firstSlots;
+  for (std::size_t k = 0; k < layout.slotCells.size(); ++k) {
+    const int cell = layout.slotCells[k];
+    const long long column = static_cast<long long>(k) % layout.slots.columns;
+    const long long row = static_cast<long long>(k) / layout.slots.columns;
+    if (cell < 0 || column >= kept.columns || row >= kept.rows) continue;
+    firstSlots.emplace(cell, static_cast<int>(row * kept.columns + column));
+  }
+  return firstSlots;
+}
+
+// Fills in where the inverse puts the cells back. A Clip that begins on a
+// cell boundary leaves the cells on the grid of the whole image: the inverse
+// rebuilds that grid, each cell at its own place; otherwise the clipped
+// cells. False when the list would not fit a section of the rule file
+// (every item takes two bytes at least).
+bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
+  const RuleLayout& layout = inverse.layout;
+  const Size cell = layout.cell;
+  const Rect clip = layout.clip;
+  Grid rebuilt = layout.grid;
+  Grid offset{0, 0};
+  if (clip.x % cell.width == 0 && clip.y % cell.height == 0) {
+    rebuilt = {layout.image.width / cell.width, layout.image.height / cell.height};
+    offset = {clip.x / cell.width, clip.y / cell.height};
+    inverse.rebuilt = {0, 0, rebuilt.columns * cell.width, rebuilt.rows * cell.height};
+  } else {
+    inverse.rebuilt = {clip.x, clip.y, rebuilt.columns * cell.width, rebuilt.rows * cell.height};
+  }
+  inverse.newSize = {inverse.rebuilt.width, inverse.rebuilt.height};
+  if (static_cast<long long>(rebuilt.columns) * rebuilt.rows >
+      static_cast<long long>(kSectionBufferSize / 2)) {
+    return false;
+  }
+
+  for (int row = 0; row < rebuilt.rows; ++row) {
+    for (int column = 0; column < rebuilt.columns; ++column) {
+      const int sourceColumn = column - offset.columns;
+      const int sourceRow = row - offset.rows;
+      int slot = -1;
+      if (sourceColumn >= 0 && sourceColumn < layout.grid.columns && sourceRow >= 0 &&
+          sourceRow < layout.grid.rows) {
+        const auto found = firstSlots.find(sourceRow * layout.grid.columns + sourceColumn);
+        if (found != firstSlots.end()) slot = found->second;
+      }
+      inverse.replace.push_back(slot);
+    }
+  }
+  for (int index = 0; index < layout.CellCount(); ++index) {
+    if (firstSlots.count(index) == 0) inverse.lostCells.push_back(index);
+  }
+  return true;
+}
+
+std::string NumberList(const std::vector<int>& numbers) {
+  std::string text;
+  for (const int number : numbers) text += (text.empty() ? "" : ",") + std::to_string(number);
+  return text;
+}
+
+// The bytes the reader gives the section: every line and its NUL, and the
+// NUL that ends the list.
+std::size_t ReaderBytes(const std::vector<std::string>& lines) {
+  std::size_t bytes = 1;
+  for (const std::string& line : lines) bytes += line.size() + 1;
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional<Size> imageSize,
+                                      std::string& refusal) {
+  refusal.clear();
+  std::optional<ImageProcessor> rule;
+  try {
+    rule.emplace(ruleName);
+  } catch (const char* message) {
+    std::string text = message;
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    refusal = RuleText(ruleName) + "を読めません: " + text;
+    return std::nullopt;
+  }
+  if (!rule->IndividualRule().empty()) {
+    refusal = RuleText(ruleName) + "はIndividualの" + RuleText(rule->IndividualRule()) +
+              "でセルの中身を変えるため、並べ替えでは元に戻せません";
+    return std::nullopt;
+  }
+  // Every number of the inverse follows from the cell size.
+  if (!imageSize) {
+    refusal = RuleText(ruleName) +
+              "の画像の大きさが分かりません。セルの大きさで逆変換の数値が決まるため、"
+              "画像ファイルか--size 幅,高さを指定してください";
+    return std::nullopt;
+  }
+  const Size image = *imageSize;
+  if (!IsAllowedImageSize(image.width, image.height)) {
+    refusal = "画像の大きさ" + SizeText(image) + "は扱える大きさを超えています";
+    return std::nullopt;
+  }
+
+  RuleInverse inverse;
+  inverse.rule = ruleName;
+  inverse.layout = LayoutOf(*rule, image);
+  inverse.group = rule->GetGroup();
+  inverse.subProcesses = rule->SubProcesses();
+  const RuleLayout& layout = inverse.layout;
+
+  // The inverse cuts the rule's slots out of what its pieces cover.
+  inverse.source = WrittenSize(layout);
+  inverse.srcDiv = WholeSlotsIn(layout, inverse.source);
+  const Size slotArea{inverse.srcDiv.columns * layout.slot.width,
+                      inverse.srcDiv.rows * layout.slot.height};
+  if (slotArea.width != inverse.source.width || slotArea.height != inverse.source.height) {
+    inverse.clip = Rect{0, 0, slotArea.width, slotArea.height};
+  }
+
+  const std::map<int, int> firstSlots = FirstSlots(layout, inverse.srcDiv);
+  if (firstSlots.empty()) {
+    refusal = RuleText(ruleName) + "は" + SizeText(image) +
+              "の画像のセルを一つも出力に置かないため、逆変換がありません（" +
+              WhyNothingIsPlaced(layout) + "）";
+    return std::nullopt;
+  }
+  if (!Rebuild(firstSlots, inverse) || ReaderBytes(InverseKeys(inverse)) > kSectionBufferSize) {
+    refusal = "逆変換の規則が規則ファイルの1つのセクションに収まる大きさ（" +
+              std::to_string(kSectionBufferSize) + "バイト）を超えます";
+    return std::nullopt;
+  }
+  return inverse;
+}
+
+std::vector<std::string> InverseKeys(const RuleInverse& inverse) {
+  std::vector<std::string> keys;
+  if (inverse.clip) {
+    const Rect& clip = *inverse.clip;
+    keys.push_back("Clip=" + NumberList({clip.x, clip.y, clip.width, clip.height}));
+  }
+  keys.push_back("SrcDiv=" + NumberList({inverse.srcDiv.columns, inverse.srcDiv.rows}));
+  keys.push_back("NewSize=" + NumberList({inverse.newSize.width, inverse.newSize.height}));
+  keys.push_back("Replace=" + NumberList(inverse.replace));
+  keys.push_back(std::string("NameFoot=") + kInverseNameFoot);
+  if (!inverse.group.empty()) keys.push_back("Group=" + inverse.group);
+  return keys;
+}
