@@ -43,6 +43,9 @@ std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source) {
     }
     if (!stopped) {
       ComposeCells(*canvas, cells, layout);
+      // Only a rule that keeps the palette hands indices on, to its pieces
+      // and to a rule that takes its canvas as a cell.
+      if (!keepPalette) canvas->DropPaletteIndices();
       WriteOutputs(*canvas, sourceName, layout);
     }
   } catch (const std::string& stop) {

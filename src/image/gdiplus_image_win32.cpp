@@ -58,6 +58,73 @@ bool FindPngEncoder(CLSID& encoder) {
   return false;
 }
 
+// The bitmap's pixels as 32-bit ARGB, rows top to bottom; empty on failure.
+std::vector<ARGB> ArgbPixels(GpBitmap* bitmap, int width, int height) {
+  std::vector<ARGB> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  const GpRect area{0, 0, width, height};
+  BitmapData data{};
+  data.Width = static_cast<UINT>(width);
+  data.Height = static_cast<UINT>(height);
+  data.Stride = width * 4;
+  data.PixelFormat = PixelFormat32bppARGB;
+  data.Scan0 = pixels.data();
+  if (pixels.empty() ||
+      GdipBitmapLockBits(bitmap, &area, ImageLockModeRead | ImageLockModeUserInputBuf,
+                         PixelFormat32bppARGB, &data) != Ok) {
+    return {};
+  }
+  GdipBitmapUnlockBits(bitmap, &data);
+  return pixels;
+}
+
+// The palette entries of a bitmap.
+std::vector<ARGB> PaletteOf(GpBitmap* bitmap) {
+  INT size = 0;
+  if (GdipGetImagePaletteSize(bitmap, &size) != Ok || size < static_cast<INT>(sizeof(ColorPalette)))
+    return {};
+  std::vector<ARGB> buffer((size + sizeof(ARGB) - 1) / sizeof(ARGB));
+  auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
+  if (GdipGetImagePalette(bitmap, palette, size) != Ok) return {};
+  return std::vector<ARGB>(palette->Entries, palette->Entries + palette->Count);
+}
+
+// The indices of a bitmap that GDI+ decoded in an indexed format, checked
+// against its colours; no plane for any other bitmap.
+IndexPlane ReadPlane(GpBitmap* bitmap, int width, int height) {
+  PixelFormat format = 0;
+  if (GdipGetImagePixelFormat(bitmap, &format) != Ok) return {};
+  const int bits = format == PixelFormat8bppIndexed   ? 8
+                   : format == PixelFormat4bppIndexed ? 4
+                   : format == PixelFormat1bppIndexed ? 1
+                                                      : 0;
+  if (bits == 0) return {};
+  const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
+  const std::size_t stride = (w * bits + 31) / 32 * 4;
+  std::vector<std::uint8_t> packed(stride * h);
+  const GpRect area{0, 0, width, height};
+  BitmapData data{};
+  data.Width = static_cast<UINT>(width);
+  data.Height = static_cast<UINT>(height);
+  data.Stride = static_cast<INT>(stride);
+  data.PixelFormat = format;
+  data.Scan0 = packed.data();
+  if (GdipBitmapLockBits(bitmap, &area, ImageLockModeRead | ImageLockModeUserInputBuf, format,
+                         &data) != Ok) {
+    return {};
+  }
+  GdipBitmapUnlockBits(bitmap, &data);
+  std::vector<std::uint8_t> indices(w * h);
+  for (std::size_t y = 0; y < h; ++y) {
+    for (std::size_t x = 0; x < w; ++x) {
+      const std::size_t bit = x * bits;
+      indices[y * w + x] = static_cast<std::uint8_t>(
+          (packed[y * stride + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
+    }
+  }
+  const std::vector<ARGB> pixels = ArgbPixels(bitmap, width, height);
+  return IndexPlane::Decoded(PaletteOf(bitmap), std::move(indices), pixels.data(), pixels.size());
+}
+
 // Draws source 1:1 onto target with its top-left pixel at (x, y).
 GpStatus DrawOnto(GpImage* target, GpImage* source, int x, int y, int width, int height,
                   const GpImageAttributes* attributes) {
@@ -88,6 +155,7 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
     throw kInvalidFileMessage;
   }
   paletteImage = HasColourTable(bitmap, nullptr);
+  if (paletteImage) plane = ReadPlane(bitmap, width, height);
 }
 
 GdiplusImage::GdiplusImage(int width, int height, PixelFormat format, const std::string& name)
@@ -143,11 +211,65 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
     Draw(*copy, x, y);
     return;
   }
-  Check(DrawOnto(bitmap, other->bitmap, x, y, other->GetWidth(), other->GetHeight(), nullptr));
+  const int width = GetWidth(), height = GetHeight();
+  const int otherWidth = other->GetWidth(), otherHeight = other->GetHeight();
+  if (!plane.Empty() || (!other->plane.Empty() && blank)) {
+    // The indices follow from the pixels before they change.
+    const std::vector<ARGB> sourcePixels = other->plane.Empty()
+                                               ? std::vector<ARGB>()
+                                               : ArgbPixels(other->bitmap, otherWidth, otherHeight);
+    const std::vector<ARGB> pixels = ArgbPixels(bitmap, width, height);
+    if (pixels.empty() || (!other->plane.Empty() && sourcePixels.empty())) {
+      plane = IndexPlane();
+    } else {
+      plane.Draw(other->plane, sourcePixels.data(), otherWidth, otherHeight, pixels.data(), width,
+                 height, x, y, blank);
+    }
+  }
+  blank = false;
+  Check(DrawOnto(bitmap, other->bitmap, x, y, otherWidth, otherHeight, nullptr));
 }
 
 bool GdiplusImage::Save(const std::string& path) const {
-  if (!bitmap) return false;
+  return bitmap && SaveBitmap(bitmap, path);
+}
+
+// An 8-bit indexed bitmap with the plane's palette and indices, which the
+// PNG encoder writes as a palette PNG of that palette.
+bool GdiplusImage::SaveWithPalette(const std::string& path) const {
+  if (!bitmap || plane.Empty()) return false;
+  const int width = GetWidth(), height = GetHeight();
+  const std::vector<std::uint32_t>& entries = plane.Palette();
+  std::vector<ARGB> buffer(2 + entries.size());  // Flags, Count, Entries
+  auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
+  palette->Count = static_cast<UINT>(entries.size());
+  palette->Flags = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    palette->Entries[i] = entries[i];
+    if ((entries[i] >> 24) != 255) palette->Flags |= PaletteFlagsHasAlpha;
+  }
+  GpBitmap* indexed = nullptr;
+  if (!Check(
+          GdipCreateBitmapFromScan0(width, height, 0, PixelFormat8bppIndexed, nullptr, &indexed)))
+    return false;
+  std::vector<std::uint8_t> indices = plane.Indices();  // rows GDI+ reads on unlocking
+  const GpRect area{0, 0, width, height};
+  BitmapData data{};
+  data.Width = static_cast<UINT>(width);
+  data.Height = static_cast<UINT>(height);
+  data.Stride = width;
+  data.PixelFormat = PixelFormat8bppIndexed;
+  data.Scan0 = indices.data();
+  const bool written =
+      Check(GdipSetImagePalette(indexed, palette)) &&
+      Check(GdipBitmapLockBits(indexed, &area, ImageLockModeWrite | ImageLockModeUserInputBuf,
+                               PixelFormat8bppIndexed, &data)) &&
+      Check(GdipBitmapUnlockBits(indexed, &data)) && SaveBitmap(indexed, path);
+  GdipDisposeImage(indexed);
+  return written;
+}
+
+bool GdiplusImage::SaveBitmap(GpBitmap* image, const std::string& path) const {
   CLSID encoder;
   if (!FindPngEncoder(encoder)) return false;
 
@@ -160,7 +282,7 @@ bool GdiplusImage::Save(const std::string& path) const {
   std::wstring wideTemporary;
   const bool written =
       ToWide(temporary, wideTemporary) &&
-      Check(GdipSaveImageToFile(bitmap, wideTemporary.c_str(), &encoder, nullptr)) &&
+      Check(GdipSaveImageToFile(image, wideTemporary.c_str(), &encoder, nullptr)) &&
       MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING);
   if (!written) DeleteFileA(temporary);
   return written;
@@ -176,14 +298,19 @@ std::unique_ptr<IImage> GdiplusImage::Clip(int x, int y, int width, int height,
                       x + static_cast<long long>(width) <= fullWidth &&
                       y + static_cast<long long>(height) <= fullHeight;
   if (!inside) return Empty(name);
-  return std::make_unique<GdiplusImage>(bitmap, x, y, width, height, PixelFormat32bppARGB, name);
+  auto clip =
+      std::make_unique<GdiplusImage>(bitmap, x, y, width, height, PixelFormat32bppARGB, name);
+  clip->plane = plane.Clip(static_cast<int>(fullWidth), x, y, width, height);
+  return clip;
 }
 
 std::unique_ptr<IImage> GdiplusImage::Clone() const { return Clip(0, 0, 0, 0, name); }
 
 std::unique_ptr<IImage> GdiplusImage::CreateBlank(int width, int height) const {
   if (!IsAllowedImageSize(width, height)) return Empty(std::string());
-  return std::make_unique<GdiplusImage>(width, height, PixelFormat32bppARGB, std::string());
+  auto image = std::make_unique<GdiplusImage>(width, height, PixelFormat32bppARGB, std::string());
+  image->blank = true;
+  return image;
 }
 
 void GdiplusImage::SetTransparentFromPalette() {
@@ -219,6 +346,7 @@ void GdiplusImage::ClearColour(ARGB key) {
   GdipDisposeImage(bitmap);
   bitmap = surface;
   paletteImage = false;
+  plane.Key(key);
 }
 
 void GdiplusImage::PaintTo(PaintTarget target, int x, int y) const {
