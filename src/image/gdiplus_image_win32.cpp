@@ -7,6 +7,7 @@
 
 #include "common/path.h"
 #include "image/image_limits.h"
+#include "image/wic_indices_win32.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -28,18 +29,18 @@ bool ToWide(const std::string& narrow, std::wstring& wide) {
 
 // GDI+ answers every bitmap with a palette record. The file's own colour
 // table has entries, and is not one the decoder made up: the grey ramp of a
-// grey JPEG, or the halftone table wine gives a decoded grey PNG.
-bool HasColourTable(GpBitmap* bitmap, ARGB* entry0) {
+// grey JPEG, or the halftone table wine gives a decoded grey PNG. Empty when
+// the bitmap has no such table.
+std::vector<std::uint32_t> ColourTable(GpBitmap* bitmap) {
   INT size = 0;
   if (GdipGetImagePaletteSize(bitmap, &size) != Ok || size < static_cast<INT>(sizeof(ColorPalette)))
-    return false;
+    return {};
   std::vector<ARGB> buffer((size + sizeof(ARGB) - 1) / sizeof(ARGB));
   auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
-  if (GdipGetImagePalette(bitmap, palette, size) != Ok || palette->Count == 0 ||
+  if (GdipGetImagePalette(bitmap, palette, size) != Ok ||
       (palette->Flags & (PaletteFlagsGrayScale | PaletteFlagsHalftone)))
-    return false;
-  if (entry0) *entry0 = palette->Entries[0];
-  return true;
+    return {};
+  return std::vector<std::uint32_t>(palette->Entries, palette->Entries + palette->Count);
 }
 
 bool FindPngEncoder(CLSID& encoder) {
@@ -59,8 +60,9 @@ bool FindPngEncoder(CLSID& encoder) {
 }
 
 // The bitmap's pixels as 32-bit ARGB, rows top to bottom; empty on failure.
-std::vector<ARGB> ArgbPixels(GpBitmap* bitmap, int width, int height) {
-  std::vector<ARGB> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+std::vector<std::uint32_t> ArgbPixels(GpBitmap* bitmap, int width, int height) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
+                                    static_cast<std::size_t>(height));
   const GpRect area{0, 0, width, height};
   BitmapData data{};
   data.Width = static_cast<UINT>(width);
@@ -75,54 +77,6 @@ std::vector<ARGB> ArgbPixels(GpBitmap* bitmap, int width, int height) {
   }
   GdipBitmapUnlockBits(bitmap, &data);
   return pixels;
-}
-
-// The palette entries of a bitmap.
-std::vector<ARGB> PaletteOf(GpBitmap* bitmap) {
-  INT size = 0;
-  if (GdipGetImagePaletteSize(bitmap, &size) != Ok || size < static_cast<INT>(sizeof(ColorPalette)))
-    return {};
-  std::vector<ARGB> buffer((size + sizeof(ARGB) - 1) / sizeof(ARGB));
-  auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
-  if (GdipGetImagePalette(bitmap, palette, size) != Ok) return {};
-  return std::vector<ARGB>(palette->Entries, palette->Entries + palette->Count);
-}
-
-// The indices of a bitmap that GDI+ decoded in an indexed format, checked
-// against its colours; no plane for any other bitmap.
-IndexPlane ReadPlane(GpBitmap* bitmap, int width, int height) {
-  PixelFormat format = 0;
-  if (GdipGetImagePixelFormat(bitmap, &format) != Ok) return {};
-  const int bits = format == PixelFormat8bppIndexed   ? 8
-                   : format == PixelFormat4bppIndexed ? 4
-                   : format == PixelFormat1bppIndexed ? 1
-                                                      : 0;
-  if (bits == 0) return {};
-  const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
-  const std::size_t stride = (w * bits + 31) / 32 * 4;
-  std::vector<std::uint8_t> packed(stride * h);
-  const GpRect area{0, 0, width, height};
-  BitmapData data{};
-  data.Width = static_cast<UINT>(width);
-  data.Height = static_cast<UINT>(height);
-  data.Stride = static_cast<INT>(stride);
-  data.PixelFormat = format;
-  data.Scan0 = packed.data();
-  if (GdipBitmapLockBits(bitmap, &area, ImageLockModeRead | ImageLockModeUserInputBuf, format,
-                         &data) != Ok) {
-    return {};
-  }
-  GdipBitmapUnlockBits(bitmap, &data);
-  std::vector<std::uint8_t> indices(w * h);
-  for (std::size_t y = 0; y < h; ++y) {
-    for (std::size_t x = 0; x < w; ++x) {
-      const std::size_t bit = x * bits;
-      indices[y * w + x] = static_cast<std::uint8_t>(
-          (packed[y * stride + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
-    }
-  }
-  const std::vector<ARGB> pixels = ArgbPixels(bitmap, width, height);
-  return IndexPlane::Decoded(PaletteOf(bitmap), std::move(indices), pixels.data(), pixels.size());
 }
 
 // Draws source 1:1 onto target with its top-left pixel at (x, y).
@@ -154,8 +108,14 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
     bitmap = nullptr;
     throw kInvalidFileMessage;
   }
-  paletteImage = HasColourTable(bitmap, nullptr);
-  if (paletteImage) plane = ReadPlane(bitmap, width, height);
+  paletteImage = !ColourTable(bitmap).empty();
+  std::vector<std::uint32_t> palette;
+  std::vector<std::uint8_t> indices;
+  if (paletteImage && ReadIndicesWithWic(widePath, width, height, palette, indices)) {
+    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, width, height);
+    plane =
+        IndexPlane::Decoded(std::move(palette), std::move(indices), pixels.data(), pixels.size());
+  }
 }
 
 GdiplusImage::GdiplusImage(int width, int height, PixelFormat format, const std::string& name)
@@ -215,10 +175,10 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
   const int otherWidth = other->GetWidth(), otherHeight = other->GetHeight();
   if (!plane.Empty() || (!other->plane.Empty() && blank)) {
     // The indices follow from the pixels before they change.
-    const std::vector<ARGB> sourcePixels = other->plane.Empty()
-                                               ? std::vector<ARGB>()
-                                               : ArgbPixels(other->bitmap, otherWidth, otherHeight);
-    const std::vector<ARGB> pixels = ArgbPixels(bitmap, width, height);
+    const std::vector<std::uint32_t> sourcePixels =
+        other->plane.Empty() ? std::vector<std::uint32_t>()
+                             : ArgbPixels(other->bitmap, otherWidth, otherHeight);
+    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, width, height);
     if (pixels.empty() || (!other->plane.Empty() && sourcePixels.empty())) {
       plane = IndexPlane();
     } else {
@@ -314,8 +274,9 @@ std::unique_ptr<IImage> GdiplusImage::CreateBlank(int width, int height) const {
 }
 
 void GdiplusImage::SetTransparentFromPalette() {
-  ARGB key = 0;
-  if (bitmap && paletteImage && HasColourTable(bitmap, &key)) ClearColour(key);
+  if (!bitmap || !paletteImage) return;
+  const std::vector<std::uint32_t> table = ColourTable(bitmap);
+  if (!table.empty()) ClearColour(table[0]);
 }
 
 void GdiplusImage::SetTransparentFromPixel(int x, int y) {
