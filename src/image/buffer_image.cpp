@@ -4,24 +4,12 @@
 #include <new>
 #include <utility>
 
+#include "image/overlap.h"
+
 namespace {
 
 // The checker texture behind painted images, relative to the working folder.
 constexpr char kCheckerPath[] = "resource/check.bmp";
-
-// Rows and columns where a w x h rectangle at (x, y) overlaps a bound_w x
-// bound_h one at the origin; empty when left >= right or top >= bottom.
-// 64-bit, so no offset a caller passes can overflow.
-struct Overlap {
-  std::int64_t left, top, right, bottom;
-  bool Empty() const { return left >= right || top >= bottom; }
-};
-
-Overlap OverlapOf(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
-                  std::int64_t bound_w, std::int64_t bound_h) {
-  return {std::max<std::int64_t>(x, 0), std::max<std::int64_t>(y, 0),
-          std::min<std::int64_t>(x + w, bound_w), std::min<std::int64_t>(y + h, bound_h)};
-}
 
 }  // namespace
 
@@ -92,7 +80,8 @@ void BufferImage::Draw(const IImage& source, int x, int y) {
     from_plane = &own_plane;
   }
   // The indices follow from the pixels before they change.
-  plane.Draw(*from_plane, from_pixels, from->width, from->height, pixels.data(), width, height, x,
+  plane.Draw(*from_plane, {from_pixels, static_cast<std::size_t>(from->width), 0, 0}, from->width,
+             from->height, {pixels.data(), static_cast<std::size_t>(width), 0, 0}, width, height, x,
              y, blank);
   blank = false;
   const auto count = static_cast<std::size_t>(area.right - area.left);

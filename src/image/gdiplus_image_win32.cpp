@@ -7,6 +7,7 @@
 
 #include "common/path.h"
 #include "image/image_limits.h"
+#include "image/overlap.h"
 #include "image/wic_indices_win32.h"
 
 using namespace Gdiplus;
@@ -59,11 +60,12 @@ bool FindPngEncoder(CLSID& encoder) {
   return false;
 }
 
-// The bitmap's pixels as 32-bit ARGB, rows top to bottom; empty on failure.
-std::vector<std::uint32_t> ArgbPixels(GpBitmap* bitmap, int width, int height) {
+// The pixels of the rectangle (x, y, width, height) of the bitmap as 32-bit
+// ARGB, rows top to bottom; empty on failure.
+std::vector<std::uint32_t> ArgbPixels(GpBitmap* bitmap, int x, int y, int width, int height) {
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
                                     static_cast<std::size_t>(height));
-  const GpRect area{0, 0, width, height};
+  const GpRect area{x, y, width, height};
   BitmapData data{};
   data.Width = static_cast<UINT>(width);
   data.Height = static_cast<UINT>(height);
@@ -112,7 +114,7 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
   std::vector<std::uint32_t> palette;
   std::vector<std::uint8_t> indices;
   if (paletteImage && ReadIndicesWithWic(widePath, width, height, palette, indices)) {
-    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, width, height);
+    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, 0, 0, width, height);
     plane =
         IndexPlane::Decoded(std::move(palette), std::move(indices), pixels.data(), pixels.size());
   }
@@ -173,17 +175,22 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
   }
   const int width = GetWidth(), height = GetHeight();
   const int otherWidth = other->GetWidth(), otherHeight = other->GetHeight();
-  if (!plane.Empty() || (!other->plane.Empty() && blank)) {
-    // The indices follow from the pixels before they change.
+  const Overlap area = OverlapOf(x, y, otherWidth, otherHeight, width, height);
+  if (!area.Empty() && (!plane.Empty() || (!other->plane.Empty() && blank))) {
+    // The indices follow from the pixels where the two meet, before they change.
+    const int left = static_cast<int>(area.left), top = static_cast<int>(area.top);
+    const int w = static_cast<int>(area.right - area.left);
+    const int h = static_cast<int>(area.bottom - area.top);
     const std::vector<std::uint32_t> sourcePixels =
         other->plane.Empty() ? std::vector<std::uint32_t>()
-                             : ArgbPixels(other->bitmap, otherWidth, otherHeight);
-    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, width, height);
+                             : ArgbPixels(other->bitmap, left - x, top - y, w, h);
+    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, left, top, w, h);
     if (pixels.empty() || (!other->plane.Empty() && sourcePixels.empty())) {
       plane = IndexPlane();
     } else {
-      plane.Draw(other->plane, sourcePixels.data(), otherWidth, otherHeight, pixels.data(), width,
-                 height, x, y, blank);
+      const auto stride = static_cast<std::size_t>(w);
+      plane.Draw(other->plane, {sourcePixels.data(), stride, left - x, top - y}, otherWidth,
+                 otherHeight, {pixels.data(), stride, left, top}, width, height, x, y, blank);
     }
   }
   blank = false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "image/overlap.h"
+
 namespace {
 
 // What a viewer shows: a fully transparent pixel is one colour.
@@ -46,13 +48,11 @@ IndexPlane IndexPlane::Clip(int width, int x, int y, int w, int h) const {
   return clip;
 }
 
-void IndexPlane::Draw(const IndexPlane& source, const std::uint32_t* source_pixels,
-                      int source_width, int source_height, const std::uint32_t* pixels, int width,
-                      int height, int x, int y, bool blank) {
-  const std::int64_t left = std::max<std::int64_t>(x, 0), top = std::max<std::int64_t>(y, 0);
-  const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + source_width, width);
-  const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + source_height, height);
-  if (left >= right || top >= bottom) return;  // nothing drawn, nothing changes
+void IndexPlane::Draw(const IndexPlane& source, PixelRows source_pixels, int source_width,
+                      int source_height, PixelRows pixels, int width, int height, int x, int y,
+                      bool blank) {
+  const Overlap area = OverlapOf(x, y, source_width, source_height, width, height);
+  if (area.Empty()) return;  // nothing drawn, nothing changes
   const bool takes = !source.Empty() && (Empty() ? blank : palette == source.palette);
   if (!takes) {
     *this = IndexPlane();
@@ -62,15 +62,14 @@ void IndexPlane::Draw(const IndexPlane& source, const std::uint32_t* source_pixe
     palette = source.palette;
     indices.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   }
-  for (std::int64_t row = top; row < bottom; ++row) {
-    for (std::int64_t column = left; column < right; ++column) {
-      const auto at = static_cast<std::size_t>(row * width + column);
-      const auto from = static_cast<std::size_t>((row - y) * source_width + (column - x));
-      const std::uint32_t source_alpha = source_pixels[from] >> 24;
+  for (std::int64_t row = area.top; row < area.bottom; ++row) {
+    for (std::int64_t column = area.left; column < area.right; ++column) {
+      const std::uint32_t source_alpha = source_pixels.At(column - x, row - y) >> 24;
       // A source pixel arrives unblended over a transparent pixel or when
       // opaque; a transparent one leaves the pixel below as it was.
-      if ((pixels[at] >> 24) == 0 || source_alpha == 255) {
-        indices[at] = source.indices[from];
+      if ((pixels.At(column, row) >> 24) == 0 || source_alpha == 255) {
+        indices[static_cast<std::size_t>(row * width + column)] =
+            source.indices[static_cast<std::size_t>((row - y) * source_width + (column - x))];
       } else if (source_alpha != 0) {
         *this = IndexPlane();
         return;

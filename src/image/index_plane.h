@@ -14,6 +14,19 @@
 // which take index 0 whatever entry 0 shows.
 class IndexPlane {
  public:
+  // ARGB pixels of a part of an image: the image's pixel (column, row) is
+  // pixels[(row - top) * stride + column - left].
+  struct PixelRows {
+    const std::uint32_t* pixels;
+    std::size_t stride;
+    int left;
+    int top;
+    std::uint32_t At(std::int64_t column, std::int64_t row) const {
+      return pixels[static_cast<std::size_t>(row - top) * stride +
+                    static_cast<std::size_t>(column - left)];
+    }
+  };
+
   // No plane.
   IndexPlane() = default;
 
@@ -37,15 +50,15 @@ class IndexPlane {
   // the rectangle lies inside.
   IndexPlane Clip(int width, int x, int y, int w, int h) const;
 
-  // Follows a Draw of source (source_width x source_height, pixels in
-  // source_pixels) at (x, y) onto an image width x height whose pixels
-  // before the draw are pixels. A blank image (every pixel untouched) takes
-  // the source's plane, blank pixels index 0. The plane is lost when a pixel
-  // comes out as a blend of the two, or the source brings no indices of the
-  // same palette into an image that has them.
-  void Draw(const IndexPlane& source, const std::uint32_t* source_pixels, int source_width,
-            int source_height, const std::uint32_t* pixels, int width, int height, int x, int y,
-            bool blank);
+  // Follows a Draw of source (source_width x source_height) at (x, y) onto
+  // an image width x height. source_pixels and pixels (before the draw)
+  // need to hold only the part where the two overlap (OverlapOf). A blank
+  // image (every pixel untouched) takes the source's plane, blank pixels
+  // index 0. The plane is lost when a pixel comes out as a blend of the two,
+  // or the source brings no indices of the same palette into an image that
+  // has them.
+  void Draw(const IndexPlane& source, PixelRows source_pixels, int source_width, int source_height,
+            PixelRows pixels, int width, int height, int x, int y, bool blank);
 
  private:
   std::vector<std::uint32_t> palette;
