@@ -76,23 +76,33 @@ std::vector<std::uint32_t> ReadPalette(TIFF* tiff) {
 // they show the colours of the RGBA reader (see IndexPlane).
 std::vector<std::uint8_t> ReadIndices(TIFF* tiff, std::uint32_t width, std::uint32_t height) {
   std::uint16_t bits = 0, samples = 0, planar = 0;
+  std::uint32_t rows_per_strip = 0;
   TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
   TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
   TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rows_per_strip);
+  const std::size_t stride = (std::size_t{width} * bits + 7) / 8;
   if (TIFFIsTiled(tiff) || samples != 1 || planar != PLANARCONFIG_CONTIG ||
-      (bits != 1 && bits != 2 && bits != 4 && bits != 8) ||
-      static_cast<std::uint64_t>(TIFFScanlineSize64(tiff)) !=
-          (std::uint64_t{width} * bits + 7) / 8) {
+      (bits != 1 && bits != 2 && bits != 4 && bits != 8) || rows_per_strip == 0 ||
+      static_cast<std::uint64_t>(TIFFScanlineSize64(tiff)) != stride) {
     return {};
   }
-  std::vector<unsigned char> row(static_cast<std::size_t>(TIFFScanlineSize64(tiff)));
+  rows_per_strip = std::min(rows_per_strip, height);
+  std::vector<unsigned char> strip(stride * rows_per_strip);
   std::vector<std::uint8_t> indices(std::size_t{width} * height);
-  for (std::uint32_t y = 0; y < height; ++y) {
-    if (TIFFReadScanline(tiff, row.data(), y, 0) < 0) return {};
-    for (std::uint32_t x = 0; x < width; ++x) {
-      const std::size_t bit = std::size_t{x} * bits;
-      indices[std::size_t{y} * width + x] =
-          static_cast<std::uint8_t>((row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
+  for (std::uint32_t top = 0; top < height; top += rows_per_strip) {
+    const std::uint32_t rows = std::min(rows_per_strip, height - top);
+    if (TIFFReadEncodedStrip(tiff, TIFFComputeStrip(tiff, top, 0), strip.data(),
+                             static_cast<tmsize_t>(stride * rows)) <
+        static_cast<tmsize_t>(stride * rows)) {
+      return {};
+    }
+    for (std::uint32_t y = 0; y < rows; ++y) {
+      for (std::uint32_t x = 0; x < width; ++x) {
+        const std::size_t bit = std::size_t{x} * bits;
+        indices[(std::size_t{top} + y) * width + x] = static_cast<std::uint8_t>(
+            (strip[y * stride + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
+      }
     }
   }
   return indices;

@@ -410,6 +410,7 @@ TEST_F(ImageContractTest, SaveWithPaletteKeepsTheFilesPaletteAndIndices) {
       {"palette.gif", GifFile(sheet), sheet, padded(8)},
       {"8bit.bmp", BmpFile(sheet, 8), sheet, padded(256)},
       {"4bit.bmp", BmpFile(sheet, 4), sheet, padded(16)},
+      {"palette.tiff", TiffFile(sheet), sheet, padded(256)},
   };
   // How the run settles transparency: palette entry 0, a picked pixel (red
   // at (1, 0)), or none.
@@ -467,28 +468,32 @@ TEST_F(ImageContractTest, PaletteIndicesGoWhenTheyNoLongerHold) {
   std::unique_ptr<IImage> other =
       Open("other.gif", GifFile(Sheet({kRed, kMagenta, kGreen, kBlue})));
   std::unique_ptr<IImage> colour = Open("colour.png", PngFile(sheet.Expanded(), false));
-  std::unique_ptr<IImage> half = Open("half.png", PngFile(Filled(2, 2, 0x80FFFFFF), true));
+  // Entry 2 half transparent: drawn over the sheet itself it blends.
+  std::unique_ptr<IImage> translucent =
+      Open("translucent.png", PngFile(Sheet({kMagenta, kRed, 0x80336699, kBlue}), 8));
   EXPECT_FALSE(colour->HasPaletteIndices());
 
   struct Case {
     std::string what;
     const IImage* first;
-    const IImage* second;
+    const IImage* second;  // drawn at (offset, 0) after first at (0, 0)
+    int offset;
     bool kept;
   };
   const std::vector<Case> cases = {
-      {"one palette twice", palette.get(), palette.get(), true},
-      {"truecolour onto a blank image", colour.get(), nullptr, false},
-      {"truecolour over indices", palette.get(), colour.get(), false},
-      {"another palette over indices", palette.get(), other.get(), false},
-      {"a blend over indices", palette.get(), half.get(), false},
+      {"one palette twice, side by side", palette.get(), palette.get(), 12, true},
+      {"opaque over the same palette", palette.get(), palette.get(), 5, true},
+      {"half transparent over the same palette", translucent.get(), translucent.get(), 5, false},
+      {"truecolour onto a blank image", colour.get(), nullptr, 0, false},
+      {"truecolour over indices", palette.get(), colour.get(), 0, false},
+      {"another palette over indices", palette.get(), other.get(), 0, false},
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const Case& c = cases[i];
     SCOPED_TRACE(c.what);
     std::unique_ptr<IImage> canvas = palette->CreateBlank(24, 8);
     canvas->Draw(*c.first, 0, 0);
-    if (c.second) canvas->Draw(*c.second, c.first == c.second ? 12 : 0, 0);
+    if (c.second) canvas->Draw(*c.second, c.offset, 0);
     EXPECT_EQ(canvas->HasPaletteIndices(), c.kept);
     const std::string path = folder / ("kept" + std::to_string(i) + ".png");
     EXPECT_EQ(canvas->SaveWithPalette(path), c.kept);
