@@ -176,16 +176,17 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
   const int width = GetWidth(), height = GetHeight();
   const int otherWidth = other->GetWidth(), otherHeight = other->GetHeight();
   const Overlap area = OverlapOf(x, y, otherWidth, otherHeight, width, height);
-  if (!area.Empty() && (!plane.Empty() || (!other->plane.Empty() && blank))) {
+  if (!area.Empty() && other->plane.Empty()) {
+    plane = IndexPlane();
+  } else if (!area.Empty() && (!plane.Empty() || blank)) {
     // The indices follow from the pixels where the two meet, before they change.
     const int left = static_cast<int>(area.left), top = static_cast<int>(area.top);
     const int w = static_cast<int>(area.right - area.left);
     const int h = static_cast<int>(area.bottom - area.top);
     const std::vector<std::uint32_t> sourcePixels =
-        other->plane.Empty() ? std::vector<std::uint32_t>()
-                             : ArgbPixels(other->bitmap, left - x, top - y, w, h);
+        ArgbPixels(other->bitmap, left - x, top - y, w, h);
     const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, left, top, w, h);
-    if (pixels.empty() || (!other->plane.Empty() && sourcePixels.empty())) {
+    if (pixels.empty() || sourcePixels.empty()) {
       plane = IndexPlane();
     } else {
       const auto stride = static_cast<std::size_t>(w);
