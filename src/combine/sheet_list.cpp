@@ -20,6 +20,7 @@ void SheetList::ShowIn(SheetRows* rows) {
 void SheetList::AddSheetFromFile(const std::string& path) {
   std::unique_ptr<IImage> sheet = OpenImage(path);
   sheet->SetTransparentFromPalette();
+  sheet->DropPaletteIndices();  // combined sheets are 32-bit: indices would only cost
   sheets.push_back(std::move(sheet));
   if (!listControl->InsertAt(listControl->Count(), FilePart(path))) {
     sheets.pop_back();

@@ -40,7 +40,8 @@ ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule,
   const std::vector<int> numbers = ReadNumbers(section, rule, key, 2);
   grid = {numbers[0], numbers[1]};
   if (grid.columns == 0 || grid.rows == 0) throw zeroMessage;
-  if (grid.columns < 0 || grid.rows < 0) ThrowRuleError(RuleKey(rule, key) + "に負の数は使えません");
+  if (grid.columns < 0 || grid.rows < 0)
+    ThrowRuleError(RuleKey(rule, key) + "に負の数は使えません");
   return grid;
 }
 
@@ -74,13 +75,22 @@ void ImageProcessor::ParseRule() {
     newSize = {numbers[0], numbers[1]};
   }
   if (section.HasKey("Replace")) replaceList = ReadNumbers(section, ruleName, "Replace", 1);
-  if (section.HasKey("SubProcess")) subProcesses = SplitStringList(section.GetValue("SubProcess"), ',');
+  if (section.HasKey("SubProcess"))
+    subProcesses = SplitStringList(section.GetValue("SubProcess"), ',');
   if (section.HasKey("NameFoot")) nameFoot = section.GetValue("NameFoot");
   if (section.HasKey("Individual")) individualRule = section.GetValue("Individual");
   if (section.HasKey("Group")) group = section.GetValue("Group");
+  if (section.HasKey("KeepPalette")) {
+    const std::string value = section.GetValue("KeepPalette");
+    if (value != "0" && value != "1") {
+      ThrowRuleError(RuleKey(ruleName, "KeepPalette") + "の値「" + value + "」は0か1にして下さい");
+    }
+    keepPalette = value == "1";
+  }
 
   if (LeavesTheFolder(nameFoot)) {
-    ThrowRuleError(RuleKey(ruleName, "NameFoot") + "にフォルダの区切り（\\ /）や「..」は使えません");
+    ThrowRuleError(RuleKey(ruleName, "NameFoot") +
+                   "にフォルダの区切り（\\ /）や「..」は使えません");
   }
 }
 

@@ -60,6 +60,9 @@ class ImageProcessor final : public IImageProcessor {
   const std::vector<std::string>& SubProcesses() const { return subProcesses; }
   const std::string& NameFoot() const { return nameFoot; }
   const std::string& IndividualRule() const { return individualRule; }
+  // KeepPalette=1: pieces of a palette source are written with its palette
+  // and indices.
+  bool KeepPalette() const { return keepPalette; }
 
  private:
   // Cut cells by their index in the SrcDiv grid; only cells that Replace
@@ -73,6 +76,8 @@ class ImageProcessor final : public IImageProcessor {
   bool ApplyIndividualRule(Cells& cells) const;
   void ComposeCells(IImage& canvas, const Cells& cells, const RuleLayout& layout) const;
   void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout);
+  // Writes one piece, with the source's palette when the rule keeps it.
+  bool SavePiece(const IImage& piece, const std::string& path) const;
   // Why the canvas gives no file, or empty when it gives its pieces.
   std::string UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const;
   void RunFollowOnRules(const IImage& source) const;
@@ -86,6 +91,7 @@ class ImageProcessor final : public IImageProcessor {
   std::vector<std::string> subProcesses;
   std::string nameFoot;
   std::string individualRule;
+  bool keepPalette = false;
   std::string group;
   std::string lastOutputPath;
 };

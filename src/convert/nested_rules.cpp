@@ -14,6 +14,7 @@ struct Nesting {
   long individualRuns = 0;
   long subProcessRuns = 0;
   bool stopped = false;  // a limit was met and reported
+  bool paletteNoticeGiven = false;
 };
 thread_local Nesting nesting;
 
@@ -48,6 +49,12 @@ bool MayRunNestedRule(const std::string& name, NestedUse use) {
 }
 
 bool NestedRulesStopped() { return nesting.stopped; }
+
+bool FirstPaletteNotice() {
+  const bool first = !nesting.paletteNoticeGiven;
+  nesting.paletteNoticeGiven = true;
+  return first;
+}
 
 std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name) {
   try {

@@ -31,6 +31,11 @@ bool MayRunNestedRule(const std::string& name, NestedUse use);
 // True once a limit has been met under the outermost Apply of this thread.
 bool NestedRulesStopped();
 
+// True at the first call under the outermost Apply of this thread, false
+// after it: the notice that a palette could not be kept is given once per
+// source file, whichever rules write its pieces.
+bool FirstPaletteNotice();
+
 // The rule name, or null after writing on the error channel why it cannot
 // be built.
 std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name);

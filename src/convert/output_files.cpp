@@ -3,10 +3,18 @@
 #include "common/path.h"
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
+#include "convert/nested_rules.h"
 #include "convert/output_folder.h"
 #include "convert/process_log.h"
 #include "convert/rule_layout.h"
 #include "image/image.h"
+
+namespace {
+
+// Said once per source file, on the report channel.
+constexpr char kPaletteNotKeptMessage[] = "パレットを保てないため、32ビットカラーで保存します";
+
+}  // namespace
 
 std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const {
   const std::string rule = "規則[" + ruleName + "]";
@@ -59,7 +67,7 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
     const std::unique_ptr<IImage> piece = canvas.Clip(area.x, area.y, area.width, area.height, "");
     const std::string name = baseName + kPathSeparator + layout.PieceFileName(baseName, index);
     const std::string path = folderPart + kPathSeparator + name;
-    const bool saved = piece->Save(path);
+    const bool saved = SavePiece(*piece, path);
     lastOutputPath = path;
     if (saved) {
       log.WriteLine(ProcessLog::kReportChannel, name);
@@ -67,4 +75,15 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
       log.WriteLine(ProcessLog::kErrorChannel, "保存できませんでした:" + path);
     }
   }
+}
+
+bool ImageProcessor::SavePiece(const IImage& piece, const std::string& path) const {
+  if (!keepPalette) return piece.Save(path);
+  if (piece.HasPaletteIndices()) return piece.SaveWithPalette(path);
+  // A source without palette, or cells that an Individual rule returned
+  // without their indices.
+  if (FirstPaletteNotice()) {
+    ProcessLog::Instance().WriteLine(ProcessLog::kReportChannel, kPaletteNotKeptMessage);
+  }
+  return piece.Save(path);
 }

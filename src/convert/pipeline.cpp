@@ -60,6 +60,9 @@ ImageProcessor::Cells ImageProcessor::SplitCells(const IImage& source,
   for (const int index : layout.cutCells) {
     const Rect cell = layout.CellRect(index);
     cells[index] = source.Clip(cell.x, cell.y, cell.width, cell.height, "");
+    // Only a rule that keeps the palette hands indices on, to its pieces and
+    // to a rule that takes its canvas as a cell.
+    if (!keepPalette) cells[index]->DropPaletteIndices();
   }
   return cells;
 }

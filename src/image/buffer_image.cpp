@@ -4,24 +4,12 @@
 #include <new>
 #include <utility>
 
+#include "image/overlap.h"
+
 namespace {
 
 // The checker texture behind painted images, relative to the working folder.
 constexpr char kCheckerPath[] = "resource/check.bmp";
-
-// Rows and columns where a w x h rectangle at (x, y) overlaps a bound_w x
-// bound_h one at the origin; empty when left >= right or top >= bottom.
-// 64-bit, so no offset a caller passes can overflow.
-struct Overlap {
-  std::int64_t left, top, right, bottom;
-  bool Empty() const { return left >= right || top >= bottom; }
-};
-
-Overlap OverlapOf(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
-                  std::int64_t bound_w, std::int64_t bound_h) {
-  return {std::max<std::int64_t>(x, 0), std::max<std::int64_t>(y, 0),
-          std::min<std::int64_t>(x + w, bound_w), std::min<std::int64_t>(y + h, bound_h)};
-}
 
 }  // namespace
 
@@ -54,10 +42,11 @@ BufferImage::BufferImage(std::string name, int width, int height) : name(std::mo
   }
   this->width = width;
   this->height = height;
+  blank = true;
 }
 
 BufferImage::BufferImage(std::string name, int width, int height, std::vector<std::uint32_t> pixels,
-                         std::vector<std::uint32_t> palette)
+                         std::vector<std::uint32_t> palette, std::vector<std::uint8_t> indices)
     : name(std::move(name)),
       width(width),
       height(height),
@@ -66,6 +55,11 @@ BufferImage::BufferImage(std::string name, int width, int height, std::vector<st
   if (this->pixels.size() != static_cast<std::size_t>(std::max(width, 0)) *
                                  static_cast<std::size_t>(std::max(height, 0))) {
     *this = BufferImage();
+    return;
+  }
+  if (!indices.empty()) {
+    plane = IndexPlane::Decoded(this->palette, std::move(indices), this->pixels.data(),
+                                this->pixels.size());
   }
 }
 
@@ -77,10 +71,19 @@ void BufferImage::Draw(const IImage& source, int x, int y) {
   if (area.Empty()) return;
   std::vector<std::uint32_t> own_copy;
   const std::uint32_t* from_pixels = from->pixels.data();
+  IndexPlane own_plane;
+  const IndexPlane* from_plane = &from->plane;
   if (from == this) {
     own_copy = pixels;
     from_pixels = own_copy.data();
+    own_plane = plane;
+    from_plane = &own_plane;
   }
+  // The indices follow from the pixels before they change.
+  plane.Draw(*from_plane, {from_pixels, static_cast<std::size_t>(from->width), 0, 0}, from->width,
+             from->height, {pixels.data(), static_cast<std::size_t>(width), 0, 0}, width, height, x,
+             y, blank);
+  blank = false;
   const auto count = static_cast<std::size_t>(area.right - area.left);
   for (std::int64_t row = area.top; row < area.bottom; ++row) {
     const std::uint32_t* in =
@@ -110,6 +113,8 @@ std::unique_ptr<IImage> BufferImage::Clip(int x, int y, int clip_width, int clip
         pixels.data() + (static_cast<std::size_t>(y) + row) * stride + static_cast<std::size_t>(x);
     std::copy(from, from + count, clip->pixels.data() + row * count);
   }
+  clip->plane = plane.Clip(width, x, y, clip->width, clip->height);
+  clip->blank = false;
   return clip;
 }
 
@@ -138,6 +143,7 @@ void BufferImage::KeyOut(std::uint32_t key) {
   for (std::uint32_t& pixel : pixels) {
     if ((pixel & 0x00FFFFFFu) == rgb || (pixel >> 24) == 0) pixel = 0;
   }
+  plane.Key(key);
   palette.clear();
   palette.shrink_to_fit();
 }

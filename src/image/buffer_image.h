@@ -7,11 +7,13 @@
 
 #include "image/image.h"
 #include "image/image_limits.h"
+#include "image/index_plane.h"
 
 // The image of the native build: 32-bit non-premultiplied ARGB pixels in
 // memory (0xAARRGGBB, rows top to bottom, no padding), and for an image
 // decoded from a palette file its palette. Such an image stays a palette
-// image, which cannot be drawn on, until an operation replaces its pixels.
+// image, which cannot be drawn on, until an operation replaces its pixels;
+// its palette indices (IndexPlane) last beyond that.
 class BufferImage final : public IImage {
  public:
   // An empty 0 x 0 image.
@@ -20,9 +22,10 @@ class BufferImage final : public IImage {
   // allowed (see IsAllowedImageSize).
   BufferImage(std::string name, int width, int height);
   // Pixels of a decoded file; pixels holds width x height entries, palette is
-  // empty for a file without one.
+  // empty for a file without one. indices, one per pixel, are the pixels'
+  // entries in palette when the decoder could read them (see IndexPlane).
   BufferImage(std::string name, int width, int height, std::vector<std::uint32_t> pixels,
-              std::vector<std::uint32_t> palette);
+              std::vector<std::uint32_t> palette, std::vector<std::uint8_t> indices = {});
 
   std::string GetName() const override { return name; }
   int GetWidth() const override { return width; }
@@ -36,11 +39,15 @@ class BufferImage final : public IImage {
   void SetTransparentFromPalette() override;
   void SetTransparentFromPixel(int x, int y) override;
   void PaintTo(PaintTarget target, int x, int y) const override;
+  bool HasPaletteIndices() const override { return !plane.Empty(); }
+  void DropPaletteIndices() override { plane = IndexPlane(); }
+  bool SaveWithPalette(const std::string& path) const override;
 
   const std::vector<std::uint32_t>& Pixels() const { return pixels; }
   // The palette of a palette image, empty otherwise.
   const std::vector<std::uint32_t>& Palette() const { return palette; }
   bool IsPaletteImage() const { return !palette.empty(); }
+  const IndexPlane& Plane() const { return plane; }
 
  private:
   // Every pixel whose red, green and blue equal key's becomes 0x00000000,
@@ -52,6 +59,9 @@ class BufferImage final : public IImage {
   int height = 0;
   std::vector<std::uint32_t> pixels;
   std::vector<std::uint32_t> palette;
+  IndexPlane plane;
+  // Made blank and not drawn on since: every pixel 0x00000000.
+  bool blank = false;
 };
 
 // Composites one non-premultiplied ARGB pixel over another ("source over").

@@ -79,6 +79,36 @@ bool HoldsItsPixels(std::FILE* file) {
   return size >= 0 && U32(head + 10) + row * rows <= size;
 }
 
+// The colour-table indices of an uncompressed BMP of 1, 4 or 8 bits per
+// pixel, rows top to bottom; empty for any other BMP. stb_image decodes the
+// colours; the image keeps these indices only where they show the same
+// colours (see IndexPlane), so an odd file costs the indices, never pixels.
+std::vector<std::uint8_t> ReadIndices(std::FILE* file, int width, int height) {
+  unsigned char head[14 + 40] = {};
+  if (std::fseek(file, 0, SEEK_SET) != 0 || std::fread(head, 1, sizeof head, file) != sizeof head)
+    return {};
+  const bool core = U32(head + 14) == 12;
+  const unsigned bits = U16(head + (core ? 24 : 28));
+  const std::uint32_t compression = core ? 0 : U32(head + 30);
+  if ((bits != 1 && bits != 4 && bits != 8) || compression != 0) return {};
+  const bool top_down = !core && static_cast<std::int32_t>(U32(head + 22)) < 0;
+  const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
+  const auto w = static_cast<std::size_t>(width), h = static_cast<std::size_t>(height);
+  std::vector<unsigned char> row(stride);
+  std::vector<std::uint8_t> indices(w * h);
+  if (std::fseek(file, static_cast<long>(U32(head + 10)), SEEK_SET) != 0) return {};
+  for (std::size_t stored = 0; stored < h; ++stored) {
+    if (std::fread(row.data(), 1, stride, file) != stride) return {};
+    const std::size_t y = top_down ? stored : h - 1 - stored;
+    for (std::size_t x = 0; x < w; ++x) {
+      const std::size_t bit = x * bits;
+      indices[y * w + x] =
+          static_cast<std::uint8_t>((row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
+    }
+  }
+  return indices;
+}
+
 }  // namespace
 
 std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name) {
@@ -98,5 +128,9 @@ std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name)
   std::vector<std::uint32_t> pixels(count);
   const stbi_uc* in = rgba.get();
   for (std::size_t i = 0; i < count; ++i, in += 4) pixels[i] = Argb(in[3], in[0], in[1], in[2]);
-  return std::make_unique<BufferImage>(name, width, height, std::move(pixels), std::move(palette));
+  rgba.reset();
+  std::vector<std::uint8_t> indices;
+  if (!palette.empty()) indices = ReadIndices(file, width, height);
+  return std::make_unique<BufferImage>(name, width, height, std::move(pixels), std::move(palette),
+                                       std::move(indices));
 }

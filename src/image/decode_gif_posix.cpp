@@ -46,7 +46,8 @@ int SkipToFirstImage(GifFileType* gif) {
 }  // namespace
 
 // The first frame, on a canvas of the file's logical screen; what the frame
-// does not cover is transparent.
+// does not cover is transparent, and takes the transparent index (without
+// one the image keeps no indices).
 std::unique_ptr<BufferImage> DecodeGif(std::FILE* file, const std::string& name) {
   int error = 0;
   std::unique_ptr<GifFileType, GifClose> opened(DGifOpen(file, ReadFromFile, &error));
@@ -70,8 +71,10 @@ std::unique_ptr<BufferImage> DecodeGif(std::FILE* file, const std::string& name)
     palette.push_back(Argb(i == transparent ? 0 : 255, colour.Red, colour.Green, colour.Blue));
   }
 
-  std::vector<std::uint32_t> pixels(
-      static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  std::vector<std::uint32_t> pixels(count, 0);
+  std::vector<std::uint8_t> indices(count,
+                                    static_cast<std::uint8_t>(transparent < 0 ? 0 : transparent));
   std::vector<GifPixelType> line(static_cast<std::size_t>(frame.Width));
   auto place = [&](int row) {
     const int y = frame.Top + row;
@@ -83,6 +86,8 @@ std::unique_ptr<BufferImage> DecodeGif(std::FILE* file, const std::string& name)
       if (x < 0 || x >= width) continue;
       const GifPixelType index = line[static_cast<std::size_t>(column)];
       out[x] = index < palette.size() ? palette[index] : 0xFF000000u;
+      indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+              static_cast<std::size_t>(x)] = index;
     }
   };
   if (frame.Interlace) {
@@ -100,5 +105,6 @@ std::unique_ptr<BufferImage> DecodeGif(std::FILE* file, const std::string& name)
       place(row);
     }
   }
-  return std::make_unique<BufferImage>(name, width, height, std::move(pixels), std::move(palette));
+  return std::make_unique<BufferImage>(name, width, height, std::move(pixels), std::move(palette),
+                                       std::move(indices));
 }

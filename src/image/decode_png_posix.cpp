@@ -18,6 +18,52 @@ void Check(int status) {
   if (status != 0) throw kInvalidFileMessage;
 }
 
+// A palette PNG: its indices as the file holds them (rows packed at depths
+// below 8), each pixel the colour of its entry with the alpha of tRNS. An
+// index beyond the palette shows opaque black, as libspng's own expansion
+// does, and leaves the image without indices.
+std::unique_ptr<BufferImage> DecodeIndexed(spng_ctx* png, const spng_ihdr& header,
+                                           const std::string& name) {
+  spng_plte entries{};
+  Check(spng_get_plte(png, &entries));
+  spng_trns transparency{};
+  if (spng_get_trns(png, &transparency) != 0) transparency.n_type3_entries = 0;
+  std::vector<std::uint32_t> palette;
+  for (std::uint32_t i = 0; i < entries.n_entries && i < 256; ++i) {
+    const unsigned alpha = i < transparency.n_type3_entries ? transparency.type3_alpha[i] : 255;
+    palette.push_back(
+        Argb(alpha, entries.entries[i].red, entries.entries[i].green, entries.entries[i].blue));
+  }
+  if (palette.empty()) throw kInvalidFileMessage;
+
+  const std::size_t width = header.width, height = header.height;
+  const unsigned depth = header.bit_depth;
+  const std::size_t stride = (width * depth + 7) / 8;
+  std::size_t bytes = 0;
+  Check(spng_decoded_image_size(png, SPNG_FMT_PNG, &bytes));
+  if (bytes != stride * height) throw kInvalidFileMessage;
+  std::vector<std::uint8_t> packed(bytes);
+  Check(spng_decode_image(png, packed.data(), bytes, SPNG_FMT_PNG, 0));
+
+  std::vector<std::uint8_t> indices(width * height);
+  const unsigned mask = (1u << depth) - 1;
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint8_t* row = packed.data() + y * stride;
+    for (std::size_t x = 0; x < width; ++x) {
+      const std::size_t bit = x * depth;
+      indices[y * width + x] =
+          static_cast<std::uint8_t>((row[bit / 8] >> (8 - depth - bit % 8)) & mask);
+    }
+  }
+  packed = std::vector<std::uint8_t>();  // before the pixels take four times as much
+  std::vector<std::uint32_t> pixels(width * height);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    pixels[i] = indices[i] < palette.size() ? palette[indices[i]] : 0xFF000000u;
+  }
+  return std::make_unique<BufferImage>(name, static_cast<int>(width), static_cast<int>(height),
+                                       std::move(pixels), std::move(palette), std::move(indices));
+}
+
 }  // namespace
 
 std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name) {
@@ -31,6 +77,8 @@ std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name)
   spng_ihdr header{};
   Check(spng_get_ihdr(png, &header));
   if (!IsAllowedImageSize(header.width, header.height)) throw kInvalidFileMessage;
+  if (header.color_type == SPNG_COLOR_TYPE_INDEXED) return DecodeIndexed(png, header, name);
+
   const std::size_t count = std::size_t{header.width} * header.height;
   std::size_t bytes = 0;
   Check(spng_decoded_image_size(png, SPNG_FMT_RGBA8, &bytes));
@@ -45,21 +93,7 @@ std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name)
     const std::uint32_t pixel = Argb(rgba[3], rgba[0], rgba[1], rgba[2]);
     pixels[i] = pixel;
   }
-
-  std::vector<std::uint32_t> palette;
-  if (header.color_type == SPNG_COLOR_TYPE_INDEXED) {
-    spng_plte entries{};
-    Check(spng_get_plte(png, &entries));
-    spng_trns transparency{};
-    if (spng_get_trns(png, &transparency) != 0) transparency.n_type3_entries = 0;
-    for (std::uint32_t i = 0; i < entries.n_entries && i < 256; ++i) {
-      const unsigned alpha = i < transparency.n_type3_entries ? transparency.type3_alpha[i] : 255;
-      palette.push_back(
-          Argb(alpha, entries.entries[i].red, entries.entries[i].green, entries.entries[i].blue));
-    }
-    if (palette.empty()) throw kInvalidFileMessage;
-  }
   return std::make_unique<BufferImage>(name, static_cast<int>(header.width),
                                        static_cast<int>(header.height), std::move(pixels),
-                                       std::move(palette));
+                                       std::vector<std::uint32_t>());
 }

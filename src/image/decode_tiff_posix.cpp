@@ -71,6 +71,43 @@ std::vector<std::uint32_t> ReadPalette(TIFF* tiff) {
   return palette;
 }
 
+// The palette indices of a palette TIFF in strips, row by row; empty for
+// tiled or planar files and anything else. The image keeps them only where
+// they show the colours of the RGBA reader (see IndexPlane).
+std::vector<std::uint8_t> ReadIndices(TIFF* tiff, std::uint32_t width, std::uint32_t height) {
+  std::uint16_t bits = 0, samples = 0, planar = 0;
+  std::uint32_t rows_per_strip = 0;
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rows_per_strip);
+  const std::size_t stride = (std::size_t{width} * bits + 7) / 8;
+  if (TIFFIsTiled(tiff) || samples != 1 || planar != PLANARCONFIG_CONTIG ||
+      (bits != 1 && bits != 2 && bits != 4 && bits != 8) || rows_per_strip == 0 ||
+      static_cast<std::uint64_t>(TIFFScanlineSize64(tiff)) != stride) {
+    return {};
+  }
+  rows_per_strip = std::min(rows_per_strip, height);
+  std::vector<unsigned char> strip(stride * rows_per_strip);
+  std::vector<std::uint8_t> indices(std::size_t{width} * height);
+  for (std::uint32_t top = 0; top < height; top += rows_per_strip) {
+    const std::uint32_t rows = std::min(rows_per_strip, height - top);
+    if (TIFFReadEncodedStrip(tiff, TIFFComputeStrip(tiff, top, 0), strip.data(),
+                             static_cast<tmsize_t>(stride * rows)) <
+        static_cast<tmsize_t>(stride * rows)) {
+      return {};
+    }
+    for (std::uint32_t y = 0; y < rows; ++y) {
+      for (std::uint32_t x = 0; x < width; ++x) {
+        const std::size_t bit = std::size_t{x} * bits;
+        indices[(std::size_t{top} + y) * width + x] = static_cast<std::uint8_t>(
+            (strip[y * stride + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
+      }
+    }
+  }
+  return indices;
+}
+
 }  // namespace
 
 // The first directory, through libtiff's RGBA reader, which knows every
@@ -114,6 +151,9 @@ std::unique_ptr<BufferImage> DecodeTiff(std::FILE* file, const std::string& name
     }
     pixel = Argb(a, r, g, b);
   }
+  std::vector<std::uint32_t> palette = ReadPalette(tiff);
+  std::vector<std::uint8_t> indices;
+  if (!palette.empty()) indices = ReadIndices(tiff, width, height);
   return std::make_unique<BufferImage>(name, static_cast<int>(width), static_cast<int>(height),
-                                       std::move(pixels), ReadPalette(tiff));
+                                       std::move(pixels), std::move(palette), std::move(indices));
 }

@@ -11,6 +11,7 @@
 
 #include "common/path.h"
 #include "image/buffer_image.h"
+#include "image/png_writer_posix.h"
 
 namespace {
 
@@ -80,8 +81,8 @@ bool Encode(std::FILE* file, int width, int height, const std::vector<std::uint3
 
 // Written to a temporary file beside path and renamed over it only when
 // complete, so path never holds a partial PNG.
-bool BufferImage::Save(const std::string& path) const {
-  if (pixels.empty() || path.empty()) return false;
+bool WritePngFile(const std::string& path, const std::function<bool(std::FILE*)>& encode) {
+  if (path.empty()) return false;
   std::string temporary;
   const int descriptor = CreateTemporaryBeside(path, temporary);
   if (descriptor < 0) return false;
@@ -93,7 +94,7 @@ bool BufferImage::Save(const std::string& path) const {
   }
   bool written = false;
   try {
-    written = Encode(file, width, height, pixels);
+    written = encode(file);
   } catch (const std::bad_alloc&) {
   }
   written = std::fflush(file) == 0 && written;
@@ -104,4 +105,10 @@ bool BufferImage::Save(const std::string& path) const {
     return false;
   }
   return true;
+}
+
+bool BufferImage::Save(const std::string& path) const {
+  if (pixels.empty()) return false;
+  return WritePngFile(path,
+                      [this](std::FILE* file) { return Encode(file, width, height, pixels); });
 }

@@ -7,6 +7,8 @@
 
 #include "common/path.h"
 #include "image/image_limits.h"
+#include "image/overlap.h"
+#include "image/wic_indices_win32.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -28,18 +30,18 @@ bool ToWide(const std::string& narrow, std::wstring& wide) {
 
 // GDI+ answers every bitmap with a palette record. The file's own colour
 // table has entries, and is not one the decoder made up: the grey ramp of a
-// grey JPEG, or the halftone table wine gives a decoded grey PNG.
-bool HasColourTable(GpBitmap* bitmap, ARGB* entry0) {
+// grey JPEG, or the halftone table wine gives a decoded grey PNG. Empty when
+// the bitmap has no such table.
+std::vector<std::uint32_t> ColourTable(GpBitmap* bitmap) {
   INT size = 0;
   if (GdipGetImagePaletteSize(bitmap, &size) != Ok || size < static_cast<INT>(sizeof(ColorPalette)))
-    return false;
+    return {};
   std::vector<ARGB> buffer((size + sizeof(ARGB) - 1) / sizeof(ARGB));
   auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
-  if (GdipGetImagePalette(bitmap, palette, size) != Ok || palette->Count == 0 ||
+  if (GdipGetImagePalette(bitmap, palette, size) != Ok ||
       (palette->Flags & (PaletteFlagsGrayScale | PaletteFlagsHalftone)))
-    return false;
-  if (entry0) *entry0 = palette->Entries[0];
-  return true;
+    return {};
+  return std::vector<std::uint32_t>(palette->Entries, palette->Entries + palette->Count);
 }
 
 bool FindPngEncoder(CLSID& encoder) {
@@ -56,6 +58,27 @@ bool FindPngEncoder(CLSID& encoder) {
     }
   }
   return false;
+}
+
+// The pixels of the rectangle (x, y, width, height) of the bitmap as 32-bit
+// ARGB, rows top to bottom; empty on failure.
+std::vector<std::uint32_t> ArgbPixels(GpBitmap* bitmap, int x, int y, int width, int height) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) *
+                                    static_cast<std::size_t>(height));
+  const GpRect area{x, y, width, height};
+  BitmapData data{};
+  data.Width = static_cast<UINT>(width);
+  data.Height = static_cast<UINT>(height);
+  data.Stride = width * 4;
+  data.PixelFormat = PixelFormat32bppARGB;
+  data.Scan0 = pixels.data();
+  if (pixels.empty() ||
+      GdipBitmapLockBits(bitmap, &area, ImageLockModeRead | ImageLockModeUserInputBuf,
+                         PixelFormat32bppARGB, &data) != Ok) {
+    return {};
+  }
+  GdipBitmapUnlockBits(bitmap, &data);
+  return pixels;
 }
 
 // Draws source 1:1 onto target with its top-left pixel at (x, y).
@@ -87,7 +110,14 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
     bitmap = nullptr;
     throw kInvalidFileMessage;
   }
-  paletteImage = HasColourTable(bitmap, nullptr);
+  paletteImage = !ColourTable(bitmap).empty();
+  std::vector<std::uint32_t> palette;
+  std::vector<std::uint8_t> indices;
+  if (paletteImage && ReadIndicesWithWic(widePath, width, height, palette, indices)) {
+    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, 0, 0, width, height);
+    plane =
+        IndexPlane::Decoded(std::move(palette), std::move(indices), pixels.data(), pixels.size());
+  }
 }
 
 GdiplusImage::GdiplusImage(int width, int height, PixelFormat format, const std::string& name)
@@ -143,11 +173,71 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
     Draw(*copy, x, y);
     return;
   }
-  Check(DrawOnto(bitmap, other->bitmap, x, y, other->GetWidth(), other->GetHeight(), nullptr));
+  const int width = GetWidth(), height = GetHeight();
+  const int otherWidth = other->GetWidth(), otherHeight = other->GetHeight();
+  const Overlap area = OverlapOf(x, y, otherWidth, otherHeight, width, height);
+  if (!area.Empty() && other->plane.Empty()) {
+    plane = IndexPlane();
+  } else if (!area.Empty() && (!plane.Empty() || blank)) {
+    // The indices follow from the pixels where the two meet, before they change.
+    const int left = static_cast<int>(area.left), top = static_cast<int>(area.top);
+    const int w = static_cast<int>(area.right - area.left);
+    const int h = static_cast<int>(area.bottom - area.top);
+    const std::vector<std::uint32_t> sourcePixels =
+        ArgbPixels(other->bitmap, left - x, top - y, w, h);
+    const std::vector<std::uint32_t> pixels = ArgbPixels(bitmap, left, top, w, h);
+    if (pixels.empty() || sourcePixels.empty()) {
+      plane = IndexPlane();
+    } else {
+      const auto stride = static_cast<std::size_t>(w);
+      plane.Draw(other->plane, {sourcePixels.data(), stride, left - x, top - y}, otherWidth,
+                 otherHeight, {pixels.data(), stride, left, top}, width, height, x, y, blank);
+    }
+  }
+  blank = false;
+  Check(DrawOnto(bitmap, other->bitmap, x, y, otherWidth, otherHeight, nullptr));
 }
 
 bool GdiplusImage::Save(const std::string& path) const {
-  if (!bitmap) return false;
+  return bitmap && SaveBitmap(bitmap, path);
+}
+
+// An 8-bit indexed bitmap with the plane's palette and indices, which the
+// PNG encoder writes as a palette PNG of that palette.
+bool GdiplusImage::SaveWithPalette(const std::string& path) const {
+  if (!bitmap || plane.Empty()) return false;
+  const int width = GetWidth(), height = GetHeight();
+  const std::vector<std::uint32_t>& entries = plane.Palette();
+  std::vector<ARGB> buffer(2 + entries.size());  // Flags, Count, Entries
+  auto* palette = reinterpret_cast<ColorPalette*>(buffer.data());
+  palette->Count = static_cast<UINT>(entries.size());
+  palette->Flags = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    palette->Entries[i] = entries[i];
+    if ((entries[i] >> 24) != 255) palette->Flags |= PaletteFlagsHasAlpha;
+  }
+  GpBitmap* indexed = nullptr;
+  if (!Check(
+          GdipCreateBitmapFromScan0(width, height, 0, PixelFormat8bppIndexed, nullptr, &indexed)))
+    return false;
+  std::vector<std::uint8_t> indices = plane.Indices();  // rows GDI+ reads on unlocking
+  const GpRect area{0, 0, width, height};
+  BitmapData data{};
+  data.Width = static_cast<UINT>(width);
+  data.Height = static_cast<UINT>(height);
+  data.Stride = width;
+  data.PixelFormat = PixelFormat8bppIndexed;
+  data.Scan0 = indices.data();
+  const bool written =
+      Check(GdipSetImagePalette(indexed, palette)) &&
+      Check(GdipBitmapLockBits(indexed, &area, ImageLockModeWrite | ImageLockModeUserInputBuf,
+                               PixelFormat8bppIndexed, &data)) &&
+      Check(GdipBitmapUnlockBits(indexed, &data)) && SaveBitmap(indexed, path);
+  GdipDisposeImage(indexed);
+  return written;
+}
+
+bool GdiplusImage::SaveBitmap(GpBitmap* image, const std::string& path) const {
   CLSID encoder;
   if (!FindPngEncoder(encoder)) return false;
 
@@ -160,7 +250,7 @@ bool GdiplusImage::Save(const std::string& path) const {
   std::wstring wideTemporary;
   const bool written =
       ToWide(temporary, wideTemporary) &&
-      Check(GdipSaveImageToFile(bitmap, wideTemporary.c_str(), &encoder, nullptr)) &&
+      Check(GdipSaveImageToFile(image, wideTemporary.c_str(), &encoder, nullptr)) &&
       MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING);
   if (!written) DeleteFileA(temporary);
   return written;
@@ -176,19 +266,25 @@ std::unique_ptr<IImage> GdiplusImage::Clip(int x, int y, int width, int height,
                       x + static_cast<long long>(width) <= fullWidth &&
                       y + static_cast<long long>(height) <= fullHeight;
   if (!inside) return Empty(name);
-  return std::make_unique<GdiplusImage>(bitmap, x, y, width, height, PixelFormat32bppARGB, name);
+  auto clip =
+      std::make_unique<GdiplusImage>(bitmap, x, y, width, height, PixelFormat32bppARGB, name);
+  clip->plane = plane.Clip(static_cast<int>(fullWidth), x, y, width, height);
+  return clip;
 }
 
 std::unique_ptr<IImage> GdiplusImage::Clone() const { return Clip(0, 0, 0, 0, name); }
 
 std::unique_ptr<IImage> GdiplusImage::CreateBlank(int width, int height) const {
   if (!IsAllowedImageSize(width, height)) return Empty(std::string());
-  return std::make_unique<GdiplusImage>(width, height, PixelFormat32bppARGB, std::string());
+  auto image = std::make_unique<GdiplusImage>(width, height, PixelFormat32bppARGB, std::string());
+  image->blank = true;
+  return image;
 }
 
 void GdiplusImage::SetTransparentFromPalette() {
-  ARGB key = 0;
-  if (bitmap && paletteImage && HasColourTable(bitmap, &key)) ClearColour(key);
+  if (!bitmap || !paletteImage) return;
+  const std::vector<std::uint32_t> table = ColourTable(bitmap);
+  if (!table.empty()) ClearColour(table[0]);
 }
 
 void GdiplusImage::SetTransparentFromPixel(int x, int y) {
@@ -219,6 +315,7 @@ void GdiplusImage::ClearColour(ARGB key) {
   GdipDisposeImage(bitmap);
   bitmap = surface;
   paletteImage = false;
+  plane.Key(key);
 }
 
 void GdiplusImage::PaintTo(PaintTarget target, int x, int y) const {

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "image/image.h"
+#include "image/index_plane.h"
 
 // An image held in one GDI+ bitmap (flat API). GDI+ must be started
 // (GdiplusStartup) before the first image is made and shut down after the
@@ -48,6 +49,9 @@ class GdiplusImage final : public IImage {
   void SetTransparentFromPalette() override;
   void SetTransparentFromPixel(int x, int y) override;
   void PaintTo(PaintTarget target, int x, int y) const override;
+  bool HasPaletteIndices() const override { return !plane.Empty(); }
+  void DropPaletteIndices() override { plane = IndexPlane(); }
+  bool SaveWithPalette(const std::string& path) const override;
 
   // The bitmap, still owned by the image; null for an empty image.
   Gdiplus::GpBitmap* Bitmap() const { return bitmap; }
@@ -61,6 +65,8 @@ class GdiplusImage final : public IImage {
   void ClearColour(Gdiplus::ARGB key);
   // Records status when it is a failure; true when it is Ok.
   bool Check(Gdiplus::GpStatus status) const;
+  // Writes bitmap (this image's or one made from it) to path as PNG.
+  bool SaveBitmap(Gdiplus::GpBitmap* bitmap, const std::string& path) const;
 
   std::string name;
   Gdiplus::GpBitmap* bitmap = nullptr;
@@ -68,6 +74,11 @@ class GdiplusImage final : public IImage {
   // cannot draw onto such a bitmap, and its palette entry 0 is the
   // transparent colour of palette keying.
   bool paletteImage = false;
+  // The pixels' indices in the file's palette, beside the bitmap: GDI+ keeps
+  // none once a bitmap is redrawn or converted.
+  IndexPlane plane;
+  // Made blank and not drawn on since.
+  bool blank = false;
   // The last failed GDI+ call on this image, for a debugger's eyes only.
   mutable Gdiplus::GpStatus lastStatus = Gdiplus::Ok;
 };

@@ -54,6 +54,20 @@ class IImage {
   // Paints the image at (x, y) of target over the checker texture
   // "resource/check.bmp" (relative to the working directory).
   virtual void PaintTo(PaintTarget target, int x, int y) const = 0;
+
+  // Whether every pixel carries its index in the palette of the file the
+  // image came from: so does a decoded palette image, through both
+  // transparency operations, and what Clip and Clone make of it; a blank
+  // image takes the indices of what is drawn onto it (blank pixels index 0),
+  // unless two pixels blend or images of other palettes meet.
+  virtual bool HasPaletteIndices() const = 0;
+  // Forgets the indices; the pixels stay as they are.
+  virtual void DropPaletteIndices() = 0;
+  // Writes the image to path as an 8-bit palette PNG: the file's palette
+  // entry for entry, in its order and length, each pixel's index, and every
+  // entry of a colour made transparent since written as transparent. False,
+  // writing nothing, without indices; like Save, never a partial file.
+  virtual bool SaveWithPalette(const std::string& path) const = 0;
 };
 
 // The image of the file at path, decoded by the build's imaging library.

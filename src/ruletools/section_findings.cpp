@@ -39,7 +39,6 @@ class SectionCheck {
     if (!IsSizeTableName(section.name)) UnknownKeys();
     TwiceWrittenKeys();
     SkippedLines();
-    KeepPalette();
     if (!section.buildError.empty()) Add("規則として使えません: " + BuildError());
     if (section.rule) {
       ReplaceOutsideTheGrid();
@@ -89,12 +88,6 @@ class SectionCheck {
     Add("「" + Shown(section.skippedLines.front()) + "」は「キー=値」の形ではないため、" +
         (after == 0 ? std::string("読まれません")
                     : "この行と後の" + std::to_string(after) + "行は読まれません"));
-  }
-
-  void KeepPalette() {
-    if (!section.HasKey("KeepPalette")) return;
-    const std::string value = section.Value("KeepPalette");
-    if (value != "0" && value != "1") Add(KeyValue("KeepPalette", value) + ": 値は0か1です");
   }
 
   // The construction's message, with the value for the messages that lack it.

@@ -93,7 +93,9 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
       {"ForceAlone",
        "Force=x\n",
        {"Force=x: この規則は[Process]で2つ以上の候補の1つになっていないため、Forceは読まれません"}},
-      {"Palette", "KeepPalette=2\n", {"KeepPalette=2: 値は0か1です"}},
+      {"Palette",
+       "KeepPalette=2\n",
+       {"規則として使えません: KeepPaletteの値「2」は0か1にして下さい"}},
       {"KeptPalette", "KeepPalette=1\n", {}},
       // For the sizes the size table sends.
       {"ClipOut",

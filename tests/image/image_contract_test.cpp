@@ -383,6 +383,135 @@ TEST_F(ImageContractTest, FilesThatAreNoImagesAreInvalid) {
   }
 }
 
+// Palette keeping, through the operations a conversion makes: cells cut
+// from a keyed palette sheet and drawn in another order onto a larger blank
+// canvas keep their source indices, also of two entries of one colour, and
+// the canvas is written with the file's palette, entry for entry.
+TEST_F(ImageContractTest, SaveWithPaletteKeepsTheFilesPaletteAndIndices) {
+  // Entry 0 and entry 2 share magenta; red appears twice as well.
+  const std::vector<std::uint32_t> colours = {kMagenta, kRed, kMagenta, kBlue, kGreen, kRed};
+  IndexedPicture sheet{4, 2, colours, {0, 1, 2, 3, 2, 5, 4, 0}};
+  const auto padded = [&](std::size_t length) {
+    std::vector<std::uint32_t> palette = colours;
+    palette.resize(length, kBlack);  // the writers fill their tables with black
+    return palette;
+  };
+  IndexedPicture translucent = sheet;
+  translucent.palette[4] = 0x80336699;  // kept by PNG alone
+
+  struct Case {
+    std::string name, bytes;
+    IndexedPicture source;
+    std::vector<std::uint32_t> palette;  // as the file holds it
+  };
+  const std::vector<Case> cases = {
+      {"8bit.png", PngFile(translucent, 8), translucent, translucent.palette},
+      {"4bit.png", PngFile(sheet, 4), sheet, colours},
+      {"palette.gif", GifFile(sheet), sheet, padded(8)},
+      {"8bit.bmp", BmpFile(sheet, 8), sheet, padded(256)},
+      {"4bit.bmp", BmpFile(sheet, 4), sheet, padded(16)},
+      {"palette.tiff", TiffFile(sheet), sheet, padded(256)},
+  };
+  // How the run settles transparency: palette entry 0, a picked pixel (red
+  // at (1, 0)), or none.
+  enum class Keying { kPalette, kPixel, kNone };
+  for (const Case& c : cases) {
+    for (const Keying keying : {Keying::kPalette, Keying::kPixel, Keying::kNone}) {
+      SCOPED_TRACE(c.name + " keying " + std::to_string(static_cast<int>(keying)));
+      std::unique_ptr<IImage> image = Open(c.name, c.bytes);
+      ASSERT_TRUE(image->HasPaletteIndices());
+      std::vector<std::uint32_t> palette = c.palette;
+      std::uint32_t key = 0;
+      if (keying == Keying::kPalette) {
+        image->SetTransparentFromPalette();
+        key = kMagenta;
+      } else if (keying == Keying::kPixel) {
+        image = image->Clone();  // the picker keys a copy
+        image->SetTransparentFromPixel(1, 0);
+        key = kRed;
+      }
+      for (auto& entry : palette) {
+        if (keying != Keying::kNone && (entry & 0xFFFFFF) == (key & 0xFFFFFF)) entry &= 0xFFFFFF;
+      }
+
+      // Right cell to the left, left cell to the right, a blank column between.
+      std::unique_ptr<IImage> left = image->Clip(0, 0, 2, 2, "");
+      std::unique_ptr<IImage> right = image->Clip(2, 0, 2, 2, "");
+      std::unique_ptr<IImage> canvas = image->CreateBlank(5, 3);
+      canvas->Draw(*right, 0, 0);
+      canvas->Draw(*left, 3, 0);
+      ASSERT_TRUE(canvas->HasPaletteIndices());
+      const std::string path = folder / "kept.png";
+      ASSERT_TRUE(canvas->SaveWithPalette(path));
+
+      const std::string written = ReadFile(path);
+      EXPECT_EQ(written.substr(24, 2), std::string("\x08\x03", 2));  // 8 bits, palette
+      const IndexedPicture kept = ReadIndexedPngFile(written);
+      EXPECT_EQ(kept.palette, palette);
+      EXPECT_EQ(kept.indices,
+                (std::vector<std::uint8_t>{2, 3, 0, 0, 1, 4, 0, 0, 2, 5, 0, 0, 0, 0, 0}));
+      // What a viewer shows is what the 32-bit file shows, but for blank
+      // pixels: index 0, which shows entry 0.
+      Picture shown = PixelsOf(*canvas);
+      for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+        if (shown.pixels[i] == 0 && kept.indices[i] == 0) shown.pixels[i] = palette[0];
+      }
+      EXPECT_TRUE(SamePixels(kept.Expanded(), shown));
+    }
+  }
+}
+
+// Indices last only while they say what the pixels show.
+TEST_F(ImageContractTest, PaletteIndicesGoWhenTheyNoLongerHold) {
+  const IndexedPicture sheet = Sheet();
+  std::unique_ptr<IImage> palette = Open("sheet.gif", GifFile(sheet));
+  std::unique_ptr<IImage> other =
+      Open("other.gif", GifFile(Sheet({kRed, kMagenta, kGreen, kBlue})));
+  std::unique_ptr<IImage> colour = Open("colour.png", PngFile(sheet.Expanded(), false));
+  // Entry 2 half transparent: drawn over the sheet itself it blends.
+  std::unique_ptr<IImage> translucent =
+      Open("translucent.png", PngFile(Sheet({kMagenta, kRed, 0x80336699, kBlue}), 8));
+  EXPECT_FALSE(colour->HasPaletteIndices());
+
+  struct Case {
+    std::string what;
+    const IImage* first;
+    const IImage* second;  // drawn at (offset, 0) after first at (0, 0)
+    int offset;
+    bool kept;
+  };
+  const std::vector<Case> cases = {
+      {"one palette twice, side by side", palette.get(), palette.get(), 12, true},
+      {"opaque over the same palette", palette.get(), palette.get(), 5, true},
+      {"half transparent over the same palette", translucent.get(), translucent.get(), 5, false},
+      {"truecolour onto a blank image", colour.get(), nullptr, 0, false},
+      {"truecolour over indices", palette.get(), colour.get(), 0, false},
+      {"another palette over indices", palette.get(), other.get(), 0, false},
+  };
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.what);
+    std::unique_ptr<IImage> canvas = palette->CreateBlank(24, 8);
+    canvas->Draw(*c.first, 0, 0);
+    if (c.second) canvas->Draw(*c.second, c.offset, 0);
+    EXPECT_EQ(canvas->HasPaletteIndices(), c.kept);
+    const std::string path = folder / ("kept" + std::to_string(i) + ".png");
+    EXPECT_EQ(canvas->SaveWithPalette(path), c.kept);
+    EXPECT_EQ(FileExists(path), c.kept);
+  }
+
+  // Drawing onto an image that was not blank gives no indices; dropping
+  // them keeps the pixels.
+  std::unique_ptr<IImage> drawn = palette->CreateBlank(12, 8);
+  drawn->Draw(*colour, 0, 0);
+  drawn->Draw(*palette, 0, 0);
+  EXPECT_FALSE(drawn->HasPaletteIndices());
+  std::unique_ptr<IImage> copy = palette->Clone();
+  copy->DropPaletteIndices();
+  EXPECT_FALSE(copy->HasPaletteIndices());
+  EXPECT_TRUE(SamePixels(PixelsOf(*copy), sheet.Expanded()));
+}
+
 TEST_F(ImageContractTest, JapaneseFileNamesOpenAndSave) {
   std::unique_ptr<IImage> image = Open("地図チップ表.png", PngFile(Sheet().Expanded(), true));
   EXPECT_EQ(image->GetName(), folder / "地図チップ表.png");

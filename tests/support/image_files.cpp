@@ -606,10 +606,21 @@ std::string JpegFile(const Picture& picture) {
   return file + "\xFF\xD9";
 }
 
-Picture ReadPngFile(const std::string& bytes) {
+namespace {
+
+// A non-interlaced PNG's header fields, palette and unfiltered rows.
+struct PngRows {
+  int width = 0, height = 0, depth = 0, type = 0, channels = 0;
+  std::string palette, alphas;  // PLTE and tRNS as stored
+  std::size_t stride = 0;
+  std::vector<std::vector<unsigned char>> rows;
+};
+
+PngRows ReadPngRows(const std::string& bytes) {
   if (bytes.compare(0, 8, std::string("\x89PNG\r\n\x1a\n", 8)) != 0)
     throw std::runtime_error("PNG: no signature");
-  std::string header, palette, alphas, data;
+  std::string header, data;
+  PngRows png;
   for (std::size_t at = 8; at < bytes.size();) {
     const std::uint32_t length = ReadBe32(bytes, at);
     if (at + 12 + length > bytes.size()) throw std::runtime_error("PNG: truncated chunk");
@@ -617,31 +628,32 @@ Picture ReadPngFile(const std::string& bytes) {
     if (Crc32(type + body) != ReadBe32(bytes, at + 8 + length))
       throw std::runtime_error("PNG: bad CRC");
     if (type == "IHDR") header = body;
-    if (type == "PLTE") palette = body;
-    if (type == "tRNS") alphas = body;
+    if (type == "PLTE") png.palette = body;
+    if (type == "tRNS") png.alphas = body;
     if (type == "IDAT") data += body;
     if (type == "IEND") break;
     at += 12 + length;
   }
   if (header.size() != 13) throw std::runtime_error("PNG: no header");
-  Picture picture{static_cast<int>(ReadBe32(header, 0)), static_cast<int>(ReadBe32(header, 4)), {}};
-  const int depth = static_cast<unsigned char>(header[8]),
-            type = static_cast<unsigned char>(header[9]);
+  png.width = static_cast<int>(ReadBe32(header, 0));
+  png.height = static_cast<int>(ReadBe32(header, 4));
+  png.depth = static_cast<unsigned char>(header[8]);
+  png.type = static_cast<unsigned char>(header[9]);
   static const int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
-  if (type > 6 || kChannels[type] == 0 || header[12] != 0 ||
-      (depth != 8 && !(type == 3 && depth < 8))) {
+  if (png.type > 6 || kChannels[png.type] == 0 || header[12] != 0 ||
+      (png.depth != 8 && !(png.type == 3 && png.depth < 8))) {
     throw std::runtime_error("PNG: a format these tests do not read");
   }
-  const int channels = kChannels[type];
-  const std::size_t stride = (static_cast<std::size_t>(picture.width) * channels * depth + 7) / 8;
-  const std::size_t step = static_cast<std::size_t>(std::max(1, channels * depth / 8));
+  png.channels = kChannels[png.type];
+  png.stride = (static_cast<std::size_t>(png.width) * png.channels * png.depth + 7) / 8;
+  const std::size_t step = static_cast<std::size_t>(std::max(1, png.channels * png.depth / 8));
   const std::string raw = Inflater(data).Run();
-  if (raw.size() < (stride + 1) * picture.height) throw std::runtime_error("PNG: too little data");
+  if (raw.size() < (png.stride + 1) * png.height) throw std::runtime_error("PNG: too little data");
 
-  std::vector<unsigned char> previous(stride, 0), row(stride);
-  for (int y = 0; y < picture.height; ++y) {
-    const unsigned char filter = static_cast<unsigned char>(raw[(stride + 1) * y]);
-    for (std::size_t i = 0; i < stride; ++i) {
+  std::vector<unsigned char> previous(png.stride, 0), row(png.stride);
+  for (int y = 0; y < png.height; ++y) {
+    const unsigned char filter = static_cast<unsigned char>(raw[(png.stride + 1) * y]);
+    for (std::size_t i = 0; i < png.stride; ++i) {
       const int a = i >= step ? row[i - step] : 0, b = previous[i],
                 c = i >= step ? previous[i - step] : 0;
       int predicted = 0;
@@ -654,28 +666,64 @@ Picture ReadPngFile(const std::string& bytes) {
       }
       if (filter > 4) throw std::runtime_error("PNG: bad filter");
       row[i] = static_cast<unsigned char>(
-          static_cast<unsigned char>(raw[(stride + 1) * y + 1 + i]) + predicted);
+          static_cast<unsigned char>(raw[(png.stride + 1) * y + 1 + i]) + predicted);
     }
-    for (int x = 0; x < picture.width; ++x) {
-      const unsigned char* s = row.data() + static_cast<std::size_t>(x) * channels * depth / 8;
-      std::uint32_t pixel = 0;
-      if (type == 3) {
-        const std::size_t bit = static_cast<std::size_t>(x) * depth;
-        const unsigned index = (row[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1);
-        if (index * 3 + 3 > palette.size())
-          throw std::runtime_error("PNG: index beyond the palette");
-        const unsigned alpha =
-            index < alphas.size() ? static_cast<unsigned char>(alphas[index]) : 255;
-        const auto* entry = reinterpret_cast<const unsigned char*>(palette.data()) + index * 3;
-        pixel = alpha << 24 | entry[0] << 16 | entry[1] << 8 | entry[2];
-      } else if (type == 0 || type == 4) {
-        pixel = (type == 4 ? s[1] : 255u) << 24 | s[0] * 0x010101u;
-      } else {
-        pixel = (type == 6 ? s[3] : 255u) << 24 | s[0] << 16 | s[1] << 8 | s[2];
-      }
-      picture.pixels.push_back(pixel);
-    }
+    png.rows.push_back(row);
     previous = row;
+  }
+  return png;
+}
+
+unsigned IndexAt(const PngRows& png, int y, int x) {
+  const std::size_t bit = static_cast<std::size_t>(x) * png.depth;
+  return (png.rows[y][bit / 8] >> (8 - png.depth - bit % 8)) & ((1u << png.depth) - 1);
+}
+
+}  // namespace
+
+Picture ReadPngFile(const std::string& bytes) {
+  const IndexedPicture indexed = ReadIndexedPngFile(bytes, true);
+  if (!indexed.palette.empty()) return indexed.Expanded();
+  const PngRows png = ReadPngRows(bytes);
+  Picture picture{png.width, png.height, {}};
+  for (int y = 0; y < png.height; ++y) {
+    for (int x = 0; x < png.width; ++x) {
+      const unsigned char* s = png.rows[y].data() + static_cast<std::size_t>(x) * png.channels;
+      if (png.type == 0 || png.type == 4) {
+        picture.pixels.push_back((png.type == 4 ? s[1] : 255u) << 24 | s[0] * 0x010101u);
+      } else {
+        picture.pixels.push_back((png.type == 6 ? s[3] : 255u) << 24 | s[0] << 16 | s[1] << 8 |
+                                 s[2]);
+      }
+    }
+  }
+  return picture;
+}
+
+IndexedPicture ReadIndexedPngFile(const std::string& bytes, bool any_type) {
+  const PngRows png = ReadPngRows(bytes);
+  IndexedPicture picture{png.width, png.height, {}, {}};
+  if (png.type != 3) {
+    if (any_type) return picture;
+    throw std::runtime_error("PNG: not a palette PNG");
+  }
+  if (png.palette.size() % 3 != 0 || png.palette.empty() || png.palette.size() > 768 ||
+      png.alphas.size() > png.palette.size() / 3) {
+    throw std::runtime_error("PNG: bad PLTE or tRNS");
+  }
+  const auto* entries = reinterpret_cast<const unsigned char*>(png.palette.data());
+  for (std::size_t i = 0; i < png.palette.size() / 3; ++i) {
+    const unsigned alpha = i < png.alphas.size() ? static_cast<unsigned char>(png.alphas[i]) : 255;
+    picture.palette.push_back(alpha << 24 | entries[i * 3] << 16 | entries[i * 3 + 1] << 8 |
+                              entries[i * 3 + 2]);
+  }
+  for (int y = 0; y < png.height; ++y) {
+    for (int x = 0; x < png.width; ++x) {
+      const unsigned index = IndexAt(png, y, x);
+      if (index >= picture.palette.size())
+        throw std::runtime_error("PNG: index beyond the palette");
+      picture.indices.push_back(static_cast<std::uint8_t>(index));
+    }
   }
   return picture;
 }

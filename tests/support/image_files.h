@@ -55,3 +55,8 @@ std::string PngChunk(const std::string& type, const std::string& data);
 // palette PNG of any depth, as both image backends write them. Throws
 // std::runtime_error on anything else.
 Picture ReadPngFile(const std::string& bytes);
+
+// The palette (tRNS alpha included) and indices of a palette PNG of any
+// depth. Another colour type throws std::runtime_error, or with any_type
+// gives an empty palette.
+IndexedPicture ReadIndexedPngFile(const std::string& bytes, bool any_type = false);
