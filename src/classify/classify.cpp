@@ -31,10 +31,10 @@ bool ContainsAny(const std::string& name, const std::string& list) {
 // The rule for the image loaded from the file fileName, or a thrown reason.
 using RuleChooser = std::function<std::string(const IImage& image, const std::string& fileName)>;
 
-void AddFile(const std::string& path, const RuleChooser& chooseRule) {
+void AddFile(const std::string& path, const RuleChooser& chooseRule, const ImageOpener& open) {
   RunState& run = RunState::Instance();
   const std::string fileName = FilePart(path);
-  std::unique_ptr<IImage> image = OpenImage(path);
+  std::unique_ptr<IImage> image = open(path);
   const std::string rule = chooseRule(*image, fileName);
   if (rule == kDoNothingRule) throw kDoNothingRule;
   // A name that no section has is listed only under "その他": a heading for a
@@ -55,11 +55,12 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule) {
   run.jobs.push_back({run.images.back().get(), processor->second.get()});
 }
 
-AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule) {
+AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
+                  const ImageOpener& open) {
   AddSummary summary;
   for (const std::string& path : paths) {
     try {
-      AddFile(path, chooseRule);
+      AddFile(path, chooseRule, open);
       ++summary.added;
     } catch (const char* thrown) {
       const std::string reason = thrown;  // thrown texts live only until the next throw
@@ -77,10 +78,10 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
 
 }  // namespace
 
-AddSummary AddFiles(const std::vector<std::string>& paths) {
+AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open) {
   // Looked up once: the sizes of every file are read from the same table.
   ISettingSection* sizeTable = SettingStore::Instance().GetSection("Process");
-  return AddAll(paths, [sizeTable](const IImage& image, const std::string& fileName) {
+  const RuleChooser bySize = [sizeTable](const IImage& image, const std::string& fileName) {
     if (sizeTable == nullptr) throw kNoSizeTableReason;
     const std::string sizeKey =
         std::to_string(image.GetWidth()) + "," + std::to_string(image.GetHeight());
@@ -92,11 +93,14 @@ AddSummary AddFiles(const std::vector<std::string>& paths) {
     }
     const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
-  });
+  };
+  return AddAll(paths, bySize, open);
 }
 
-AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule) {
-  return AddAll(paths, [&rule](const IImage&, const std::string&) { return rule; });
+AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
+                      const ImageOpener& open) {
+  const RuleChooser given = [&rule](const IImage&, const std::string&) { return rule; };
+  return AddAll(paths, given, open);
 }
 
 std::string ClassifyByName(const std::string& candidates, const std::string& fileName) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "convert/rule_error.h"  // kDoNothingRule
+#include "image/image.h"
 
 // Classification of the files the user adds: each file gets the rule whose
 // layout it is in, from its pixel size (the size table "Process" of the rule
@@ -28,13 +31,18 @@ struct AddSummary {
   bool stopped = false;  // the user stopped the adding; later paths were not looked at
 };
 
+// How the files are opened, one after another in the order of the paths:
+// OpenImage, or images decoded ahead of their turn.
+using ImageOpener = std::function<std::unique_ptr<IImage>(const std::string& path)>;
+
 // Classifies and enqueues the files at paths (full paths, in the user's
 // order). A file that cannot be added is listed with its reason and the
 // others go on; when the user stops the adding, the files added so far stay.
-AddSummary AddFiles(const std::vector<std::string>& paths);
+AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open = OpenImage);
 
 // The same with rule for every file, without looking at sizes or names.
-AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule);
+AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
+                      const ImageOpener& open = OpenImage);
 
 // The rule among candidates (rule names separated by "/") that fits the
 // file name fileName. Asks the user (CurrentUserPrompt) when several remain.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/image_prefetch.h"
 #include "app/job_lanes.h"
 #include "app/process_job.h"
 #include "classify/classify.h"
@@ -211,7 +212,12 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   for (const std::string& file : options.files) paths.push_back(AbsolutePath(file));
 
   RunState& run = RunState::Instance();
-  const AddSummary added = options.rule ? AddFilesAs(paths, *options.rule) : AddFiles(paths);
+  // Every file is decoded to be classified; the decoders run ahead on the
+  // jobs' threads.
+  ImagePrefetch prefetch(paths, options.jobs);
+  const ImageOpener open = [&prefetch](const std::string& path) { return prefetch.Next(path); };
+  const AddSummary added =
+      options.rule ? AddFilesAs(paths, *options.rule, open) : AddFiles(paths, open);
   bool allConverted = added.failed == 0 && !added.stopped;
   Print(stdout, ListLines(BuildListBlocks()));
   std::fflush(stdout);
