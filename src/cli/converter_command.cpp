@@ -204,6 +204,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   if (!options.dryRun && !run.jobs.empty()) {
     std::printf("\n");
     run.autoTransparent = !options.noTransparency;
+    run.indexTable = options.indexTable;
     EchoLog();
     allConverted = ConvertAll(prompt) && allConverted;
     ProcessLog::Instance().SetEcho(nullptr);
