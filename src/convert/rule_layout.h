@@ -31,7 +31,7 @@ struct RuleLayout {
   // an Individual rule made of them.
   Size slot;
   // The canvas grid; 0 x 0 when nothing is drawn.
-  Grid slots;
+  Grid slots{0, 0};
   // For each slot, row by row, the cell drawn there or -1. Slots past its
   // end are blank: Replace has no item for them.
   std::vector<int> slotCells;

@@ -127,9 +127,9 @@ class ExplanationWriter {
     const bool clipped = layout.clip.x != 0 || layout.clip.y != 0 ||
                          layout.clip.width != layout.image.width ||
                          layout.clip.height != layout.image.height;
-    const std::string clip = clipped ? "Clip " + std::to_string(layout.clip.x) + "," +
+    const std::string clip = clipped ? "Clip（" + std::to_string(layout.clip.x) + "," +
                                            std::to_string(layout.clip.y) + " から " +
-                                           SizeText(layout.clip.width, layout.clip.height) + "を"
+                                           SizeText(layout.clip.width, layout.clip.height) + "）を"
                                      : "";
     const std::string grid = GridText(layout.grid.columns, layout.grid.rows);
     if (layout.clip.width < 1 || layout.clip.height < 1) {
