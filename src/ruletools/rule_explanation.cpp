@@ -1,6 +1,7 @@
 #include "ruletools/rule_explanation.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -53,19 +54,23 @@ std::string RuleNames(const std::vector<std::string>& names) {
   return text;
 }
 
+// What a place past the end of the last row holds.
+constexpr long long kNoPlace = std::numeric_limits<long long>::min();
+
 // Rows of cell numbers, right-aligned in columns, each row "  " indented;
-// cell(row, column) gives the cell of a shown place.
+// cell(row, column) gives the cell of a shown place, or kNoPlace where the
+// row ends early.
 template <typename CellAt>
 std::string NumberRows(long long rows, long long columns, CellAt cell) {
   std::size_t width = 1;
   for (long long row = 0; row < rows; ++row) {
-    for (long long column = 0; column < columns; ++column)
+    for (long long column = 0; column < columns && cell(row, column) != kNoPlace; ++column)
       width = std::max(width, CellText(cell(row, column)).size());
   }
   std::string text;
   for (long long row = 0; row < rows; ++row) {
     text += " ";
-    for (long long column = 0; column < columns; ++column) {
+    for (long long column = 0; column < columns && cell(row, column) != kNoPlace; ++column) {
       const std::string number = CellText(cell(row, column));
       text += std::string(width - number.size() + 1, ' ') + number;
     }
@@ -95,7 +100,7 @@ class ExplanationWriter {
       text += NumberRows((shown + kItemsPerLine - 1) / kItemsPerLine,
                          std::min(shown, kItemsPerLine), [&](long long row, long long column) {
                            const long long item = row * kItemsPerLine + column;
-                           if (item >= shown) return -1LL;  // past the end of the last line
+                           if (item >= shown) return kNoPlace;
                            const int cell = items[static_cast<std::size_t>(item)];
                            return layout.HasCell(cell) ? static_cast<long long>(cell) : -1LL;
                          });

@@ -134,7 +134,7 @@ TEST_F(ExplainTest, ThePictureIsTheSameFromBothBuilds) {
   const ProgramResult run = Vomarin({"--explain", "P", "-o", "picture.png", "cells.png"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("絵:"), std::string::npos) << run.out;  // every number drawn
-  EXPECT_FALSE(FolderExists(folder / "cells"));  // no conversion output
+  EXPECT_FALSE(FolderExists(folder / "cells"));                  // no conversion output
   const Picture picture = ReadPngFile(ReadFile(folder / "picture.png"));
   // The source, a gap of 16 and the canvas, side by side.
   ASSERT_EQ(picture.width, 64 + 16 + 96);
@@ -157,8 +157,12 @@ TEST_F(ExplainTest, BadInputGivesAMessageAndAStatus) {
     int status;
     std::string message;
   } cases[] = {
-      {{"--explain", "P", "missing.png"}, 1, "vomarin: 画像ファイルが見つかりません: missing.png\n"},
-      {{"--explain", "P", "text.png"}, 1, "vomarin: " + (folder / "text.png") + ": 無効なファイル\n"},
+      {{"--explain", "P", "missing.png"},
+       1,
+       "vomarin: 画像ファイルが見つかりません: missing.png\n"},
+      {{"--explain", "P", "text.png"},
+       1,
+       "vomarin: " + (folder / "text.png") + ": 無効なファイル\n"},
       {{"--explain", "Broken"}, 1, "vomarin: 規則[Broken]を使えません: 不正なSrcDiv\n"},
       {{"--explain", "Nowhere"},
        1,
@@ -169,7 +173,9 @@ TEST_F(ExplainTest, BadInputGivesAMessageAndAStatus) {
       {{"--explain", "P", "--size", "0,32"},
        2,
        "vomarin: --sizeの値「0,32」は「横,縦」の1以上の整数ではありません\n"},
-      {{"--explain", "T", "-o", "t.png"}, 1, "vomarin: 画像の大きさが分からないため、絵を描けません\n"},
+      {{"--explain", "T", "-o", "t.png"},
+       1,
+       "vomarin: 画像の大きさが分からないため、絵を描けません\n"},
       // A canvas at the image limit: the picture beside it would be beyond.
       {{"--explain", "Wide", "--size", "64,32", "-o", "wide.png"},
        1,

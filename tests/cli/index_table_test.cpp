@@ -64,12 +64,10 @@ TEST_F(IndexTableTest, EveryLineSaysWhereItsPartOfASlotLandedAndWhereItCameFrom)
   const ProgramResult run = Vomarin({"--index-table", "--rule", "T", "sheet.png"});
   ASSERT_EQ(run.status, 0) << run.err;
   // Listed like the pieces, after them.
-  EXPECT_NE(run.out.find(">sheet" + kSep + "[V]sheet_t01.png\n>sheet" + kSep +
-                         "[V]sheet_t.csv\n"),
+  EXPECT_NE(run.out.find(">sheet" + kSep + "[V]sheet_t01.png\n>sheet" + kSep + "[V]sheet_t.csv\n"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find(">sheet" + kSep + "[V]sheet_s02.png\n>sheet" + kSep +
-                         "[V]sheet_s.csv\n"),
+  EXPECT_NE(run.out.find(">sheet" + kSep + "[V]sheet_s02.png\n>sheet" + kSep + "[V]sheet_s.csv\n"),
             std::string::npos)
       << run.out;
 
@@ -142,7 +140,8 @@ TEST_F(IndexTableTest, OnlyOnRequestAndATableThatCannotBeWrittenIsAnError) {
   MakeFolder(folder / ("sheet" + kSep + "[V]sheet_t.csv"));
   run = Vomarin({"--index-table", "--rule", "T", "sheet.png"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("sheet" + kSep + "[V]sheet_t.csv")) + "\n");
+  EXPECT_EQ(run.err,
+            ">保存できませんでした:" + (folder / ("sheet" + kSep + "[V]sheet_t.csv")) + "\n");
   EXPECT_TRUE(FolderExists(folder / ("sheet" + kSep + "[V]sheet_t.csv")));
   EXPECT_TRUE(FileExists(folder / ("sheet" + kSep + "[V]sheet_s.csv")));
   // No temporary file is left behind.

@@ -1,6 +1,7 @@
-// A whole conversion by a fuzzed rule file applied to a small fixed sheet:
-// whatever the rules say, the run ends, reports what went wrong, and
-// writes nowhere but the sheet's own output folder.
+// A whole conversion by a fuzzed rule file applied to a small fixed sheet,
+// with its index tables, and the rule explained with its picture: whatever
+// the rules say, the run ends, reports what went wrong, and writes nowhere
+// but the sheet's own output folder.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "convert/run_state.h"
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
+#include "ruletools/rule_explanation.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
 #include "support/scripted_prompt.h"
@@ -37,7 +39,8 @@ const std::string& Sheet() {
   static const std::string path = [] {
     MakeFolder(FuzzFolder() / "maps");
     Picture picture{64, 32, {}};
-    for (int i = 0; i < 64 * 32; ++i) picture.pixels.push_back(0xFF000000u | (i * 2654435761u >> 8));
+    for (int i = 0; i < 64 * 32; ++i)
+      picture.pixels.push_back(0xFF000000u | (i * 2654435761u >> 8));
     const std::string sheet = FuzzFolder() / "maps" + "/sheet.png";
     WriteFile(sheet, PngFile(picture, true));
     return sheet;
@@ -55,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   UseRuleFile(FuzzFolder(), "[R]\n" + text);
   loggedPieces = 0;
   RunState::Instance().cancelRequested = false;
+  RunState::Instance().indexTable = true;
   ProcessLog::Instance().SetEcho([](int, const std::string&) {
     if (++loggedPieces == kLogPiecesBeforeCancel) RunState::Instance().cancelRequested = true;
   });
@@ -65,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const char*) {
     // a rule that cannot be built
   }
+  ExplainRule({"R", Sheet(), std::nullopt, FuzzFolder() / "maps" + "/sheet/explained.png"});
   // Nothing but the sheet, its output folder and the rule file may exist.
   for (const std::string& name : ListFolder(FuzzFolder().Path())) {
     if (name != "maps" && name != "setting.ini" && name != "input") __builtin_trap();

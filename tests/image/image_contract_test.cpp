@@ -277,11 +277,11 @@ TEST_F(ImageContractTest, FillRectSetsExactlyThePixelsInsideTheImage) {
     }
   };
   fill(0, 0, 6, 4, kRed);
-  fill(-2, -1, 3, 3, kBlue);           // over the top-left corner
-  fill(4, 2, 10, 10, 0x80102030);      // half transparent: replaced, not blended
-  fill(2, 1, 1, 1, 0x00FFFFFF);        // fully transparent
-  fill(3, 0, 0, 4, kGreen);            // no width: nothing
-  fill(3, 0, 2, -1, kGreen);           // nor a negative height
+  fill(-2, -1, 3, 3, kBlue);             // over the top-left corner
+  fill(4, 2, 10, 10, 0x80102030);        // half transparent: replaced, not blended
+  fill(2, 1, 1, 1, 0x00FFFFFF);          // fully transparent
+  fill(3, 0, 0, 4, kGreen);              // no width: nothing
+  fill(3, 0, 2, -1, kGreen);             // nor a negative height
   fill(INT_MAX, INT_MAX, 5, 5, kGreen);  // far outside
   fill(INT_MIN, 3, INT_MAX, 1, kGreen);  // never reaches the image
   const Picture actual = PixelsOf(*image);
