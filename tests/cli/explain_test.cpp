@@ -47,7 +47,9 @@ constexpr char kRules[] =
     "[Broken]\nSrcDiv=0,1\n"
     "[Lost]\nIndividual=Nowhere\n"
     "[Wide]\nNewSize=1048576,128\n"
-    "[Many]\nSrcDiv=1000,100\nReplace=99999,5\n";
+    "[Many]\nSrcDiv=1000,100\nReplace=99999,5\n"
+    "[Long]\nSrcDiv=8,8\nReplace=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,"
+    "25,26,27,28,29,30,31,32,-1,64\n";
 
 class ExplainTest : public ::testing::Test {
  protected:
@@ -116,6 +118,11 @@ TEST_F(ExplainTest, TellsTheGridTheCanvasThePiecesAndTheRulesItRuns) {
                          "置くセルの番号（キャンバスの左上の位置から行ごと、-は空白）:\n"
                          "  99999     5\n"),
             std::string::npos)
+      << run.out;
+  // 32 items to a line; the last line ends with the items, an item beyond
+  // the grid is a blank.
+  run = Vomarin({"--explain", "Long"});
+  EXPECT_NE(run.out.find(" 30 31\n  32  -  -\n出力ファイル（1枚）:\n"), std::string::npos)
       << run.out;
   run = Vomarin({"--explain", "Many", "--size", "1000,100", "-o", "many.png"});
   EXPECT_EQ(run.status, 0) << run.err;
