@@ -225,6 +225,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   if (!options.dryRun && !run.jobs.empty()) {
     std::printf("\n");
     run.autoTransparent = !options.noTransparency;
+    run.indexTable = options.indexTable;
     allConverted = ConvertAll(options.jobs) && allConverted;
     if (!combineFolder.empty()) allConverted = WriteCombinedGroups(combineFolder) && allConverted;
   }

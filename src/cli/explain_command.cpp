@@ -1,9 +1,36 @@
 #include <cstdio>
 
+#include "cli/console.h"
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "ruletools/rule_explanation.h"
+#include "ruletools/rule_size.h"
 
-int RunExplainCommand(const ConverterOptions&) {
-  std::fprintf(stderr, "vomarin: --explainはまだ使えません\n");
-  return kExitUsage;
+int RunExplainCommand(const ConverterOptions& options) {
+  ExplainRequest request;
+  request.rule = *options.explainRule;
+  if (options.size) {
+    request.size = ParseSizeKey(*options.size);
+    if (!request.size) {
+      std::fprintf(stderr, "vomarin: --sizeの値「%s」は「横,縦」の1以上の整数ではありません\n",
+                   options.size->c_str());
+      return kExitUsage;
+    }
+  }
+  if (!options.files.empty()) {
+    if (!IsReadableFile(options.files.front())) {
+      std::fprintf(stderr, "vomarin: 画像ファイルが見つかりません: %s\n",
+                   options.files.front().c_str());
+      return kExitNotConverted;
+    }
+    request.sheet = AbsolutePath(options.files.front());
+  }
+  if (options.picture) request.picture = *options.picture;
+
+  const Explanation explanation = ExplainRule(request);
+  std::fwrite(explanation.text.data(), 1, explanation.text.size(), stdout);
+  std::fflush(stdout);
+  if (explanation.error.empty()) return kExitConverted;
+  std::fprintf(stderr, "vomarin: %s\n", explanation.error.c_str());
+  return kExitNotConverted;
 }

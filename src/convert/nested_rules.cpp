@@ -1,6 +1,7 @@
 #include "convert/nested_rules.h"
 
 #include "convert/process_log.h"
+#include "convert/rule_error.h"
 
 namespace {
 
@@ -60,9 +61,7 @@ std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name) {
   try {
     return std::make_unique<ImageProcessor>(name);
   } catch (const char* message) {
-    std::string text = message;
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    WriteError("規則[" + name + "]を使えません: " + text);
+    WriteError(UnusableRuleMessage(name, message));
     return nullptr;
   }
 }

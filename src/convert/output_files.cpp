@@ -1,12 +1,15 @@
 #include <string>
 
+#include "common/file_replacement.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
+#include "convert/index_table.h"
 #include "convert/nested_rules.h"
 #include "convert/output_folder.h"
 #include "convert/process_log.h"
 #include "convert/rule_layout.h"
+#include "convert/run_state.h"
 #include "image/image.h"
 
 namespace {
@@ -62,6 +65,15 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
       return;
   }
 
+  // Each file is listed by its name in the folder, or named with its whole
+  // path where it could not be written.
+  auto report = [&](const std::string& name, const std::string& path, bool saved) {
+    if (saved) {
+      log.WriteLine(ProcessLog::kReportChannel, name);
+    } else {
+      log.WriteLine(ProcessLog::kErrorChannel, "保存できませんでした:" + path);
+    }
+  };
   for (long long index = 0; index < layout.PieceCount(); ++index) {
     const Rect area = layout.PieceRect(index);
     const std::unique_ptr<IImage> piece = canvas.Clip(area.x, area.y, area.width, area.height, "");
@@ -69,11 +81,17 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
     const std::string path = folderPart + kPathSeparator + name;
     const bool saved = SavePiece(*piece, path);
     lastOutputPath = path;
-    if (saved) {
-      log.WriteLine(ProcessLog::kReportChannel, name);
-    } else {
-      log.WriteLine(ProcessLog::kErrorChannel, "保存できませんでした:" + path);
-    }
+    report(name, path, saved);
+  }
+
+  if (RunState::Instance().indexTable) {
+    const std::string name = baseName + kPathSeparator + layout.IndexTableFileName(baseName);
+    const std::string path = folderPart + kPathSeparator + name;
+    // The cells an Individual rule returned are no longer the source's pixels.
+    const bool cellsAsCut = individualRule.empty();
+    report(name, path, WriteFileReplacing(path, [&](std::FILE* file) {
+             return WriteIndexTable(file, layout, baseName, cellsAsCut);
+           }));
   }
 }
 

@@ -9,3 +9,9 @@ void ThrowRuleError(const std::string& message) {
 std::string MissingRuleMessage(const std::string& ruleName) {
   return "規則[" + ruleName + "]がsetting.iniにありません";
 }
+
+std::string UnusableRuleMessage(const std::string& ruleName, const std::string& message) {
+  std::string text = message;
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  return "規則[" + ruleName + "]を使えません: " + text;
+}

@@ -45,7 +45,7 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayo
   if (cell.width >= 1 && cell.height >= 1) {
     layout.cell = cell;
     for (const int index : rule.ReplaceList()) {
-      if (index >= 0 && index < layout.CellCount()) layout.cutCells.push_back(index);
+      if (layout.HasCell(index)) layout.cutCells.push_back(index);
     }
     std::sort(layout.cutCells.begin(), layout.cutCells.end());
     layout.cutCells.erase(std::unique(layout.cutCells.begin(), layout.cutCells.end()),
@@ -69,7 +69,7 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayo
     layout.slotCells.reserve(static_cast<std::size_t>(used));
     for (long long k = 0; k < used; ++k) {
       const int index = replace[static_cast<std::size_t>(k)];
-      layout.slotCells.push_back(index >= 0 && index < layout.CellCount() ? index : -1);
+      layout.slotCells.push_back(layout.HasCell(index) ? index : -1);
     }
   }
 
@@ -113,6 +113,18 @@ RuleLayout::Size RuleLayout::PiecesLeftOver() const {
           canvas.height - piece.height * fileDiv.rows};
 }
 
+long long RuleLayout::PieceAt(int x, int y) const {
+  if (x < 0 || y < 0 || piece.width < 1 || piece.height < 1) return -1;
+  const long long column = x / piece.width;
+  const long long row = y / piece.height;
+  if (column >= fileDiv.columns || row >= fileDiv.rows) return -1;
+  return row * fileDiv.columns + column;
+}
+
 std::string RuleLayout::PieceFileName(const std::string& baseName, long long index) const {
   return "[V]" + baseName + nameFoot + (PieceCount() > 1 ? PieceNumber(index) : "") + ".png";
+}
+
+std::string RuleLayout::IndexTableFileName(const std::string& baseName) const {
+  return "[V]" + baseName + nameFoot + ".csv";
 }

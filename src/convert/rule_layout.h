@@ -31,7 +31,7 @@ struct RuleLayout {
   // an Individual rule made of them.
   Size slot;
   // The canvas grid; 0 x 0 when nothing is drawn.
-  Grid slots;
+  Grid slots{0, 0};
   // For each slot, row by row, the cell drawn there or -1. Slots past its
   // end are blank: Replace has no item for them.
   std::vector<int> slotCells;
@@ -44,6 +44,9 @@ struct RuleLayout {
   long long CellCount() const { return static_cast<long long>(grid.columns) * grid.rows; }
   long long SlotCount() const { return static_cast<long long>(slots.columns) * slots.rows; }
   long long PieceCount() const { return static_cast<long long>(fileDiv.columns) * fileDiv.rows; }
+  // True when the grid has cell index: a Replace item that it lacks leaves
+  // its slot blank.
+  bool HasCell(long long index) const { return index >= 0 && index < CellCount(); }
   // The cell drawn in slot, or -1.
   int CellInSlot(long long slot) const;
   // Cell of the grid, in source pixels.
@@ -52,6 +55,9 @@ struct RuleLayout {
   Rect SlotRect(long long slot) const;
   // Piece (row by row over FileDiv), in canvas pixels.
   Rect PieceRect(long long piece) const;
+  // The piece that holds canvas pixel (x, y), or -1 in a remainder strip
+  // that no piece holds and outside the canvas.
+  long long PieceAt(int x, int y) const;
   // "[V]" + baseName + NameFoot + the piece number when there are several
   // pieces + ".png".
   std::string PieceFileName(const std::string& baseName, long long piece) const;
@@ -61,6 +67,8 @@ struct RuleLayout {
   Size ClipLeftOver() const;
   Size CanvasLeftOver() const;
   Size PiecesLeftOver() const;
+  // The index table beside the pieces: "[V]" + baseName + NameFoot + ".csv".
+  std::string IndexTableFileName(const std::string& baseName) const;
   // The canvas that Apply hands back: 0 x 0 when it could not be made.
   Size ReturnedCanvas() const { return canvasMade ? canvas : Size{}; }
 };

@@ -37,6 +37,9 @@ class RunState {
   std::map<std::string, std::string> listText;
   // True: no transparent-colour picker, palette entry 0 instead.
   bool autoTransparent = false;
+  // True: every application of a rule writes its index table beside its
+  // pieces.
+  bool indexTable = false;
   // Set once by the window thread, polled by the worker.
   std::atomic<bool> cancelRequested{false};
 

@@ -124,6 +124,16 @@ std::unique_ptr<IImage> BufferImage::CreateBlank(int blank_width, int blank_heig
   return std::make_unique<BufferImage>(std::string(), blank_width, blank_height);
 }
 
+void BufferImage::FillRect(int x, int y, int fill_width, int fill_height, std::uint32_t argb) {
+  if (IsPaletteImage()) return;  // as Draw: an indexed bitmap is not drawn on
+  const Overlap area = OverlapOf(x, y, fill_width, fill_height, width, height);
+  if (area.Empty()) return;
+  for (std::int64_t row = area.top; row < area.bottom; ++row) {
+    const auto start = pixels.begin() + row * width;
+    std::fill(start + area.left, start + area.right, argb);
+  }
+}
+
 void BufferImage::SetTransparentFromPalette() {
   if (IsPaletteImage()) KeyOut(palette[0]);
 }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "image/buffer_image.h"
-#include "image/png_writer_posix.h"
+#include "common/file_replacement.h"
 
 namespace {
 
@@ -46,6 +46,6 @@ bool EncodeIndexed(std::FILE* file, int width, int height, const IndexPlane& pla
 
 bool BufferImage::SaveWithPalette(const std::string& path) const {
   if (plane.Empty()) return false;
-  return WritePngFile(
+  return WriteFileReplacing(
       path, [this](std::FILE* file) { return EncodeIndexed(file, width, height, plane); });
 }

@@ -1,11 +1,12 @@
 #include "image/gdiplus_image_win32.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cwchar>
 #include <vector>
 
-#include "common/path.h"
+#include "common/file_replacement.h"
 #include "image/image_limits.h"
 #include "image/overlap.h"
 #include "image/wic_indices_win32.h"
@@ -243,17 +244,11 @@ bool GdiplusImage::SaveBitmap(GpBitmap* image, const std::string& path) const {
 
   // The PNG goes to a new file beside the target and then takes its name, so
   // that a failed save leaves the target as it was, never half written.
-  std::string folder = FolderPart(path);
-  if (folder.empty()) folder = ".";
-  char temporary[MAX_PATH] = {};
-  if (!GetTempFileNameA(folder.c_str(), "vmr", 0, temporary)) return false;
+  FileReplacement replacement(path);
   std::wstring wideTemporary;
-  const bool written =
-      ToWide(temporary, wideTemporary) &&
-      Check(GdipSaveImageToFile(image, wideTemporary.c_str(), &encoder, nullptr)) &&
-      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING);
-  if (!written) DeleteFileA(temporary);
-  return written;
+  return replacement.Created() && ToWide(replacement.TemporaryPath(), wideTemporary) &&
+         Check(GdipSaveImageToFile(image, wideTemporary.c_str(), &encoder, nullptr)) &&
+         replacement.Commit();
 }
 
 std::unique_ptr<IImage> GdiplusImage::Clip(int x, int y, int width, int height,
@@ -279,6 +274,30 @@ std::unique_ptr<IImage> GdiplusImage::CreateBlank(int width, int height) const {
   auto image = std::make_unique<GdiplusImage>(width, height, PixelFormat32bppARGB, std::string());
   image->blank = true;
   return image;
+}
+
+// The pixels are written through a lock of the rectangle rather than a
+// brush, so that the colour lands exactly, alpha included, with no blending.
+void GdiplusImage::FillRect(int x, int y, int width, int height, std::uint32_t argb) {
+  if (!bitmap || paletteImage) return;
+  PixelFormat format = 0;
+  if (!Check(GdipGetImagePixelFormat(bitmap, &format)) || IsIndexedPixelFormat(format)) return;
+  const long long left = std::max<long long>(x, 0);
+  const long long top = std::max<long long>(y, 0);
+  const long long right = std::min<long long>(static_cast<long long>(x) + width, GetWidth());
+  const long long bottom = std::min<long long>(static_cast<long long>(y) + height, GetHeight());
+  if (left >= right || top >= bottom) return;
+  const GpRect area(static_cast<INT>(left), static_cast<INT>(top), static_cast<INT>(right - left),
+                    static_cast<INT>(bottom - top));
+  BitmapData data{};
+  if (!Check(GdipBitmapLockBits(bitmap, &area, ImageLockModeWrite, PixelFormat32bppARGB, &data)))
+    return;
+  for (UINT row = 0; row < data.Height; ++row) {
+    auto* line = reinterpret_cast<ARGB*>(static_cast<BYTE*>(data.Scan0) +
+                                         static_cast<std::ptrdiff_t>(row) * data.Stride);
+    std::fill(line, line + data.Width, static_cast<ARGB>(argb));
+  }
+  Check(GdipBitmapUnlockBits(bitmap, &data));
 }
 
 void GdiplusImage::SetTransparentFromPalette() {

@@ -46,6 +46,7 @@ class GdiplusImage final : public IImage {
                                const std::string& name) const override;
   std::unique_ptr<IImage> Clone() const override;
   std::unique_ptr<IImage> CreateBlank(int width, int height) const override;
+  void FillRect(int x, int y, int width, int height, std::uint32_t argb) override;
   void SetTransparentFromPalette() override;
   void SetTransparentFromPixel(int x, int y) override;
   void PaintTo(PaintTarget target, int x, int y) const override;

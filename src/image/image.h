@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,12 @@ class IImage {
   // image the colour is opaque black.
   virtual void SetTransparentFromPixel(int x, int y) = 0;
 
+  // Sets every pixel of the rectangle (as far as it lies inside the image)
+  // to argb, 0xAARRGGBB, replacing what was there: no blending, so both
+  // backends give the same pixels. An image still in a file's palette format
+  // stays as it is, as under Draw.
+  virtual void FillRect(int x, int y, int width, int height, std::uint32_t argb) = 0;
+
   // Paints the image at (x, y) of target over the checker texture
   // "resource/check.bmp" (relative to the working directory).
   virtual void PaintTo(PaintTarget target, int x, int y) const = 0;
@@ -73,3 +80,8 @@ class IImage {
 // The image of the file at path, decoded by the build's imaging library.
 // Throws kInvalidFileMessage when the file cannot be decoded.
 std::unique_ptr<IImage> OpenImage(const std::string& path);
+
+// A new fully transparent 32-bit ARGB image of the build's imaging library,
+// with an empty name, for pictures drawn from nothing; a size beyond the
+// limit gives an empty image.
+std::unique_ptr<IImage> CreateBlankImage(int width, int height);

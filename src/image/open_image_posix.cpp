@@ -59,3 +59,7 @@ std::unique_ptr<IImage> OpenImage(const std::string& path) {
     throw kInvalidFileMessage;  // within the limit, yet more than this machine has
   }
 }
+
+std::unique_ptr<IImage> CreateBlankImage(int width, int height) {
+  return std::make_unique<BufferImage>(std::string(), width, height);
+}

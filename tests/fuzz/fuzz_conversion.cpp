@@ -1,7 +1,8 @@
-// A whole conversion by a fuzzed rule file applied to a small fixed sheet:
-// whatever the rules say, the run ends, reports what went wrong, and
-// writes nowhere but the sheet's own output folder. The check of the rule
-// file goes first and must come to its end on any file.
+// A whole conversion by a fuzzed rule file applied to a small fixed sheet,
+// with its index tables, and the rule explained with its picture: whatever
+// the rules say, the run ends, reports what went wrong, and writes nowhere
+// but the sheet's own output folder. The check of the rule file goes first
+// and must come to its end on any file.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
 #include "ruletools/rule_check.h"
+#include "ruletools/rule_explanation.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
 #include "support/scripted_prompt.h"
@@ -39,7 +41,8 @@ const std::string& Sheet() {
   static const std::string path = [] {
     MakeFolder(FuzzFolder() / "maps");
     Picture picture{64, 32, {}};
-    for (int i = 0; i < 64 * 32; ++i) picture.pixels.push_back(0xFF000000u | (i * 2654435761u >> 8));
+    for (int i = 0; i < 64 * 32; ++i)
+      picture.pixels.push_back(0xFF000000u | (i * 2654435761u >> 8));
     const std::string sheet = FuzzFolder() / "maps" + "/sheet.png";
     WriteFile(sheet, PngFile(picture, true));
     return sheet;
@@ -53,13 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = AsText(data, size);
   UseRuleFile(FuzzFolder(), "[R]\n" + text);
   for (const CheckFinding& finding : CheckRuleFile()) {
-    if (finding.section.empty() || finding.text.empty()) __builtin_trap();  // each says where and what
+    if (finding.section.empty() || finding.text.empty())
+      __builtin_trap();  // each says where and what
   }
   if (HasLargeNumber(text)) return 0;
   static ScriptedPrompt prompt;  // folder notices are collected, not shown
   prompt.notices.clear();
   loggedPieces = 0;
   RunState::Instance().cancelRequested = false;
+  RunState::Instance().indexTable = true;
   ProcessLog::Instance().SetEcho([](int, const std::string&) {
     if (++loggedPieces == kLogPiecesBeforeCancel) RunState::Instance().cancelRequested = true;
   });
@@ -70,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const char*) {
     // a rule that cannot be built
   }
+  ExplainRule({"R", Sheet(), std::nullopt, FuzzFolder() / "maps" + "/sheet/explained.png"});
   // Nothing but the sheet, its output folder and the rule file may exist.
   for (const std::string& name : ListFolder(FuzzFolder().Path())) {
     if (name != "maps" && name != "setting.ini" && name != "input") __builtin_trap();

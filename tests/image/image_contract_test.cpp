@@ -265,6 +265,50 @@ TEST_F(ImageContractTest, CreateBlankMakesTransparentUnnamedImages) {
   EXPECT_FALSE(FileExists(folder / "empty.png"));
 }
 
+TEST_F(ImageContractTest, FillRectSetsExactlyThePixelsInsideTheImage) {
+  std::unique_ptr<IImage> image = CreateBlankImage(6, 4);
+  EXPECT_EQ(image->GetName(), "");
+  Picture expected = Filled(6, 4, 0);
+  auto fill = [&](int x, int y, int width, int height, std::uint32_t argb) {
+    image->FillRect(x, y, width, height, argb);
+    for (long long row = std::max(y, 0); row < std::min(y + 0LL + height, 4LL); ++row) {
+      for (long long column = std::max(x, 0); column < std::min(x + 0LL + width, 6LL); ++column)
+        expected.pixels[static_cast<std::size_t>(row * 6 + column)] = argb;
+    }
+  };
+  fill(0, 0, 6, 4, kRed);
+  fill(-2, -1, 3, 3, kBlue);             // over the top-left corner
+  fill(4, 2, 10, 10, 0x80102030);        // half transparent: replaced, not blended
+  fill(2, 1, 1, 1, 0x00FFFFFF);          // fully transparent
+  fill(3, 0, 0, 4, kGreen);              // no width: nothing
+  fill(3, 0, 2, -1, kGreen);             // nor a negative height
+  fill(INT_MAX, INT_MAX, 5, 5, kGreen);  // far outside
+  fill(INT_MIN, 3, INT_MAX, 1, kGreen);  // never reaches the image
+  const Picture actual = PixelsOf(*image);
+  ASSERT_EQ(actual.pixels.size(), expected.pixels.size());
+  for (std::size_t i = 0; i < actual.pixels.size(); ++i) {
+    // The colour of a fully transparent pixel is not promised.
+    if (expected.pixels[i] >> 24 == 0) {
+      EXPECT_EQ(actual.pixels[i] >> 24, 0u) << i;
+    } else {
+      EXPECT_EQ(actual.pixels[i], expected.pixels[i]) << i;
+    }
+  }
+
+  // An image still in its file's palette format is not drawn on, a copy is.
+  std::unique_ptr<IImage> palette = Open("sheet.png", PngFile(Sheet(), 8));
+  palette->FillRect(0, 0, 2, 2, kWhite);
+  EXPECT_TRUE(SamePixels(PixelsOf(*palette), Sheet().Expanded()));
+  std::unique_ptr<IImage> copy = palette->Clone();
+  copy->FillRect(0, 0, 2, 2, kWhite);
+  EXPECT_EQ(PixelsOf(*copy).At(1, 1), kWhite);
+
+  // Beyond the size limit there is no image to fill.
+  std::unique_ptr<IImage> tooLarge = CreateBlankImage(1 << 20, 1 << 10);
+  EXPECT_EQ(tooLarge->GetWidth(), 0);
+  tooLarge->FillRect(0, 0, 10, 10, kRed);
+}
+
 TEST_F(ImageContractTest, SetTransparentFromPaletteLeavesImagesWithoutPaletteAlone) {
   const Picture magenta = Sheet().Expanded();  // magenta pixels, but no palette
   const Picture grey = Blocks({0xFF000000, 0xFF808080, 0xFFFFFFFF, 0xFF3A3A3A});

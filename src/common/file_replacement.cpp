@@ -1,0 +1,19 @@
+#include "common/file_replacement.h"
+
+#include <new>
+
+bool WriteFileReplacing(const std::string& target, const std::function<bool(std::FILE*)>& write) {
+  FileReplacement replacement(target);
+  if (!replacement.Created()) return false;
+  std::FILE* file = std::fopen(replacement.TemporaryPath().c_str(), "wb");
+  if (file == nullptr) return false;
+  bool written = false;
+  try {
+    written = write(file);
+  } catch (const std::bad_alloc&) {
+    // memory ran out while the content was made: nothing replaces the target
+  }
+  written = FlushToDisk(file) && written;
+  written = std::fclose(file) == 0 && written;
+  return written && replacement.Commit();
+}

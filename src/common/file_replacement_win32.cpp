@@ -1,0 +1,27 @@
+#include <windows.h>
+// clang-format off
+#include <io.h>
+// clang-format on
+
+#include "common/file_replacement.h"
+#include "common/path.h"
+
+// GetTempFileName makes the file, under a name no other file has.
+FileReplacement::FileReplacement(const std::string& target) : target(target) {
+  std::string folder = FolderPart(target);
+  if (folder.empty()) folder = ".";
+  char name[MAX_PATH] = {};
+  if (GetTempFileNameA(folder.c_str(), "vmr", 0, name)) temporary = name;
+}
+
+FileReplacement::~FileReplacement() {
+  if (Created() && !committed) DeleteFileA(temporary.c_str());
+}
+
+bool FileReplacement::Commit() {
+  committed =
+      Created() && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+  return committed;
+}
+
+bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }

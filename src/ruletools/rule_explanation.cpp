@@ -1,0 +1,300 @@
+#include "ruletools/rule_explanation.h"
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <new>
+
+#include "common/path.h"
+#include "convert/image_processor.h"
+#include "convert/rule_error.h"
+#include "image/image.h"
+#include "ruletools/applied_layout.h"
+#include "ruletools/number_marks.h"
+#include "ruletools/rule_picture.h"
+#include "ruletools/rule_size.h"
+#include "setting/setting_store.h"
+
+namespace {
+
+// How much of a large rule is shown: a rule may have a hundred thousand
+// cells, and nobody reads more than a screenful of numbers.
+constexpr long long kShownRows = 64;
+constexpr long long kShownColumns = 32;
+constexpr long long kShownItems = 1024;
+constexpr long long kItemsPerLine = 32;
+constexpr long long kShownPieces = 64;
+constexpr std::size_t kShownRules = 16;
+
+std::string SizeText(long long width, long long height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+std::string GridText(long long columns, long long rows) {
+  return std::to_string(columns) + "列 x " + std::to_string(rows) + "行";
+}
+
+std::string CellText(long long cell) { return cell < 0 ? "-" : std::to_string(cell); }
+
+// "右の3ピクセルと下の5ピクセル", one of the two, or empty when both are 0.
+std::string StripsText(long long right, long long below) {
+  const std::string rightText = right > 0 ? "右の" + std::to_string(right) + "ピクセル" : "";
+  const std::string belowText = below > 0 ? "下の" + std::to_string(below) + "ピクセル" : "";
+  if (!rightText.empty() && !belowText.empty()) return rightText + "と" + belowText;
+  return rightText + belowText;
+}
+
+// The names in brackets, joined by "、", the first kShownRules of them.
+std::string RuleNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size() && i < kShownRules; ++i)
+    text += (i > 0 ? "、[" : "[") + names[i] + "]";
+  if (names.size() > kShownRules)
+    text += "ほか" + std::to_string(names.size() - kShownRules) + "個";
+  return text;
+}
+
+// What a place past the end of the last row holds.
+constexpr long long kNoPlace = std::numeric_limits<long long>::min();
+
+// Rows of cell numbers, right-aligned in columns, each row "  " indented;
+// cell(row, column) gives the cell of a shown place, or kNoPlace where the
+// row ends early.
+template <typename CellAt>
+std::string NumberRows(long long rows, long long columns, CellAt cell) {
+  std::size_t width = 1;
+  for (long long row = 0; row < rows; ++row) {
+    for (long long column = 0; column < columns && cell(row, column) != kNoPlace; ++column)
+      width = std::max(width, CellText(cell(row, column)).size());
+  }
+  std::string text;
+  for (long long row = 0; row < rows; ++row) {
+    text += " ";
+    for (long long column = 0; column < columns && cell(row, column) != kNoPlace; ++column) {
+      const std::string number = CellText(cell(row, column));
+      text += std::string(width - number.size() + 1, ' ') + number;
+    }
+    text += "\n";
+  }
+  return text;
+}
+
+class ExplanationWriter {
+ public:
+  ExplanationWriter(const ImageProcessor& rule, const std::string& baseName)
+      : rule(rule), baseName(baseName) {}
+
+  // Without an image size: the grid and the Replace items as written.
+  std::string Unsized(const RuleLayout& layout) {
+    text = "規則[" + rule.RuleName() +
+           "]: 画像の大きさが分からないため、セルの大きさも分かりません。"
+           "セルの番号だけを示します（画像ファイルか--sizeを指定するか、"
+           "[Process]にこの規則を書けば、詳しく示します）\n";
+    text += "元画像: " + GridText(layout.grid.columns, layout.grid.rows) + "のセル\n";
+    const std::vector<int>& items = rule.ReplaceList();
+    if (items.empty()) {
+      text += "置くセル: ありません（Replaceがありません）\n";
+    } else {
+      text += "置くセルの番号（キャンバスの左上の位置から行ごと、-は空白）:\n";
+      const long long shown = std::min<long long>(items.size(), kShownItems);
+      text += NumberRows((shown + kItemsPerLine - 1) / kItemsPerLine,
+                         std::min(shown, kItemsPerLine), [&](long long row, long long column) {
+                           const long long item = row * kItemsPerLine + column;
+                           if (item >= shown) return kNoPlace;
+                           const int cell = items[static_cast<std::size_t>(item)];
+                           return layout.HasCell(cell) ? static_cast<long long>(cell) : -1LL;
+                         });
+      if (static_cast<long long>(items.size()) > shown) {
+        text += "  （全" + std::to_string(items.size()) + "個のうち、最初の" +
+                std::to_string(shown) + "個だけを示しました）\n";
+      }
+    }
+    Pieces(layout, false);
+    NestedRules(nullptr);
+    return text;
+  }
+
+  std::string Sized(const RuleLayout& layout, const std::string& sizeOrigin, bool numbersLeftOut) {
+    text = "規則[" + rule.RuleName() + "]: 画像 " +
+           SizeText(layout.image.width, layout.image.height) + "（" + sizeOrigin + "）\n";
+    Source(layout);
+    if (Canvas(layout)) Pieces(layout, true);
+    NestedRules(&layout);
+    if (numbersLeftOut) {
+      text += "絵: " + std::to_string(kSmallestNumberedArea) +
+              "ピクセルより小さいセルと、番号が収まらないセルには、番号を描いていません\n";
+    }
+    return text;
+  }
+
+ private:
+  void Source(const RuleLayout& layout) {
+    const bool clipped = layout.clip.x != 0 || layout.clip.y != 0 ||
+                         layout.clip.width != layout.image.width ||
+                         layout.clip.height != layout.image.height;
+    const std::string clip = clipped ? "Clip（" + std::to_string(layout.clip.x) + "," +
+                                           std::to_string(layout.clip.y) + " から " +
+                                           SizeText(layout.clip.width, layout.clip.height) + "）を"
+                                     : "";
+    const std::string grid = GridText(layout.grid.columns, layout.grid.rows);
+    if (layout.clip.width < 1 || layout.clip.height < 1) {
+      text += "元画像: Clipの範囲が画像の中にないため、セルを切り出しません\n";
+    } else if (layout.cell.width < 1 || layout.cell.height < 1) {
+      text += "元画像: " + clip + grid +
+              "に分けるとセルが1ピクセルに満たないため、セルを切り出しません\n";
+    } else {
+      text += "元画像: " + clip + grid + "のセル（" +
+              SizeText(layout.cell.width, layout.cell.height) + "）に分けます\n";
+      const RuleLayout::Rect last = layout.CellRect(static_cast<int>(layout.CellCount() - 1));
+      const std::string strips = StripsText(
+          static_cast<long long>(layout.clip.x) + layout.clip.width - last.x - last.width,
+          static_cast<long long>(layout.clip.y) + layout.clip.height - last.y - last.height);
+      if (!strips.empty()) text += "  " + strips + "はどのセルにも入りません\n";
+    }
+  }
+
+  // The canvas and its slots; false when no canvas is made.
+  bool Canvas(const RuleLayout& layout) {
+    const std::string canvas = SizeText(layout.canvas.width, layout.canvas.height);
+    if (!layout.canvasMade) {
+      text += "キャンバス: " + canvas + "は作れないため、何も出力しません\n";
+      return false;
+    }
+    if (layout.SlotCount() == 0) {
+      text += "キャンバス: " + canvas + "、置くセルはありません\n";
+      return true;
+    }
+    text += "キャンバス: " + canvas + "、" + GridText(layout.slots.columns, layout.slots.rows) +
+            "の位置（" + SizeText(layout.slot.width, layout.slot.height) +
+            "）に置くセルの番号（-は空白）:\n";
+    const long long rows = std::min<long long>(layout.slots.rows, kShownRows);
+    const long long columns = std::min<long long>(layout.slots.columns, kShownColumns);
+    text += NumberRows(rows, columns, [&](long long row, long long column) {
+      return static_cast<long long>(layout.CellInSlot(row * layout.slots.columns + column));
+    });
+    if (rows < layout.slots.rows || columns < layout.slots.columns) {
+      text += "  （全" + GridText(layout.slots.columns, layout.slots.rows) + "のうち、左上の" +
+              GridText(columns, rows) + "だけを示しました）\n";
+    }
+    const RuleLayout::Rect last = layout.SlotRect(layout.SlotCount() - 1);
+    const std::string strips =
+        StripsText(static_cast<long long>(layout.canvas.width) - last.x - last.width,
+                   static_cast<long long>(layout.canvas.height) - last.y - last.height);
+    if (!strips.empty()) text += "  " + strips + "は空白のままです\n";
+    return true;
+  }
+
+  // The files the canvas is saved as, with their places when sized.
+  void Pieces(const RuleLayout& layout, bool sized) {
+    if (sized && (layout.piece.width < 1 || layout.piece.height < 1)) {
+      text += "出力ファイル: FileDivがキャンバスより細かいため、保存できません\n";
+      return;
+    }
+    text += "出力ファイル（" + std::to_string(layout.PieceCount()) + "枚）:\n";
+    const long long shown = std::min(layout.PieceCount(), kShownPieces);
+    for (long long piece = 0; piece < shown; ++piece) {
+      text += "  " + layout.PieceFileName(baseName, piece);
+      if (sized) {
+        const RuleLayout::Rect area = layout.PieceRect(piece);
+        text += "  キャンバスの" + std::to_string(area.x) + "," + std::to_string(area.y) +
+                " から " + SizeText(area.width, area.height);
+      }
+      text += "\n";
+    }
+    if (layout.PieceCount() > shown) {
+      text += "  （ほか" + std::to_string(layout.PieceCount() - shown) + "枚は省略しました）\n";
+    }
+    if (!sized) return;
+    const RuleLayout::Rect last = layout.PieceRect(layout.PieceCount() - 1);
+    const std::string strips =
+        StripsText(static_cast<long long>(layout.canvas.width) - last.x - last.width,
+                   static_cast<long long>(layout.canvas.height) - last.y - last.height);
+    if (!strips.empty()) text += "  キャンバスの" + strips + "はどのファイルにも入りません\n";
+  }
+
+  // The rules it runs, and the palette key that the conversion reads.
+  void NestedRules(const RuleLayout* layout) {
+    if (!rule.IndividualRule().empty()) {
+      text += "セルごとに先に適用する規則（Individual）: [" + rule.IndividualRule() + "]";
+      if (layout != nullptr && layout->cell.width >= 1 && layout->cell.height >= 1) {
+        text += layout->slot.width >= 1 && layout->slot.height >= 1
+                    ? "。セルは" + SizeText(layout->slot.width, layout->slot.height) + "になります"
+                    : "。その規則はセルから画像を作れません";
+      }
+      text += "\n";
+    }
+    if (!rule.SubProcesses().empty()) {
+      text +=
+          "続けて同じ画像に適用する規則（SubProcess）: " + RuleNames(rule.SubProcesses()) + "\n";
+    }
+    // Read from the rule file as written: the key belongs to palette output.
+    if (SettingStore::Instance().GetSectionValue(rule.RuleName(), "KeepPalette") == "1") {
+      text += "KeepPalette=1: パレット画像は、パレットを保ったまま8ビットのPNGで保存します\n";
+    }
+  }
+
+  const ImageProcessor& rule;
+  const std::string& baseName;
+  std::string text;
+};
+
+}  // namespace
+
+Explanation ExplainRule(const ExplainRequest& request) {
+  Explanation result;
+  std::unique_ptr<ImageProcessor> rule;
+  std::unique_ptr<IImage> sheet;
+  std::optional<RuleLayout::Size> size = request.size;
+  std::string sizeOrigin = "--sizeの指定";
+  try {
+    rule = std::make_unique<ImageProcessor>(request.rule);
+  } catch (const char* message) {
+    result.error = UnusableRuleMessage(request.rule, message);
+    return result;
+  }
+  try {
+    if (!request.sheet.empty()) {
+      try {
+        sheet = OpenImage(request.sheet);
+      } catch (const char* message) {
+        result.error = request.sheet + ": " + message;
+        return result;
+      }
+      size = RuleLayout::Size{sheet->GetWidth(), sheet->GetHeight()};
+      sizeOrigin = FilePart(request.sheet) + "の大きさ";
+    } else if (!size) {
+      size = SizeFromSizeTable(request.rule);
+      if (size) {
+        sizeOrigin =
+            "[Process]の" + std::to_string(size->width) + "," + std::to_string(size->height);
+      }
+    }
+
+    // The pieces are named as a conversion of the sheet would name them, or
+    // of a file named after the rule.
+    const std::string baseName = sheet ? BaseName(request.sheet) : request.rule;
+    ExplanationWriter writer(*rule, baseName);
+    if (!size) {
+      result.text = writer.Unsized(LayoutOf(*rule, {}));
+      if (!request.picture.empty()) {
+        result.error = "画像の大きさが分からないため、絵を描けません";
+      }
+      return result;
+    }
+    const RuleLayout layout = AppliedLayout(*rule, *size);
+    RulePicture picture;
+    if (!request.picture.empty()) {
+      // Palette entry 0 is transparent, as a conversion takes the sheet by
+      // default.
+      if (sheet) sheet->SetTransparentFromPalette();
+      picture = DrawRulePicture(*rule, layout, sheet.get(), request.picture);
+    }
+    result.text = writer.Sized(layout, sizeOrigin, picture.numbersLeftOut);
+    result.error = picture.error;
+  } catch (const char* message) {
+    result.error = message;  // an Individual rule that cannot be built, named
+  } catch (const std::bad_alloc&) {
+    result.error = "メモリが足りないため、規則を説明できません";
+  }
+  return result;
+}
