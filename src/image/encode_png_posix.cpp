@@ -1,42 +1,20 @@
 #include <spng.h>
 
 #include <cstdio>
-#include <new>
 #include <string>
 #include <vector>
 
 #include "common/file_replacement.h"
 #include "image/buffer_image.h"
+#include "image/png_encoder_posix.h"
 
 namespace {
 
-struct ContextFree {
-  void operator()(spng_ctx* context) const { spng_ctx_free(context); }
-};
-
-// One below zlib's default: on unfiltered tile art it costs a third less
-// time for files a quarter larger, still smaller than filtered ones at the
-// default (bench/compare).
-constexpr int kCompressionLevel = 5;
-// No row filter. Tile art is runs of the same few colours, which deflate
-// finds as repeats of whole pixels; a filter turns them into differences
-// that repeat less. Unfiltered rows came out a fifth smaller than libspng's
-// choice among all five filters, in half the time (bench/compare).
-constexpr int kFilterChoice = SPNG_DISABLE_FILTERING;
-
 bool Encode(std::FILE* file, int width, int height, const std::vector<std::uint32_t>& pixels) {
-  std::unique_ptr<spng_ctx, ContextFree> context(spng_ctx_new(SPNG_CTX_ENCODER));
-  if (!context) return false;
-  spng_ctx* png = context.get();
-  spng_ihdr header{};
-  header.width = static_cast<std::uint32_t>(width);
-  header.height = static_cast<std::uint32_t>(height);
-  header.bit_depth = 8;
-  header.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
-  if (spng_set_png_file(png, file) != 0 || spng_set_ihdr(png, &header) != 0 ||
-      spng_set_option(png, SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) != 0 ||
-      spng_set_option(png, SPNG_FILTER_CHOICE, kFilterChoice) != 0 ||
-      spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG,
+  const PngEncoder encoder = NewPngEncoder(file, width, height, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA);
+  if (!encoder) return false;
+  spng_ctx* png = encoder.get();
+  if (spng_encode_image(png, nullptr, 0, SPNG_FMT_PNG,
                         SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) != 0) {
     return false;
   }

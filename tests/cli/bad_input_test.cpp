@@ -82,19 +82,6 @@ std::string Joined(const std::vector<std::string>& texts) {
   return joined;
 }
 
-// The lines of a program's output, without their line ends.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  while (start < text.size()) {
-    const auto end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }

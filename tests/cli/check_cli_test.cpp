@@ -17,19 +17,6 @@ struct Planted {
   std::vector<std::string> findings;
 };
 
-// The lines of a program's output, without their line ends.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  while (start < text.size()) {
-    const auto end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
 class CheckTest : public ::testing::Test {
  protected:
   ProgramResult Check(const std::string& ruleFile) {

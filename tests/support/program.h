@@ -22,6 +22,19 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                          const std::string& folder, const std::string& input = std::string(),
                          std::chrono::milliseconds timeLimit = std::chrono::milliseconds::zero());
 
+// The lines of a program's output, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string::size_type start = 0;
+  while (start < text.size()) {
+    const auto end = text.find('\n', start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
 // The folder of the running test program, ending with the path separator.
 std::string TestProgramFolder();
 
