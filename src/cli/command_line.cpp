@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <thread>
 
+#include "ruletools/rule_size.h"
+
 namespace {
 
 // The value of --jobs: a whole number from 1 to kMaxJobs, in decimal digits
@@ -54,6 +56,9 @@ std::string MisusedOption(const ConverterOptions& options) {
   }
   if (options.size && !options.explainRule && !options.invertRule) {
     return "--sizeは--explainか--invertと一緒に使います";
+  }
+  if (options.size && !ParseSizeKey(*options.size)) {
+    return "--sizeの値「" + *options.size + "」は「横,縦」の1以上の整数ではありません";
   }
   if (options.picture && !options.explainRule) return "-oは--explainと一緒に使います";
   if (options.name && !options.invertRule) return "--nameは--invertと一緒に使います";

@@ -21,13 +21,7 @@ std::optional<RuleLayout::Size> RuleToolImageSize(const ConverterOptions& option
       return std::nullopt;
     }
   }
-  if (options.size) {
-    const std::optional<RuleLayout::Size> size = ParseSizeKey(*options.size);
-    if (!size) {
-      problem = "--sizeは「幅,高さ」（1以上の整数）で指定してください: " + *options.size;
-      status = kExitUsage;
-    }
-    return size;
-  }
+  // The parser has refused a --size that is not a size.
+  if (options.size) return ParseSizeKey(*options.size);
   return SizeFromSizeTable(rule);
 }

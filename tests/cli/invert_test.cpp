@@ -249,7 +249,7 @@ TEST_F(InvertTest, RulesThatCannotBeInvertedAndWrongUsageAreRefused) {
       {{"--invert", "Cells", "--name", "C", "broken.png"},
        1,
        "vomarin: 無効なファイル: broken.png\n"},
-      {{"--invert", "Cells", "--name", "C", "--size", "8x8"}, 2, "vomarin: --sizeは"},
+      {{"--invert", "Cells", "--name", "C", "--size", "8x8"}, 2, "vomarin: --sizeの値「8x8」は"},
       {{"--invert", "Cells"},
        2,
        "vomarin: 逆変換のセクション名「Cells_inverse」: "
