@@ -28,6 +28,11 @@ if(VOMARIN_SANITIZE)
     "$<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer>")
   target_link_options(vomarin_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(VOMARIN_SANITIZE_THREAD)
+  target_compile_options(vomarin_flags INTERFACE
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=thread;-fno-omit-frame-pointer>")
+  target_link_options(vomarin_flags INTERFACE -fsanitize=thread)
+endif()
 
 # vomarin_library(NAME SOURCES ... [WIN32 ...] [POSIX ...] [LINKS ...])
 # One library per folder of src/; platform files are picked by suffix lists.
