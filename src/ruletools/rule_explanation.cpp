@@ -13,7 +13,6 @@
 #include "ruletools/number_marks.h"
 #include "ruletools/rule_picture.h"
 #include "ruletools/rule_size.h"
-#include "setting/setting_store.h"
 
 namespace {
 
@@ -227,8 +226,7 @@ class ExplanationWriter {
       text +=
           "続けて同じ画像に適用する規則（SubProcess）: " + RuleNames(rule.SubProcesses()) + "\n";
     }
-    // Read from the rule file as written: the key belongs to palette output.
-    if (SettingStore::Instance().GetSectionValue(rule.RuleName(), "KeepPalette") == "1") {
+    if (rule.KeepPalette()) {
       text += "KeepPalette=1: パレット画像は、パレットを保ったまま8ビットのPNGで保存します\n";
     }
   }
