@@ -16,17 +16,21 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-// Paths are Shift-JIS; GDI+ takes wide ones. The C runtime converts with the
-// user's default locale, set for the whole process on first use.
+// Paths are Shift-JIS; GDI+ takes wide ones. The user's default locale is
+// set for the whole process on first use; the conversion itself goes by the
+// system's code page, so that it does not depend on which thread's locale
+// the runtime consults (images are opened and saved on several threads).
 bool ToWide(const std::string& narrow, std::wstring& wide) {
   static const bool localeSet = std::setlocale(LC_ALL, "") != nullptr;
   (void)localeSet;
-  const std::size_t length = std::mbstowcs(nullptr, narrow.c_str(), 0);
-  if (length == static_cast<std::size_t>(-1)) return false;
-  wide.assign(length + 1, L'\0');
-  std::mbstowcs(&wide[0], narrow.c_str(), length + 1);
-  wide.resize(length);
-  return true;
+  wide.clear();
+  if (narrow.empty()) return true;
+  const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrow.data(),
+                                         static_cast<int>(narrow.size()), nullptr, 0);
+  if (length <= 0) return false;
+  wide.assign(static_cast<std::size_t>(length), L'\0');
+  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrow.data(),
+                             static_cast<int>(narrow.size()), &wide[0], length) == length;
 }
 
 // GDI+ answers every bitmap with a palette record. The file's own colour
