@@ -13,7 +13,7 @@ bool WriteFileReplacing(const std::string& target, const std::function<bool(std:
   } catch (const std::bad_alloc&) {
     // memory ran out while the content was made: nothing replaces the target
   }
-  written = FlushToDisk(file) && written;
+  written = std::fflush(file) == 0 && written;
   written = std::fclose(file) == 0 && written;
   return written && replacement.Commit();
 }

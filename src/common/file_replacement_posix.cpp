@@ -36,5 +36,3 @@ bool FileReplacement::Commit() {
   committed = Created() && std::rename(temporary.c_str(), target.c_str()) == 0;
   return committed;
 }
-
-bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && fsync(fileno(file)) == 0; }

@@ -1,7 +1,4 @@
 #include <windows.h>
-// clang-format off
-#include <io.h>
-// clang-format on
 
 #include "common/file_replacement.h"
 #include "common/path.h"
@@ -23,5 +20,3 @@ bool FileReplacement::Commit() {
       Created() && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
   return committed;
 }
-
-bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }

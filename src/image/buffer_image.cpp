@@ -105,14 +105,23 @@ std::unique_ptr<IImage> BufferImage::Clip(int x, int y, int clip_width, int clip
       std::int64_t{y} + clip_height > height) {
     return std::make_unique<BufferImage>(clip_name, 0, 0);
   }
-  auto clip = std::make_unique<BufferImage>(clip_name, clip_width, clip_height);
+  // Copied row by row into reserved room: a blank buffer first would be
+  // written twice.
   const std::size_t stride = static_cast<std::size_t>(width);
-  const std::size_t count = static_cast<std::size_t>(clip->width);
-  for (std::size_t row = 0; row < static_cast<std::size_t>(clip->height); ++row) {
+  const std::size_t count = static_cast<std::size_t>(clip_width);
+  std::vector<std::uint32_t> copied;
+  try {
+    copied.reserve(count * static_cast<std::size_t>(clip_height));
+  } catch (const std::bad_alloc&) {
+    return std::make_unique<BufferImage>(clip_name, 0, 0);  // as a bitmap not allocated
+  }
+  for (std::size_t row = 0; row < static_cast<std::size_t>(clip_height); ++row) {
     const std::uint32_t* from =
         pixels.data() + (static_cast<std::size_t>(y) + row) * stride + static_cast<std::size_t>(x);
-    std::copy(from, from + count, clip->pixels.data() + row * count);
+    copied.insert(copied.end(), from, from + count);
   }
+  auto clip = std::make_unique<BufferImage>(clip_name, clip_width, clip_height, std::move(copied),
+                                            std::vector<std::uint32_t>());
   clip->plane = plane.Clip(width, x, y, clip->width, clip->height);
   clip->blank = false;
   return clip;
