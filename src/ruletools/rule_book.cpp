@@ -2,6 +2,7 @@
 
 #include "setting/ini_text.h"
 #include "setting/profile_reader.h"
+#include "setting/setting_section.h"
 #include "setting/setting_store.h"
 
 namespace {
@@ -68,14 +69,9 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
 
     if (const std::vector<std::string>* lines = store.SectionLines(section->name)) {
       section->cut = FillsBuffer(*lines, kSectionBufferSize);
-      for (const std::string& line : *lines) {
-        const auto equals = line.find('=');
-        if (equals == std::string::npos || !section->skippedLines.empty()) {
-          section->skippedLines.push_back(line);
-        } else {
-          section->entries.emplace_back(line.substr(0, equals), line.substr(equals + 1));
-        }
-      }
+      SectionEntries split = SplitSectionLines(*lines);
+      section->entries = std::move(split.entries);
+      section->skippedLines = std::move(split.skipped);
     }
     if (!IsSizeTableName(section->name)) {
       try {

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "convert/rule_values.h"
+#include "setting/setting_section.h"
 #include "setting/setting_store.h"
 
 namespace {
@@ -33,10 +34,8 @@ std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule) {
   SettingStore& store = SettingStore::Instance();
   const std::vector<std::string>* lines = store.SectionLines("Process");
   if (lines == nullptr) return std::nullopt;
-  for (const std::string& line : *lines) {
-    const auto equals = line.find('=');
-    if (equals == std::string::npos) break;  // the section ends there for every reader
-    const std::string key = line.substr(0, equals);
+  for (const auto& entry : SplitSectionLines(*lines).entries) {
+    const std::string& key = entry.first;
     const std::optional<RuleLayout::Size> size = ParseSizeKey(key);
     if (!size) continue;
     // A key written twice answers with its last value.

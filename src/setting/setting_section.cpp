@@ -3,18 +3,27 @@
 #include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
+SectionEntries SplitSectionLines(const std::vector<std::string>& lines) {
+  SectionEntries split;
+  for (const std::string& line : lines) {
+    const auto equals = line.find('=');
+    if (equals == std::string::npos || !split.skipped.empty()) {
+      split.skipped.push_back(line);
+    } else {
+      split.entries.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+    }
+  }
+  return split;
+}
+
 SettingSection::SettingSection(const std::string& fileName, const std::string& sectionName)
     : name(sectionName) {
   std::vector<char> buffer(kSectionBufferSize, '\0');
   ReadProfileSection(fileName, sectionName, buffer.data(), buffer.size());
 
   lines = SplitNulList(buffer);
-  // The first line without "=" ends the section.
-  for (const std::string& text : lines) {
-    const auto equals = text.find('=');
-    if (equals == std::string::npos) break;
-    entries[text.substr(0, equals)] = text.substr(equals + 1);
-  }
+  // A key written again replaces the earlier value.
+  for (auto& [key, value] : SplitSectionLines(lines).entries) entries[key] = std::move(value);
 }
 
 std::string SettingSection::GetName() const { return name; }

@@ -2,9 +2,19 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "setting/setting.h"
+
+// A section's lines as the store reads them: each split at its first "="
+// into key and value, in file order, up to the first line without "=";
+// that line and every line after it are skipped.
+struct SectionEntries {
+  std::vector<std::pair<std::string, std::string>> entries;
+  std::vector<std::string> skipped;
+};
+SectionEntries SplitSectionLines(const std::vector<std::string>& lines);
 
 class SettingSection : public ISettingSection {
  public:
