@@ -1,65 +1,74 @@
 #include "app/job_lanes.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <map>
-#include <mutex>
-#include <thread>
+#include <utility>
 
-void RunInLanes(const std::vector<std::string>& laneKeys, int threads,
-                const std::function<void(std::size_t)>& convert,
-                const std::function<void(std::size_t)>& finish) {
-  const std::size_t count = laneKeys.size();
-  // The jobs of each lane, the lanes in the order of their first job.
-  std::vector<std::vector<std::size_t>> lanes;
-  std::map<std::string, std::size_t> laneOfKey;
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto [lane, added] = laneOfKey.emplace(laneKeys[i], lanes.size());
-    if (added) lanes.emplace_back();
-    lanes[lane->second].push_back(i);
+JobLanes::JobLanes(int threads) {
+  if (threads <= 1) return;
+  for (int i = 0; i < threads; ++i) workers.emplace_back([this] { Work(); });
+}
+
+JobLanes::~JobLanes() {
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [this] { return pending == 0; });
+    stopping = true;
   }
-  const std::size_t workers =
-      std::min(static_cast<std::size_t>(std::max(threads, 1)), lanes.size());
-  if (workers <= 1) {
-    for (std::size_t i = 0; i < count; ++i) {
-      convert(i);
-      finish(i);
-    }
+  changed.notify_all();
+  for (std::thread& worker : workers) worker.join();
+}
+
+void JobLanes::Add(const std::string& laneKey, std::function<void()> convert) {
+  if (workers.empty()) {
+    convert();
+    const std::lock_guard<std::mutex> lock(mutex);
+    done.push_back(true);
     return;
   }
-
-  std::mutex mutex;
-  std::condition_variable converted;
-  std::size_t nextLane = 0;
-  std::vector<bool> done(count, false);
-  auto work = [&] {
-    for (;;) {
-      std::size_t lane = 0;
-      {
-        const std::lock_guard<std::mutex> lock(mutex);
-        if (nextLane == lanes.size()) return;
-        lane = nextLane++;
-      }
-      for (const std::size_t i : lanes[lane]) {
-        convert(i);
-        {
-          const std::lock_guard<std::mutex> lock(mutex);
-          done[i] = true;
-        }
-        converted.notify_all();
-      }
-    }
-  };
-  std::vector<std::thread> pool;
-  for (std::size_t w = 0; w < workers; ++w) pool.emplace_back(work);
-  for (std::size_t i = 0; i < count; ++i) {
-    {
-      std::unique_lock<std::mutex> lock(mutex);
-      converted.wait(lock, [&] { return done[i]; });
-    }
-    finish(i);
+  {
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto [lane, added] = laneOfKey.emplace(laneKey, laneBusy.size());
+    if (added) laneBusy.push_back(false);
+    queue.push_back({done.size(), lane->second, std::move(convert)});
+    done.push_back(false);
+    ++pending;
   }
-  for (std::thread& worker : pool) worker.join();
+  changed.notify_all();
+}
+
+void JobLanes::WaitForPendingAtMost(std::size_t count) {
+  std::unique_lock<std::mutex> lock(mutex);
+  changed.wait(lock, [&] { return pending <= count; });
+}
+
+void JobLanes::WaitConverted(std::size_t index) {
+  std::unique_lock<std::mutex> lock(mutex);
+  changed.wait(lock, [&] { return index < done.size() && done[index]; });
+}
+
+void JobLanes::Work() {
+  std::unique_lock<std::mutex> lock(mutex);
+  for (;;) {
+    // The first job queued whose lane no other thread is converting in.
+    auto next = queue.end();
+    changed.wait(lock, [&] {
+      next = std::find_if(queue.begin(), queue.end(),
+                          [&](const Queued& job) { return !laneBusy[job.lane]; });
+      return next != queue.end() || stopping;
+    });
+    if (next == queue.end()) return;
+    Queued job = std::move(*next);
+    queue.erase(next);
+    laneBusy[job.lane] = true;
+    lock.unlock();
+    job.convert();
+    job.convert = nullptr;  // what it holds goes before the next job
+    lock.lock();
+    laneBusy[job.lane] = false;
+    done[job.index] = true;
+    --pending;
+    changed.notify_all();
+  }
 }
 
 std::string FolderLaneKey(const std::string& folder) {
