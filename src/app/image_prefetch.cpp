@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <utility>
 
-ImagePrefetch::ImagePrefetch(std::vector<std::string> paths, int threads)
-    : paths(std::move(paths)), slots(this->paths.size()) {
+ImagePrefetch::ImagePrefetch(std::vector<std::string> paths, int threads, std::size_t lookAhead,
+                             ImageOpener open)
+    : paths(std::move(paths)),
+      lookAhead(lookAhead),
+      open(std::move(open)),
+      slots(this->paths.size()) {
   // One thread decodes on the calling thread, as Next's fallback does.
-  const std::size_t count = threads > 1 ? std::min<std::size_t>(threads, this->paths.size()) : 0;
+  const std::size_t count =
+      threads > 1 && lookAhead > 0 ? std::min<std::size_t>(threads, this->paths.size()) : 0;
   for (std::size_t i = 0; i < count; ++i) decoders.emplace_back([this] { Decode(); });
 }
 
@@ -15,6 +20,7 @@ ImagePrefetch::~ImagePrefetch() {
     const std::lock_guard<std::mutex> lock(mutex);
     stopping = true;
   }
+  advanced.notify_all();
   for (std::thread& decoder : decoders) decoder.join();
 }
 
@@ -22,13 +28,14 @@ void ImagePrefetch::Decode() {
   for (;;) {
     std::size_t index = 0;
     {
-      const std::lock_guard<std::mutex> lock(mutex);
+      std::unique_lock<std::mutex> lock(mutex);
+      advanced.wait(lock, [this] { return stopping || started < taken + lookAhead; });
       if (stopping || started == paths.size()) return;
       index = started++;
     }
     Slot slot;
     try {
-      slot.image = OpenImage(paths[index]);
+      slot.image = open(paths[index]);
     } catch (...) {
       slot.error = std::current_exception();
     }
@@ -45,9 +52,10 @@ std::unique_ptr<IImage> ImagePrefetch::Next(const std::string& path) {
   std::unique_lock<std::mutex> lock(mutex);
   if (decoders.empty() || taken == paths.size() || paths[taken] != path) {
     lock.unlock();
-    return OpenImage(path);
+    return open(path);
   }
   const std::size_t index = taken++;
+  advanced.notify_all();
   decoded.wait(lock, [&] { return slots[index].done; });
   Slot slot = std::move(slots[index]);
   lock.unlock();
