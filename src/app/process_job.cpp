@@ -81,11 +81,11 @@ JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
   return result;
 }
 
-void RecordJobOutput(const Job& job, const JobResult& result) {
+void RecordJobOutput(const ImageProcessor& rule, const JobResult& result) {
   RunState& run = RunState::Instance();
-  std::string& lastPath = run.lastOutputPaths[job.processor];
+  std::string& lastPath = run.lastOutputPaths[&rule];
   if (!result.outputPath.empty()) lastPath = result.outputPath;
-  const std::string group = job.processor->GetGroup();
+  const std::string group = rule.GetGroup();
   if (group == "XPAuto") {
     // The picker's copy carries the input's name.
     RecordGroupOutput("XP/VX", result.imageName);
@@ -96,6 +96,6 @@ void RecordJobOutput(const Job& job, const JobResult& result) {
 
 bool ProcessJob(const Job& job, TransparencyPicker* picker) {
   const JobResult result = ConvertJob(job, picker);
-  RecordJobOutput(job, result);
+  RecordJobOutput(*job.processor, result);
   return result.clean;
 }

@@ -20,10 +20,11 @@ struct JobResult {
 // at the same time (each with its own log); the run state is only read.
 JobResult ConvertJob(const Job& job, TransparencyPicker* picker);
 
-// Records what job made for the combiner in the run state's combine
-// groups. Called in the order of the jobs: a rule's group takes the last
-// piece it wrote, in this job or, when this job wrote none, an earlier one.
-void RecordJobOutput(const Job& job, const JobResult& result);
+// Records what a job of rule made for the combiner in the run state's
+// combine groups. Called in the order of the jobs: a rule's group takes the
+// last piece it wrote, in this job or, when this job wrote none, an earlier
+// one.
+void RecordJobOutput(const ImageProcessor& rule, const JobResult& result);
 
 // ConvertJob and RecordJobOutput, on the run's one worker; true when the job
 // was clean.

@@ -31,7 +31,8 @@ bool ContainsAny(const std::string& name, const std::string& list) {
 // The rule for the image loaded from the file fileName, or a thrown reason.
 using RuleChooser = std::function<std::string(const IImage& image, const std::string& fileName)>;
 
-void AddFile(const std::string& path, const RuleChooser& chooseRule, const ImageOpener& open) {
+void AddFile(const std::string& path, const RuleChooser& chooseRule, const ImageOpener& open,
+             const JobSink& sink) {
   RunState& run = RunState::Instance();
   const std::string fileName = FilePart(path);
   std::unique_ptr<IImage> image = open(path);
@@ -51,16 +52,15 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
     auto built = std::make_unique<ImageProcessor>(rule);
     processor = run.processors.emplace(rule, std::move(built)).first;
   }
-  run.images.push_back(std::move(image));
-  run.jobs.push_back({run.images.back().get(), processor->second.get()});
+  sink(std::move(image), processor->second.get());
 }
 
 AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
-                  const ImageOpener& open) {
+                  const ImageOpener& open, const JobSink& sink) {
   AddSummary summary;
   for (const std::string& path : paths) {
     try {
-      AddFile(path, chooseRule, open);
+      AddFile(path, chooseRule, open, sink);
       ++summary.added;
     } catch (const char* thrown) {
       const std::string reason = thrown;  // thrown texts live only until the next throw
@@ -78,7 +78,14 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
 
 }  // namespace
 
-AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open) {
+void EnqueueJob(std::unique_ptr<IImage> image, ImageProcessor* rule) {
+  RunState& run = RunState::Instance();
+  run.images.push_back(std::move(image));
+  run.jobs.push_back({run.images.back().get(), rule});
+}
+
+AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open,
+                    const JobSink& sink) {
   // Looked up once: the sizes of every file are read from the same table.
   ISettingSection* sizeTable = SettingStore::Instance().GetSection("Process");
   const RuleChooser bySize = [sizeTable](const IImage& image, const std::string& fileName) {
@@ -94,13 +101,13 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
     const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
   };
-  return AddAll(paths, bySize, open);
+  return AddAll(paths, bySize, open, sink);
 }
 
 AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
-                      const ImageOpener& open) {
+                      const ImageOpener& open, const JobSink& sink) {
   const RuleChooser given = [&rule](const IImage&, const std::string&) { return rule; };
-  return AddAll(paths, given, open);
+  return AddAll(paths, given, open, sink);
 }
 
 std::string ClassifyByName(const std::string& candidates, const std::string& fileName) {

@@ -35,14 +35,25 @@ struct AddSummary {
 // OpenImage, or images decoded ahead of their turn.
 using ImageOpener = std::function<std::unique_ptr<IImage>(const std::string& path)>;
 
-// Classifies and enqueues the files at paths (full paths, in the user's
-// order). A file that cannot be added is listed with its reason and the
-// others go on; when the user stops the adding, the files added so far stay.
-AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open = OpenImage);
+class ImageProcessor;
+
+// Where an added file goes, with its image and the rule of the list that it
+// takes: EnqueueJob, or a caller that converts it at once.
+using JobSink = std::function<void(std::unique_ptr<IImage> image, ImageProcessor* rule)>;
+
+// Puts the job into the processing list of RunState, which owns the image.
+void EnqueueJob(std::unique_ptr<IImage> image, ImageProcessor* rule);
+
+// Classifies the files at paths (full paths, in the user's order) and hands
+// each added file to sink as soon as it is added. A file that cannot be
+// added is listed with its reason and the others go on; when the user stops
+// the adding, the files added so far stay.
+AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open = OpenImage,
+                    const JobSink& sink = EnqueueJob);
 
 // The same with rule for every file, without looking at sizes or names.
 AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
-                      const ImageOpener& open = OpenImage);
+                      const ImageOpener& open = OpenImage, const JobSink& sink = EnqueueJob);
 
 // The rule among candidates (rule names separated by "/") that fits the
 // file name fileName. Asks the user (CurrentUserPrompt) when several remain.
