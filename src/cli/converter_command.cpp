@@ -3,14 +3,12 @@
 #include <cstdio>
 
 #include "app/image_prefetch.h"
-#include "app/job_lanes.h"
-#include "app/process_job.h"
 #include "classify/classify.h"
 #include "classify/list_text.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/console_prompt.h"
-#include "cli/job_output.h"
+#include "cli/conversion_stream.h"
 #include "cli/rule_tool_commands.h"
 #include "combine/combined_sheet_file.h"
 #include "combine/combiner_state.h"
@@ -20,7 +18,6 @@
 #include "common/path.h"
 #include "common/text.h"
 #include "convert/output_folder.h"
-#include "convert/process_log.h"
 #include "convert/run_state.h"
 #include "setting/setting_store.h"
 
@@ -30,18 +27,6 @@ constexpr char kProgramName[] = "vomarin";
 
 void PrintError(const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str());
-}
-
-// The log's lines end with CR LF, as the windowed program keeps them; the
-// command line prints "\n".
-std::string WithLineFeeds(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return out;
 }
 
 void Print(std::FILE* stream, const std::string& text) {
@@ -78,49 +63,6 @@ std::string FindRuleFile(const ConverterOptions& options) {
   if (IsReadableFile(besideProgram)) return besideProgram;
   PrintError("規則ファイルが見つかりません: " + here + "、" + besideProgram);
   return std::string();
-}
-
-// Converts job on the running thread into output: the report channel for
-// the standard output, the error channel and the notices for the standard
-// error.
-JobResult ConvertInto(const Job& job, JobOutput& output) {
-  ProcessLog log;
-  log.SetEcho([&output](int channel, const std::string& text) {
-    output.Add(channel == ProcessLog::kErrorChannel ? stderr : stdout, WithLineFeeds(text));
-  });
-  const ProcessLog::ThreadScope logScope(log);
-  const ThreadUserPrompt promptScope(output);
-  return ConvertJob(job, nullptr);
-}
-
-// Converts every job, up to jobCount at a time, and shows each one's output
-// in input order; true when each went through without an error or a
-// notice.
-bool ConvertAll(int jobCount) {
-  const std::vector<Job> jobs = RunState::Instance().jobs;
-  const bool showProgress = ErrorIsTerminal();
-  std::vector<std::string> lanes;
-  for (const Job& job : jobs) lanes.push_back(FolderLaneKey(OutputFolderOf(job.image->GetName())));
-  std::vector<JobOutput> outputs(jobs.size());
-  std::vector<JobResult> results(jobs.size());
-  bool allConverted = true;
-  RunInLanes(
-      lanes, jobCount,
-      // No picker: the image is keyed from its palette, or converted as it is.
-      [&](std::size_t i) { results[i] = ConvertInto(jobs[i], outputs[i]); },
-      [&](std::size_t i) {
-        if (showProgress) {
-          std::fprintf(stderr, "%s/%s %s\n", std::to_string(i + 1).c_str(),
-                       std::to_string(jobs.size()).c_str(),
-                       FilePart(jobs[i].image->GetName()).c_str());
-          std::fflush(stderr);
-        }
-        outputs[i].Print();
-        RecordJobOutput(jobs[i], results[i]);
-        if (!results[i].clean || outputs[i].NoticeCount() != 0) allConverted = false;
-        outputs[i] = JobOutput();
-      });
-  return allConverted;
 }
 
 // A group's name made into a file name: characters that cannot stand in a
@@ -212,21 +154,25 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   for (const std::string& file : options.files) paths.push_back(AbsolutePath(file));
 
   RunState& run = RunState::Instance();
-  // Every file is decoded to be classified; the decoders run ahead on the
-  // jobs' threads.
-  ImagePrefetch prefetch(paths, options.jobs);
+  run.autoTransparent = !options.noTransparency;
+  run.indexTable = options.indexTable;
+  // Every file is decoded to be classified, a few ahead of the adding, on
+  // the jobs' threads; each file added converts at once beside the adding.
+  ImagePrefetch prefetch(paths, options.jobs, static_cast<std::size_t>(options.jobs));
   const ImageOpener open = [&prefetch](const std::string& path) { return prefetch.Next(path); };
+  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths));
+  const JobSink sink = [&](std::unique_ptr<IImage> image, ImageProcessor* rule) {
+    if (!options.dryRun) conversion.Add(std::move(image), rule);
+  };
   const AddSummary added =
-      options.rule ? AddFilesAs(paths, *options.rule, open) : AddFiles(paths, open);
+      options.rule ? AddFilesAs(paths, *options.rule, open, sink) : AddFiles(paths, open, sink);
   bool allConverted = added.failed == 0 && !added.stopped;
   Print(stdout, ListLines(BuildListBlocks()));
   std::fflush(stdout);
 
-  if (!options.dryRun && !run.jobs.empty()) {
+  if (!options.dryRun && added.added != 0) {
     std::printf("\n");
-    run.autoTransparent = !options.noTransparency;
-    run.indexTable = options.indexTable;
-    allConverted = ConvertAll(options.jobs) && allConverted;
+    allConverted = conversion.ShowAll() && allConverted;
     if (!combineFolder.empty()) allConverted = WriteCombinedGroups(combineFolder) && allConverted;
   }
 

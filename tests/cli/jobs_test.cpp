@@ -124,6 +124,36 @@ TEST(VomarinJobs, AnyNumberOfJobsGivesTheOutputAndFilesOfOne) {
   }
 }
 
+TEST(VomarinJobs, AFileInAnotherFilesOutputFolderIsReadAsItWasBeforeTheRun) {
+  // "[V]a00.png" alone, as a reference.
+  TempFolder alone;
+  WriteFile(alone / "setting.ini", kRules);
+  WriteFile(alone / "[V]a00.png", Sheet(8, 8, 2));
+  ASSERT_EQ(RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), {"[V]a00.png"}, alone.Path()).status, 0);
+  const std::string expected = ReadFile(alone / "[V]a00" + kSep + "[V][V]a0000.png");
+  ASSERT_FALSE(expected.empty());
+
+  // The same file left by an earlier run of a.png, which this run writes
+  // again before it is its turn (on Windows, where a decoded file stays open
+  // until its image is keyed, it cannot: the status says so, whatever the
+  // number of jobs).
+  std::vector<int> statuses;
+  for (const char* jobs : {"--jobs=1", "--jobs=4"}) {
+    TempFolder folder;
+    WriteFile(folder / "setting.ini", kRules);
+    WriteFile(folder / "a.png", Sheet(8, 8, 1));
+    MakeFolder(folder / "a");
+    const std::string earlier = "a" + kSep + "[V]a00.png";
+    WriteFile(folder / earlier, Sheet(8, 8, 2));
+    const ProgramResult run =
+        RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), {jobs, "a.png", earlier}, folder.Path());
+    statuses.push_back(run.status);
+    EXPECT_EQ(ReadFile(folder / "a" + kSep + "[V]a00" + kSep + "[V][V]a0000.png"), expected)
+        << jobs << run.err;
+  }
+  EXPECT_EQ(statuses[0], statuses[1]);
+}
+
 TEST(VomarinJobs, ANumberOfJobsOutsideOneToSixtyFourIsAUsageError) {
   TempFolder folder;
   WriteFile(folder / "setting.ini", kRules);
