@@ -1,6 +1,8 @@
 #include "convert/index_table.h"
 
-#include <algorithm>
+#include <cstdint>
+
+#include "image/overlap.h"
 
 namespace {
 
@@ -18,14 +20,13 @@ std::string CsvField(const std::string& text) {
 
 // The part of area that lies in rectangle bounds; empty when none does.
 RuleLayout::Rect Intersection(const RuleLayout::Rect& area, const RuleLayout::Rect& bounds) {
-  const int left = std::max(area.x, bounds.x);
-  const int top = std::max(area.y, bounds.y);
-  const long long right = std::min<long long>(static_cast<long long>(area.x) + area.width,
-                                              static_cast<long long>(bounds.x) + bounds.width);
-  const long long bottom = std::min<long long>(static_cast<long long>(area.y) + area.height,
-                                               static_cast<long long>(bounds.y) + bounds.height);
-  if (right <= left || bottom <= top) return {left, top, 0, 0};
-  return {left, top, static_cast<int>(right - left), static_cast<int>(bottom - top)};
+  const Overlap part = OverlapOf(std::int64_t{area.x} - bounds.x, std::int64_t{area.y} - bounds.y,
+                                 area.width, area.height, bounds.width, bounds.height);
+  const auto left = static_cast<int>(bounds.x + part.left);
+  const auto top = static_cast<int>(bounds.y + part.top);
+  if (part.Empty()) return {left, top, 0, 0};
+  return {left, top, static_cast<int>(part.right - part.left),
+          static_cast<int>(part.bottom - part.top)};
 }
 
 }  // namespace
