@@ -10,8 +10,12 @@ std::string MissingRuleMessage(const std::string& ruleName) {
   return "規則[" + ruleName + "]がsetting.iniにありません";
 }
 
-std::string UnusableRuleMessage(const std::string& ruleName, const std::string& message) {
+std::string MessageInLine(const std::string& message) {
   std::string text = message;
   while (!text.empty() && text.back() == '\n') text.pop_back();
-  return "規則[" + ruleName + "]を使えません: " + text;
+  return text;
+}
+
+std::string UnusableRuleMessage(const std::string& ruleName, const std::string& message) {
+  return "規則[" + ruleName + "]を使えません: " + MessageInLine(message);
 }

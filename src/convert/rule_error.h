@@ -15,6 +15,10 @@ inline constexpr char kDoNothingRule[] = "何もしない";
 // The message for a rule name that no section of the rule file has.
 std::string MissingRuleMessage(const std::string& ruleName);
 
+// A construction message without the line feeds that end some of them
+// (kBadFileDivMessage), to stand inside a line of another text.
+std::string MessageInLine(const std::string& message);
+
 // The message for a rule that cannot be built where it is to run (named by
 // another rule, or by a rule tool), given the message of its construction.
 std::string UnusableRuleMessage(const std::string& ruleName, const std::string& message);

@@ -1,5 +1,6 @@
 #include "ruletools/rule_book.h"
 
+#include "convert/rule_error.h"
 #include "setting/ini_text.h"
 #include "setting/profile_reader.h"
 #include "setting/setting_section.h"
@@ -20,8 +21,7 @@ bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize
 }
 
 std::string BuildError(const char* message, const std::string& ruleName) {
-  std::string text = message;
-  while (!text.empty() && text.back() == '\n') text.pop_back();
+  std::string text = MessageInLine(message);
   // The messages that name their key begin with the rule's name, which the
   // finding shows already.
   const std::string prefix = "[" + ruleName + "] ";
