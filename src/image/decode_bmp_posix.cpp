@@ -100,11 +100,7 @@ std::vector<std::uint8_t> ReadIndices(std::FILE* file, int width, int height) {
   for (std::size_t stored = 0; stored < h; ++stored) {
     if (std::fread(row.data(), 1, stride, file) != stride) return {};
     const std::size_t y = top_down ? stored : h - 1 - stored;
-    for (std::size_t x = 0; x < w; ++x) {
-      const std::size_t bit = x * bits;
-      indices[y * w + x] =
-          static_cast<std::uint8_t>((row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
-    }
+    UnpackIndexRow(row.data(), bits, w, indices.data() + y * w);
   }
   return indices;
 }

@@ -46,15 +46,8 @@ std::unique_ptr<BufferImage> DecodeIndexed(spng_ctx* png, const spng_ihdr& heade
   Check(spng_decode_image(png, packed.data(), bytes, SPNG_FMT_PNG, 0));
 
   std::vector<std::uint8_t> indices(width * height);
-  const unsigned mask = (1u << depth) - 1;
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::uint8_t* row = packed.data() + y * stride;
-    for (std::size_t x = 0; x < width; ++x) {
-      const std::size_t bit = x * depth;
-      indices[y * width + x] =
-          static_cast<std::uint8_t>((row[bit / 8] >> (8 - depth - bit % 8)) & mask);
-    }
-  }
+  for (std::size_t y = 0; y < height; ++y)
+    UnpackIndexRow(packed.data() + y * stride, depth, width, indices.data() + y * width);
   packed = std::vector<std::uint8_t>();  // before the pixels take four times as much
   std::vector<std::uint32_t> pixels(width * height);
   for (std::size_t i = 0; i < pixels.size(); ++i) {

@@ -98,11 +98,8 @@ std::vector<std::uint8_t> ReadIndices(TIFF* tiff, std::uint32_t width, std::uint
       return {};
     }
     for (std::uint32_t y = 0; y < rows; ++y) {
-      for (std::uint32_t x = 0; x < width; ++x) {
-        const std::size_t bit = std::size_t{x} * bits;
-        indices[(std::size_t{top} + y) * width + x] = static_cast<std::uint8_t>(
-            (strip[y * stride + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
-      }
+      UnpackIndexRow(strip.data() + y * stride, bits, width,
+                     indices.data() + (std::size_t{top} + y) * width);
     }
   }
   return indices;

@@ -11,6 +11,15 @@ std::uint32_t Shown(std::uint32_t pixel) { return pixel >> 24 ? pixel : 0; }
 
 }  // namespace
 
+void UnpackIndexRow(const std::uint8_t* packed, unsigned bits, std::size_t width,
+                    std::uint8_t* indices) {
+  const unsigned mask = (1u << bits) - 1;
+  for (std::size_t x = 0; x < width; ++x) {
+    const std::size_t bit = x * bits;
+    indices[x] = static_cast<std::uint8_t>((packed[bit / 8] >> (8 - bits - bit % 8)) & mask);
+  }
+}
+
 IndexPlane IndexPlane::Decoded(std::vector<std::uint32_t> palette,
                                std::vector<std::uint8_t> indices, const std::uint32_t* pixels,
                                std::size_t count) {

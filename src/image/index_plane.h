@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+// The indices of a row of width pixels packed at bits (1, 2, 4 or 8) per
+// pixel, the leftmost in the highest bits of a byte, as palette PNG, BMP,
+// TIFF and WIC rows hold them, into indices.
+void UnpackIndexRow(const std::uint8_t* packed, unsigned bits, std::size_t width,
+                    std::uint8_t* indices);
+
 // Each pixel's index in the palette of the file an image came from, kept
 // beside the image's colours (a colour cannot tell two entries of the same
 // colour apart), so that the image can be written as a palette image again

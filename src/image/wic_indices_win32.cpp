@@ -5,6 +5,8 @@
 #include <wincodec.h>
 // clang-format on
 
+#include "image/index_plane.h"
+
 namespace {
 
 // Releases a COM interface when it goes.
@@ -73,11 +75,8 @@ bool ReadIndicesWithWic(const std::wstring& path, int width, int height,
   palette.assign(entries.begin(), entries.end());
   indices.resize(w * h);
   for (std::size_t y = 0; y < h; ++y) {
-    for (std::size_t x = 0; x < w; ++x) {
-      const std::size_t bit = x * static_cast<std::size_t>(bits);
-      indices[y * w + x] = static_cast<std::uint8_t>(
-          (packed[y * stride + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1));
-    }
+    UnpackIndexRow(packed.data() + y * stride, static_cast<unsigned>(bits), w,
+                   indices.data() + y * w);
   }
   return true;
 }
