@@ -286,13 +286,11 @@ void GdiplusImage::FillRect(int x, int y, int width, int height, std::uint32_t a
   if (!bitmap || paletteImage) return;
   PixelFormat format = 0;
   if (!Check(GdipGetImagePixelFormat(bitmap, &format)) || IsIndexedPixelFormat(format)) return;
-  const long long left = std::max<long long>(x, 0);
-  const long long top = std::max<long long>(y, 0);
-  const long long right = std::min<long long>(static_cast<long long>(x) + width, GetWidth());
-  const long long bottom = std::min<long long>(static_cast<long long>(y) + height, GetHeight());
-  if (left >= right || top >= bottom) return;
-  const GpRect area(static_cast<INT>(left), static_cast<INT>(top), static_cast<INT>(right - left),
-                    static_cast<INT>(bottom - top));
+  const Overlap inside = OverlapOf(x, y, width, height, GetWidth(), GetHeight());
+  if (inside.Empty()) return;
+  const GpRect area(static_cast<INT>(inside.left), static_cast<INT>(inside.top),
+                    static_cast<INT>(inside.right - inside.left),
+                    static_cast<INT>(inside.bottom - inside.top));
   BitmapData data{};
   if (!Check(GdipBitmapLockBits(bitmap, &area, ImageLockModeWrite, PixelFormat32bppARGB, &data)))
     return;
