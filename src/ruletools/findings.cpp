@@ -47,11 +47,3 @@ std::string Shown(const std::string& text) {
 std::string KeyValue(const std::string& key, const std::string& value) {
   return key + "=" + Shown(value);
 }
-
-std::string LeftOverText(RuleLayout::Size leftOver) {
-  const std::string right = "右の" + std::to_string(leftOver.width) + "ピクセル";
-  const std::string below = "下の" + std::to_string(leftOver.height) + "ピクセル";
-  if (leftOver.height == 0) return right;
-  if (leftOver.width == 0) return below;
-  return right + "と" + below;
-}

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "convert/rule_layout.h"
-
 // One mistake found in the rule file: the section it belongs to and what is
 // wrong there, in words for the user.
 struct CheckFinding {
@@ -41,6 +39,3 @@ std::string Shown(const std::string& text);
 
 // "key=value", the value as Shown.
 std::string KeyValue(const std::string& key, const std::string& value);
-
-// "右のNピクセルと下のMピクセル" for what is left over (either side may be 0).
-std::string LeftOverText(RuleLayout::Size leftOver);

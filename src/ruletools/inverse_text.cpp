@@ -80,11 +80,10 @@ void AddLostLines(const RuleInverse& inverse, std::vector<std::string>& lines) {
       clip.height != layout.image.height) {
     lines.push_back("戻らないもの: Clip（" + RectText(clip) + "）の外の画素");
   }
-  const int right = clip.width - layout.grid.columns * layout.cell.width;
-  const int below = clip.height - layout.grid.rows * layout.cell.height;
-  if (right > 0 || below > 0) {
-    lines.push_back("戻らないもの: SrcDivのセルに入らない右の" + std::to_string(right) +
-                    "画素・下の" + std::to_string(below) + "画素");
+  const Size leftOver = layout.ClipLeftOver();
+  if (leftOver.width > 0 || leftOver.height > 0) {
+    lines.push_back("戻らないもの: SrcDivのセルに入らない右の" + std::to_string(leftOver.width) +
+                    "画素・下の" + std::to_string(leftOver.height) + "画素");
   }
   if (!inverse.subProcesses.empty()) {
     std::string names;

@@ -25,23 +25,11 @@ constexpr long long kItemsPerLine = 32;
 constexpr long long kShownPieces = 64;
 constexpr std::size_t kShownRules = 16;
 
-std::string SizeText(long long width, long long height) {
-  return std::to_string(width) + " x " + std::to_string(height);
-}
-
 std::string GridText(long long columns, long long rows) {
   return std::to_string(columns) + "列 x " + std::to_string(rows) + "行";
 }
 
 std::string CellText(long long cell) { return cell < 0 ? "-" : std::to_string(cell); }
-
-// "右の3ピクセルと下の5ピクセル", one of the two, or empty when both are 0.
-std::string StripsText(long long right, long long below) {
-  const std::string rightText = right > 0 ? "右の" + std::to_string(right) + "ピクセル" : "";
-  const std::string belowText = below > 0 ? "下の" + std::to_string(below) + "ピクセル" : "";
-  if (!rightText.empty() && !belowText.empty()) return rightText + "と" + belowText;
-  return rightText + belowText;
-}
 
 // The names in brackets, joined by "、", the first kShownRules of them.
 std::string RuleNames(const std::vector<std::string>& names) {
@@ -144,10 +132,7 @@ class ExplanationWriter {
     } else {
       text += "元画像: " + clip + grid + "のセル（" +
               SizeText(layout.cell.width, layout.cell.height) + "）に分けます\n";
-      const RuleLayout::Rect last = layout.CellRect(static_cast<int>(layout.CellCount() - 1));
-      const std::string strips = StripsText(
-          static_cast<long long>(layout.clip.x) + layout.clip.width - last.x - last.width,
-          static_cast<long long>(layout.clip.y) + layout.clip.height - last.y - last.height);
+      const std::string strips = LeftOverText(layout.ClipLeftOver());
       if (!strips.empty()) text += "  " + strips + "はどのセルにも入りません\n";
     }
   }
@@ -175,10 +160,7 @@ class ExplanationWriter {
       text += "  （全" + GridText(layout.slots.columns, layout.slots.rows) + "のうち、左上の" +
               GridText(columns, rows) + "だけを示しました）\n";
     }
-    const RuleLayout::Rect last = layout.SlotRect(layout.SlotCount() - 1);
-    const std::string strips =
-        StripsText(static_cast<long long>(layout.canvas.width) - last.x - last.width,
-                   static_cast<long long>(layout.canvas.height) - last.y - last.height);
+    const std::string strips = LeftOverText(layout.CanvasLeftOver());
     if (!strips.empty()) text += "  " + strips + "は空白のままです\n";
     return true;
   }
@@ -204,10 +186,7 @@ class ExplanationWriter {
       text += "  （ほか" + std::to_string(layout.PieceCount() - shown) + "枚は省略しました）\n";
     }
     if (!sized) return;
-    const RuleLayout::Rect last = layout.PieceRect(layout.PieceCount() - 1);
-    const std::string strips =
-        StripsText(static_cast<long long>(layout.canvas.width) - last.x - last.width,
-                   static_cast<long long>(layout.canvas.height) - last.y - last.height);
+    const std::string strips = LeftOverText(layout.PiecesLeftOver());
     if (!strips.empty()) text += "  キャンバスの" + strips + "はどのファイルにも入りません\n";
   }
 

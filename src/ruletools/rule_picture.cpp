@@ -5,6 +5,7 @@
 
 #include "image/image_limits.h"
 #include "ruletools/number_marks.h"
+#include "ruletools/rule_size.h"
 
 namespace {
 
@@ -20,10 +21,6 @@ constexpr std::uint32_t kGridOutside = 0xFF787878;
 // Cell edges are drawn on cells at least this large.
 constexpr int kSmallestEdgedCell = 4;
 constexpr std::uint32_t kPieceLine = 0xFF00C8FF;
-
-std::string SizeText(long long width, long long height) {
-  return std::to_string(width) + " x " + std::to_string(height);
-}
 
 // The whole cells of the grid, in source pixels.
 RuleLayout::Rect CellArea(const RuleLayout& layout) {

@@ -47,6 +47,17 @@ std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule) {
   return std::nullopt;
 }
 
-std::string SizeText(RuleLayout::Size size) {
-  return std::to_string(size.width) + " x " + std::to_string(size.height);
+std::string SizeText(long long width, long long height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+std::string SizeText(RuleLayout::Size size) { return SizeText(size.width, size.height); }
+
+std::string LeftOverText(RuleLayout::Size leftOver) {
+  const std::string right = "右の" + std::to_string(leftOver.width) + "ピクセル";
+  const std::string below = "下の" + std::to_string(leftOver.height) + "ピクセル";
+  if (leftOver.width == 0 && leftOver.height == 0) return std::string();
+  if (leftOver.height == 0) return right;
+  if (leftOver.width == 0) return below;
+  return right + "と" + below;
 }

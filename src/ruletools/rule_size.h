@@ -16,4 +16,9 @@ std::optional<RuleLayout::Size> ParseSizeKey(const std::string& text);
 std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule);
 
 // A size as the rule tools write it: "width x height".
+std::string SizeText(long long width, long long height);
 std::string SizeText(RuleLayout::Size size);
+
+// "右のNピクセルと下のMピクセル" for what is left over, a side of 0 left
+// out; empty when nothing is.
+std::string LeftOverText(RuleLayout::Size leftOver);
