@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "convert/rule_error.h"
 #include "image/image_limits.h"
 #include "ruletools/rule_size.h"
 #include "setting/profile_reader.h"
@@ -141,9 +142,7 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
   try {
     rule.emplace(ruleName);
   } catch (const char* message) {
-    std::string text = message;
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    refusal = RuleText(ruleName) + "を読めません: " + text;
+    refusal = RuleText(ruleName) + "を読めません: " + MessageInLine(message);
     return std::nullopt;
   }
   if (!rule->IndividualRule().empty()) {

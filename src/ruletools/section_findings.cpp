@@ -95,9 +95,7 @@ class SectionCheck {
     const std::string& error = section.buildError;
     if (error == kBadSrcDivMessage)
       return error + "（" + KeyValue("SrcDiv", section.Value("SrcDiv")) + "）";
-    std::string fileDiv = kBadFileDivMessage;
-    fileDiv.pop_back();  // its line end
-    if (error == fileDiv)
+    if (error == MessageInLine(kBadFileDivMessage))
       return error + "（" + KeyValue("FileDiv", section.Value("FileDiv")) + "）";
     return error;
   }
