@@ -84,6 +84,12 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
   }
 }
 
+std::string RuleBook::MissingRuleText(const std::string& name) const {
+  const std::string hint = hints.For(name);
+  return "規則[" + name + "]がありません" +
+         (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）");
+}
+
 const BookSection* RuleBook::Find(const std::string& name) const {
   const auto found = byName.find(name);
   return found == byName.end() ? nullptr : found->second;

@@ -45,8 +45,9 @@ class RuleBook {
   // The section that a conversion reads for name, or null when the file has
   // no section of exactly that name.
   const BookSection* Find(const std::string& name) const;
-  // The section name that name may have been meant to be, or empty.
-  std::string LikelyName(const std::string& name) const { return hints.For(name); }
+  // "規則[name]がありません", with the rule's name that name may have been
+  // meant to be.
+  std::string MissingRuleText(const std::string& name) const;
   // The list of section names filled the reader's buffer and was cut.
   bool NamesCut() const { return namesCut; }
 

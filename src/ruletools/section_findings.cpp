@@ -137,9 +137,7 @@ class SectionCheck {
     }
     const BookSection* found = book.Find(name);
     if (found != nullptr && !IsSizeTableName(found->name)) return;
-    const std::string hint = book.LikelyName(name);
-    Add(keyValue + ": 規則[" + name + "]がありません" +
-        (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）"));
+    Add(keyValue + ": " + book.MissingRuleText(name));
   }
 
   const RuleBook& book;

@@ -93,9 +93,7 @@ std::vector<SizeTableUse> FindSizeTableMistakes(const RuleBook& book, FindingLis
       const BookSection* rule = book.Find(candidate);
       if (rule == nullptr || IsSizeTableName(rule->name)) {
         if (!missingReported.insert(candidate).second) continue;
-        const std::string hint = book.LikelyName(candidate);
-        add("規則[" + candidate + "]がありません" +
-            (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）"));
+        add(book.MissingRuleText(candidate));
         continue;
       }
       if (candidates.size() > 1) chosenAmongSeveral.insert(rule->name);
