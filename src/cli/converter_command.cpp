@@ -25,10 +25,6 @@ namespace {
 
 constexpr char kProgramName[] = "vomarin";
 
-void PrintError(const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str());
-}
-
 void Print(std::FILE* stream, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
@@ -110,6 +106,10 @@ bool WriteCombinedGroups(const std::string& folder) {
 }
 
 }  // namespace
+
+void PrintError(const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str());
+}
 
 int RunConverterCommand(const std::vector<std::string>& arguments) {
   std::string error;

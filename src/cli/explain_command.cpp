@@ -13,8 +13,7 @@ int RunExplainCommand(const ConverterOptions& options) {
   if (options.size) request.size = ParseSizeKey(*options.size);
   if (!options.files.empty()) {
     if (!IsReadableFile(options.files.front())) {
-      std::fprintf(stderr, "vomarin: 画像ファイルが見つかりません: %s\n",
-                   options.files.front().c_str());
+      PrintError("画像ファイルが見つかりません: " + options.files.front());
       return kExitNotConverted;
     }
     request.sheet = AbsolutePath(options.files.front());
@@ -25,6 +24,6 @@ int RunExplainCommand(const ConverterOptions& options) {
   std::fwrite(explanation.text.data(), 1, explanation.text.size(), stdout);
   std::fflush(stdout);
   if (explanation.error.empty()) return kExitConverted;
-  std::fprintf(stderr, "vomarin: %s\n", explanation.error.c_str());
+  PrintError(explanation.error);
   return kExitNotConverted;
 }

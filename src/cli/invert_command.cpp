@@ -6,12 +6,6 @@
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
 
-namespace {
-
-void PrintError(const std::string& text) { std::fprintf(stderr, "vomarin: %s\n", text.c_str()); }
-
-}  // namespace
-
 int RunInvertCommand(const ConverterOptions& options) {
   const std::string& rule = *options.invertRule;
   const std::string name = options.name ? *options.name : rule + "_inverse";
