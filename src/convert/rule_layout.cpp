@@ -19,6 +19,13 @@ RuleLayout::Rect ClipInside(RuleLayout::Rect clip, RuleLayout::Size image) {
   return clip;
 }
 
+// The cell size of grid over clip. Pixels right of and below the whole
+// cells belong to no cell; a grid finer than the clip has none: 0 x 0.
+RuleLayout::Size CellSizeOf(const RuleLayout::Rect& clip, const RuleLayout::Grid& grid) {
+  const RuleLayout::Size cell{clip.width / grid.columns, clip.height / grid.rows};
+  return cell.width >= 1 && cell.height >= 1 ? cell : RuleLayout::Size{};
+}
+
 // The piece number with one "0" in front while it is below 10.
 std::string PieceNumber(long long counter) {
   return (counter < 10 ? "0" : "") + std::to_string(counter);
@@ -27,8 +34,7 @@ std::string PieceNumber(long long counter) {
 }  // namespace
 
 RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image) {
-  const RuleLayout cells = LayoutOf(rule, image, {});
-  return LayoutOf(rule, image, cells.cell);
+  return LayoutOf(rule, image, CellSizeOf(ClipInside(rule.ClipRect(), image), rule.SrcDiv()));
 }
 
 RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayout::Size slot) {
@@ -39,11 +45,8 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayo
   layout.fileDiv = rule.FileDiv();
   layout.nameFoot = rule.NameFoot();
 
-  // Pixels right of and below the whole cells belong to no cell.
-  const RuleLayout::Size cell{layout.clip.width / layout.grid.columns,
-                              layout.clip.height / layout.grid.rows};
-  if (cell.width >= 1 && cell.height >= 1) {
-    layout.cell = cell;
+  layout.cell = CellSizeOf(layout.clip, layout.grid);
+  if (layout.cell.width >= 1) {
     for (const int index : rule.ReplaceList()) {
       if (layout.HasCell(index)) layout.cutCells.push_back(index);
     }
