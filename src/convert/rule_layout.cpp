@@ -81,6 +81,12 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayo
   return layout;
 }
 
+RuleLayout LayoutWithIndividual(const ImageProcessor& rule, RuleLayout::Size image,
+                                const ImageProcessor& individual) {
+  const RuleLayout cells = LayoutOf(rule, image);
+  return LayoutOf(rule, image, LayoutOf(individual, cells.cell).ReturnedCanvas());
+}
+
 int RuleLayout::CellInSlot(long long slot) const {
   return slot >= 0 && slot < static_cast<long long>(slotCells.size())
              ? slotCells[static_cast<std::size_t>(slot)]

@@ -80,3 +80,8 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image);
 // The same with the cells composed at slot size (what an Individual rule
 // returned for them).
 RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayout::Size slot);
+
+// The layout of rule whose Individual rule is individual: the slots take
+// the size of the canvas that individual makes of one cell.
+RuleLayout LayoutWithIndividual(const ImageProcessor& rule, RuleLayout::Size image,
+                                const ImageProcessor& individual);

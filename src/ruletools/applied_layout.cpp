@@ -3,11 +3,9 @@
 #include "convert/rule_error.h"
 
 RuleLayout AppliedLayout(const ImageProcessor& rule, RuleLayout::Size image) {
-  const RuleLayout layout = LayoutOf(rule, image);
-  if (rule.IndividualRule().empty()) return layout;
+  if (rule.IndividualRule().empty()) return LayoutOf(rule, image);
   try {
-    const ImageProcessor individual(rule.IndividualRule());
-    return LayoutOf(rule, image, LayoutOf(individual, layout.cell).ReturnedCanvas());
+    return LayoutWithIndividual(rule, image, ImageProcessor(rule.IndividualRule()));
   } catch (const char* message) {
     ThrowRuleError(UnusableRuleMessage(rule.IndividualRule(), message));
   }

@@ -44,17 +44,13 @@ class LayoutWalk {
 
     path.push_back(&section);
     const ImageProcessor& rule = *section.rule;
-    RuleLayout layout = LayoutOf(rule, image);
-    const BookSection* individual = nullptr;
-    bool composed = true;  // the cells are drawn: no Individual rule stops the run
-    if (!rule.IndividualRule().empty()) {
-      individual = book.Find(rule.IndividualRule());
-      composed = individual != nullptr && individual->rule != nullptr;
-      if (composed && !layout.cutCells.empty()) {
-        const RuleLayout cellLayout = LayoutOf(*individual->rule, layout.cell);
-        layout = LayoutOf(rule, image, cellLayout.ReturnedCanvas());
-      }
-    }
+    const BookSection* individual =
+        rule.IndividualRule().empty() ? nullptr : book.Find(rule.IndividualRule());
+    const bool individualRuns = individual != nullptr && individual->rule != nullptr;
+    // The cells are drawn: no Individual rule stops the run.
+    const bool composed = rule.IndividualRule().empty() || individualRuns;
+    const RuleLayout layout = individualRuns ? LayoutWithIndividual(rule, image, *individual->rule)
+                                             : LayoutOf(rule, image);
     if (first) Report(section, layout, writes, composed);
 
     if (depth >= kMaxNesting) {
