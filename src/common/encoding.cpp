@@ -1,0 +1,35 @@
+#include "common/encoding.h"
+
+bool IsUtf8(const std::string& text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  for (std::size_t i = 0; i < size;) {
+    const unsigned char lead = bytes[i];
+    std::size_t length;
+    unsigned long code;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, code = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (size - i < length) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((bytes[i + k] & 0xC0) != 0x80) return false;
+      code = code << 6 | (bytes[i + k] & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+        (code >= 0xD800 && code <= 0xDFFF)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
