@@ -1,3 +1,4 @@
+#include "common/window_text_win32.h"
 #include "app/batch_run_win32.h"
 
 #include <commctrl.h>
@@ -56,7 +57,7 @@ struct BatchArguments {
 
 void SetProgressCount(HWND window, int done, int total) {
   const std::string text = std::to_string(done) + "/" + std::to_string(total);
-  SetDlgItemTextA(window, kProgressCountText, text.c_str());
+  SetItemText(window, kProgressCountText, text);
 }
 
 void ResetProgress(int n) {
@@ -65,8 +66,8 @@ void ResetProgress(int n) {
   progress.done = 0;
   if (const HWND window = progress.progressWindow.load()) {
     SetProgressCount(window, 0, n);
-    SendDlgItemMessageA(window, kProgressBar, PBM_SETRANGE, 0, MAKELPARAM(0, kBarRange));
-    SendDlgItemMessageA(window, kProgressBar, PBM_SETSTEP, kBarRange / n, 0);
+    SendDlgItemMessageW(window, kProgressBar, PBM_SETRANGE, 0, MAKELPARAM(0, kBarRange));
+    SendDlgItemMessageW(window, kProgressBar, PBM_SETSTEP, kBarRange / n, 0);
   }
 }
 
@@ -75,7 +76,7 @@ void StepProgress() {
   ++progress.done;
   if (const HWND window = progress.progressWindow.load()) {
     SetProgressCount(window, progress.done, progress.total);
-    SendDlgItemMessageA(window, kProgressBar, PBM_STEPIT, 0, 0);
+    SendDlgItemMessageW(window, kProgressBar, PBM_STEPIT, 0, 0);
   }
 }
 
@@ -105,7 +106,7 @@ unsigned __stdcall BatchWorker(void* parameter) {
   if (arguments.combineMaps) LaunchCombiner(run.combineGroups);
 
   if (const HWND window = ProgressState::Instance().progressWindow.exchange(nullptr)) {
-    PostMessageA(window, kRunFinished, 0, 0);
+    PostMessageW(window, kRunFinished, 0, 0);
   }
   return 0;
 }
@@ -117,7 +118,7 @@ unsigned __stdcall BatchWorker(void* parameter) {
 void WaitForWorker(HANDLE thread) {
   while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
     MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
 }
 
@@ -131,7 +132,7 @@ INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) != IDCANCEL) return FALSE;
-      if (MessageBoxA(dialog, "処理を全て中止しますか？", "処理の中止", MB_YESNO) == IDYES) {
+      if (ShowMessage(dialog, "処理を全て中止しますか？", "処理の中止", MB_YESNO) == IDYES) {
         RunState::Instance().cancelRequested = true;
         ProgressState::Instance().progressWindow = nullptr;
         EndDialog(dialog, 0);
@@ -149,7 +150,7 @@ INT_PTR ShowProgressDialog() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   const AppContext& app = AppContext::Instance();
-  return DialogBoxParamA(app.moduleHandle, "PROGRESS", app.mainWindow, ProgressDialogProc, 0);
+  return DialogBoxParamW(app.moduleHandle, L"PROGRESS", app.mainWindow, ProgressDialogProc, 0);
 }
 
 bool RunBatch() {
@@ -162,7 +163,7 @@ bool RunBatch() {
   BatchArguments arguments;
   arguments.combineMaps = IsDlgButtonChecked(app.mainWindow, kCombineMapsCheck) == BST_CHECKED;
   arguments.notices = &notices;
-  progressReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 
   auto* const worker =
       reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, BatchWorker, &arguments, 0, nullptr));
@@ -173,7 +174,7 @@ bool RunBatch() {
   } else {
     if (ShowProgressDialog() == -1) {
       SetEvent(progressReady);
-      MessageBoxA(nullptr, "失敗", nullptr, MB_OK);
+      ShowMessage(nullptr, "失敗", nullptr, MB_OK);
     }
     // After a cancel the job under way runs on: the main window stays shut
     // to the user until the run is over, as under the progress window.
@@ -188,6 +189,6 @@ bool RunBatch() {
   ProcessLog& log = ProcessLog::Instance();
   log.Select(ProcessLog::kReportChannel);
   log.Write("全ての作業が終了しました");
-  return MessageBoxA(app.mainWindow, ClosingQuestion(arguments.outcome).c_str(), "作業の完了",
+  return ShowMessage(app.mainWindow, ClosingQuestion(arguments.outcome), "作業の完了",
                      MB_YESNO) == IDYES;
 }

@@ -1,3 +1,4 @@
+#include "common/window_text_win32.h"
 #include "app/main_dialog_win32.h"
 
 #include <shellapi.h>
@@ -15,12 +16,12 @@
 
 namespace {
 
-void RefreshListText(HWND dialog) { SetDlgItemTextA(dialog, kListText, BuildListText().c_str()); }
+void RefreshListText(HWND dialog) { SetItemText(dialog, kListText, BuildListText()); }
 
 void Start(HWND dialog) {
   RunState& run = RunState::Instance();
   if (run.jobs.empty()) {
-    MessageBoxA(dialog, "実行できる処理がありません。\nファイルを追加して下さい。",
+    ShowMessage(dialog, "実行できる処理がありません。\nファイルを追加して下さい。",
                 "ファイルを追加して下さい", MB_OK);
     return;
   }
@@ -33,7 +34,7 @@ void Start(HWND dialog) {
 
 void Close(HWND dialog) {
   if (!RunState::Instance().jobs.empty() &&
-      MessageBoxA(dialog,
+      ShowMessage(dialog,
                   "いくつかのファイルが処理を予定されています\n"
                   "このまま処理を中止してもよろしいですか？",
                   "終了の確認", MB_YESNO) != IDYES) {

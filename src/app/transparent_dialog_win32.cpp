@@ -1,3 +1,4 @@
+#include "common/window_text_win32.h"
 #include "app/transparent_dialog_win32.h"
 
 #include <algorithm>
@@ -121,7 +122,7 @@ void OnCommand(HWND dialog, int id) {
       EndDialog(dialog, 0);
       break;
     case IDCANCEL:
-      if (MessageBoxA(dialog,
+      if (ShowMessage(dialog,
                       "ウィンドウが閉じられようとしています\n"
                       "以降全ての透過色を自動設定してよろしいですか？",
                       "透過色指定キャンセルの確認", MB_YESNO) == IDYES) {
@@ -201,7 +202,7 @@ TransparencyPicker::Result DialogTransparencyPicker::Pick(const IImage& image,
   const AppContext& app = AppContext::Instance();
   state.sourceImage = &image;
   const INT_PTR result =
-      DialogBoxParamA(app.moduleHandle, "TRANSPARENT", app.mainWindow, TransparentDialogProc, 0);
+      DialogBoxParamW(app.moduleHandle, L"TRANSPARENT", app.mainWindow, TransparentDialogProc, 0);
   state.sourceImage = nullptr;
   if (result == 0 && state.workingImage) {
     picked = std::move(state.workingImage);

@@ -1,3 +1,5 @@
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 #include "classify/select_dialog_win32.h"
 
 #include "common/app_context.h"
@@ -12,20 +14,20 @@ constexpr char kConfirmCaption[] = "追加キャンセルの確認";
 constexpr int kCandidateListHeight = 1000;
 
 void FillDialog(HWND dialog) {
-  SetDlgItemTextA(dialog, kSelectFileNameText, selectFileName.c_str());
+  SetItemText(dialog, kSelectFileNameText, selectFileName);
   HWND box = GetDlgItem(dialog, kSelectCandidateBox);
   RECT rect = {};
   GetWindowRect(box, &rect);
   SetWindowPos(box, nullptr, 0, 0, rect.right - rect.left, kCandidateListHeight,
                SWP_NOMOVE | SWP_NOZORDER);
   for (const std::string& candidate : selectCandidates) {
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(candidate.c_str()));
+    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(candidate).c_str()));
   }
-  SendMessageA(box, CB_SETCURSEL, 0, 0);
+  SendMessageW(box, CB_SETCURSEL, 0, 0);
 }
 
 bool Confirm(HWND dialog, const std::string& text) {
-  return MessageBoxA(dialog, text.c_str(), kConfirmCaption, MB_YESNO) == IDYES;
+  return ShowMessage(dialog, text, kConfirmCaption, MB_YESNO) == IDYES;
 }
 
 }  // namespace
@@ -39,7 +41,7 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   switch (LOWORD(wParam)) {
     case IDOK:
       // No selected entry (text typed into the edit field) skips the file.
-      EndDialog(dialog, SendDlgItemMessageA(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
+      EndDialog(dialog, SendDlgItemMessageW(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
       break;
     case kSelectSkipButton:
       if (Confirm(dialog, selectFileName + "を無視してよろしいですか？")) EndDialog(dialog, -1);
@@ -60,5 +62,5 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 int RunSelectDialog() {
   const AppContext& context = AppContext::Instance();
   return static_cast<int>(
-      DialogBoxParamA(context.moduleHandle, "SELECT", context.mainWindow, SelectDialogProc, 0));
+      DialogBoxParamW(context.moduleHandle, L"SELECT", context.mainWindow, SelectDialogProc, 0));
 }

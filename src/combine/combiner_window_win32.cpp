@@ -1,3 +1,5 @@
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 #include "combine/combiner_window_win32.h"
 
 #include <shellapi.h>
@@ -39,7 +41,7 @@ HWND Dialog() { return CombinerState::Instance().dialogWindow; }
 
 void ReportLoadFailures(HWND owner, const std::vector<SheetLoadFailure>& failures) {
   if (failures.empty()) return;
-  MessageBoxA(owner, DescribeLoadFailures(failures).c_str(), nullptr, MB_OK | MB_ICONWARNING);
+  ShowMessage(owner, DescribeLoadFailures(failures), nullptr, MB_OK | MB_ICONWARNING);
 }
 
 void SendScrollInfo(UINT mask) {
@@ -75,7 +77,7 @@ void DrawNotice(HDC dc, const RECT& band, const char* first, const char* second)
   const std::string text = std::string(first) + (second ? std::string("\n") + second : "");
   RECT box = band;
   InflateRect(&box, -4, -3);
-  DrawTextA(dc, text.c_str(), -1, &box, DT_LEFT | DT_NOPREFIX);
+  DrawTextW(dc, Wide(text).c_str(), -1, &box, DT_LEFT | DT_NOPREFIX);
   SelectObject(dc, oldFont);
 }
 
@@ -118,7 +120,7 @@ void StartWindow(HWND dialog) {
                       {"delete", kDeleteButton},   {"clear", kClearButton}, {"save", kSaveButton},
                       {"saveend", kSaveEndButton}, {"close", kCloseButton}};
 
-  SendMessageA(state.sheetWidth == CombinerState::kNarrowWidth ? state.radio128 : state.radio256,
+  SendMessageW(state.sheetWidth == CombinerState::kNarrowWidth ? state.radio128 : state.radio256,
                BM_SETCHECK, BST_CHECKED, 0);
 
   state.scrollBar = GetDlgItem(dialog, kPreviewScrollBar);
@@ -139,7 +141,7 @@ void StartWindow(HWND dialog) {
     if (!path.empty()) files.push_back(path);
   }
   pendingLoadFailures = DescribeLoadFailures(state.sheetList.AddSheetsFromFiles(files));
-  if (!pendingLoadFailures.empty()) PostMessageA(dialog, kReportLoadFailures, 0, 0);
+  if (!pendingLoadFailures.empty()) PostMessageW(dialog, kReportLoadFailures, 0, 0);
 
   RebuildPreview();
 }
@@ -224,7 +226,7 @@ bool SaveCombined() {
   const std::string text =
       std::string(combined->GetWidth() == 0 ? kTooLargeToSaveMessage : kSaveFailedMessage) + "\n" +
       path;
-  MessageBoxA(state.dialogWindow, text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+  ShowMessage(state.dialogWindow, text, nullptr, MB_OK | MB_ICONWARNING);
   return false;
 }
 
@@ -257,13 +259,13 @@ void HandleCommand(UINT message, WPARAM wParam) {
     SetScrollPosition(0);
   } else if (IsCommand(message, wParam, "save")) {
     if (list.Count() == 0) {
-      MessageBoxA(nullptr, kAddFilesFirstMessage, nullptr, MB_OK);
+      ShowMessage(nullptr, kAddFilesFirstMessage, nullptr, MB_OK);
       return;
     }
     SaveCombined();
   } else if (IsCommand(message, wParam, "saveend")) {
     if (list.Count() == 0) {
-      if (MessageBoxA(nullptr, kEndWithoutSavingMessage, nullptr, MB_OKCANCEL) == IDOK)
+      if (ShowMessage(nullptr, kEndWithoutSavingMessage, nullptr, MB_OKCANCEL) == IDOK)
         EndDialog(state.dialogWindow, 0);
       return;
     }
@@ -383,7 +385,7 @@ INT_PTR CALLBACK CombinerDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case kReportLoadFailures: {
       const std::string text = pendingLoadFailures;
       pendingLoadFailures.clear();
-      if (!text.empty()) MessageBoxA(dialog, text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+      if (!text.empty()) ShowMessage(dialog, text, nullptr, MB_OK | MB_ICONWARNING);
       return TRUE;
     }
     case WM_DESTROY:
@@ -395,7 +397,7 @@ INT_PTR CALLBACK CombinerDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 }
 
 void OpenCombinerWindow() {
-  DialogBoxParamA(AppContext::Instance().moduleHandle, "MAPMAIN", nullptr, CombinerDialogProc, 0);
+  DialogBoxParamW(AppContext::Instance().moduleHandle, L"MAPMAIN", nullptr, CombinerDialogProc, 0);
 }
 
 void LaunchCombiner(CombineGroups& groups) {

@@ -2,10 +2,12 @@
 
 #include <new>
 
+#include "common/file_io.h"
+
 bool WriteFileReplacing(const std::string& target, const std::function<bool(std::FILE*)>& write) {
   FileReplacement replacement(target);
   if (!replacement.Created()) return false;
-  std::FILE* file = std::fopen(replacement.TemporaryPath().c_str(), "wb");
+  std::FILE* file = OpenFile(replacement.TemporaryPath(), "wb");
   if (file == nullptr) return false;
   bool written = false;
   try {

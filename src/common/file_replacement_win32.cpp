@@ -2,21 +2,23 @@
 
 #include "common/file_replacement.h"
 #include "common/path.h"
+#include "common/wide_win32.h"
 
 // GetTempFileName makes the file, under a name no other file has.
 FileReplacement::FileReplacement(const std::string& target) : target(target) {
   std::string folder = FolderPart(target);
   if (folder.empty()) folder = ".";
-  char name[MAX_PATH] = {};
-  if (GetTempFileNameA(folder.c_str(), "vmr", 0, name)) temporary = name;
+  wchar_t name[MAX_PATH] = {};
+  if (GetTempFileNameW(Wide(folder).c_str(), L"vmr", 0, name)) temporary = Utf8(name);
 }
 
 FileReplacement::~FileReplacement() {
-  if (Created() && !committed) DeleteFileA(temporary.c_str());
+  if (Created() && !committed) DeleteFileW(Wide(temporary).c_str());
 }
 
 bool FileReplacement::Commit() {
   committed =
-      Created() && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+      Created() && MoveFileExW(Wide(temporary).c_str(), Wide(target).c_str(),
+                                         MOVEFILE_REPLACE_EXISTING);
   return committed;
 }

@@ -1,9 +1,10 @@
 #include <windows.h>
 
+#include "common/wide_win32.h"
 #include "convert/output_folder.h"
 
 FolderResult CreateOutputFolder(const std::string& path) {
-  if (CreateDirectoryA(path.c_str(), nullptr)) return FolderResult::kReady;
+  if (CreateDirectoryW(Wide(path).c_str(), nullptr)) return FolderResult::kReady;
   switch (GetLastError()) {
     case ERROR_ALREADY_EXISTS:
       return FolderResult::kReady;

@@ -1,10 +1,10 @@
 #include "setting/ini_text.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "common/file_io.h"
 #include "common/text.h"
+#include "setting/rule_file_encoding.h"
 
 namespace {
 
@@ -91,9 +91,9 @@ bool SameSectionName(const std::string& a, const std::string& b) {
 }
 
 IniText IniText::Read(const std::string& fileName) {
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) return Parse(std::string());
-  return Parse(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  std::string bytes;
+  if (!ReadWholeFile(fileName, bytes)) return Parse(std::string());
+  return Parse(RuleFileText(bytes, EncodingOfRuleFile(bytes)));
 }
 
 IniText IniText::Parse(const std::string& text) {

@@ -7,8 +7,8 @@
 // Our own reader of INI files, which follows the conventions of the Windows
 // profile reader so that a rule file reads the same in both builds:
 // - A line ends at CR, at LF, or at any run of them (CR LF, LF, a lone CR);
-//   a last line without a line end counts. A UTF-8 byte-order mark at the
-//   start is skipped; the text is not converted otherwise.
+//   a last line without a line end counts. The file's bytes are decoded
+//   first (rule_file_encoding.h): Shift-JIS, or UTF-8 after its mark.
 // - Blanks (space, tab, vertical tab, form feed, 0x1A) are trimmed from both
 //   ends of every line. Empty lines are skipped.
 // - A line that then begins with ";" is a comment and is skipped; "#" has
@@ -24,12 +24,12 @@
 //   key "=" value; a line without "=" is delivered as it is.
 // - Section names are listed in file order, a name that occurs twice twice.
 //   A section is looked up by name with ASCII letters compared without case
-//   (a double-byte character compares byte for byte) and the first section
+//   (any other character compares as it is) and the first section
 //   that matches answers: a later one of the same name is never read.
 // - Lists that do not fit their buffer are cut to its size less two bytes
 //   and ended by two NULs, as the Windows calls do.
 // The name as the reader compares section names: ASCII letters in upper
-// case, double-byte characters as they are. Two names find the same section
+// case, other characters as they are. Two names find the same section
 // when their folded names are equal.
 std::string FoldedSectionName(const std::string& name);
 

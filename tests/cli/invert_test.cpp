@@ -117,7 +117,7 @@ TEST_F(InvertTest, TheInverseGivesBackEveryPlacedCellAndLeavesTheRestBlank) {
     const std::string rules = "[Process]\r\n" + std::to_string(trip.sheetWidth) + "," +
                               std::to_string(trip.sheetHeight) + "=" + trip.name + "\r\n[" +
                               trip.name + "]\r\n" + trip.rule + "NameFoot=_out\r\n";
-    WriteFile(work / "setting.ini", rules);
+    WriteRuleFile(work / "setting.ini", rules);
 
     ProgramResult result = run({"--rule", trip.name, "sheet.png"});
     ASSERT_EQ(result.status, 0) << result.err;
@@ -140,9 +140,9 @@ TEST_F(InvertTest, TheInverseGivesBackEveryPlacedCellAndLeavesTheRestBlank) {
     for (std::size_t at; (at = lines.find("\r\n")) != std::string::npos;) lines.erase(at, 2);
     EXPECT_EQ(lines.find_first_of("\r\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("\r\n[" + trip.name + "_inverse]\r\n"), std::string::npos);
-    WriteFile(work / "setting.ini", rules + result.out);
+    WriteRuleFile(work / "setting.ini", rules + result.out);
     // The check finds nothing in the inverse, for the size it was made for.
-    WriteFile(work / "inverse.ini", "[Process]\r\n" + std::to_string(canvas.width) + "," +
+    WriteRuleFile(work / "inverse.ini", "[Process]\r\n" + std::to_string(canvas.width) + "," +
                                         std::to_string(canvas.height) + "=" + trip.name +
                                         "_inverse\r\n" + result.out);
     const ProgramResult check = run({"--check", "--setting", "inverse.ini"});
@@ -173,7 +173,7 @@ TEST_F(InvertTest, TheInverseGivesBackEveryPlacedCellAndLeavesTheRestBlank) {
 }
 
 TEST_F(InvertTest, TheSectionNamesItsRuleAndWhatCannotComeBack) {
-  WriteFile(folder / "setting.ini",
+  WriteRuleFile(folder / "setting.ini",
             "[Process]\n24,8=Tiles\n"
             "[Tiles]\nClip=2,0,22,8\nSrcDiv=5,2\nNewSize=16,8\nReplace=0,1,1,3,9\n"
             "FileDiv=1,2\nSubProcess=Other,Next\nGroup=Map\n"
@@ -200,7 +200,7 @@ TEST_F(InvertTest, TheSectionNamesItsRuleAndWhatCannotComeBack) {
 }
 
 TEST_F(InvertTest, RulesThatCannotBeInvertedAndWrongUsageAreRefused) {
-  WriteFile(folder / "setting.ini",
+  WriteRuleFile(folder / "setting.ini",
             "[Process]\n8,8=Cells\n8,4=Twice/Cells\n"
             "[Cells]\nSrcDiv=2,2\nReplace=3,2,1,0\n"
             "[Inner]\nIndividual=Cells\nSrcDiv=2,2\nReplace=0\n"

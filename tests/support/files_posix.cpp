@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -47,6 +48,8 @@ std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
+
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
 
 bool FileExists(const std::string& path) {
   struct stat info {};
