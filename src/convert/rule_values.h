@@ -14,6 +14,9 @@ std::vector<std::string> SplitStringList(const std::string& text, char separator
 // separators.
 std::vector<int> SplitIntList(const std::string& text, char separator);
 
+// The numbers as text between separators: what SplitIntList reads back.
+std::string JoinIntList(const std::vector<int>& numbers, char separator);
+
 // The number at the start of text, as a decimal read of an int: leading
 // blanks are skipped, a sign is accepted, reading stops at the first
 // character that cannot continue the number ("12px" gives 12). The empty
