@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "setting/profile_reader.h"
+
 // Splitting of the list values of the rule file.
+
+// The most items a list of numbers can have in a section that the reader
+// reads whole: every item takes two bytes at least, a digit and a separator.
+inline constexpr std::size_t kMaxListItems = kSectionBufferSize / 2;
 
 // The items of text between separators, as text: "A,B" gives A and B, a
 // trailing separator an empty last item, the empty text one empty item.

@@ -55,11 +55,12 @@ int ItemAt(const std::vector<int>& items, long long slot) {
 }
 
 // Puts cell into slot, lengthening items with blanks where needed; a blank
-// past their end is there already.
+// past their end is there already. Slots past what a section of the rule
+// file can hold stay blank.
 void PutCell(std::vector<int>& items, long long slot, int cell) {
   const auto at = static_cast<std::size_t>(slot);
   if (at >= items.size()) {
-    if (cell == -1) return;
+    if (cell == -1 || at >= kMaxListItems) return;
     items.resize(at + 1, -1);
   }
   items[at] = cell;

@@ -98,7 +98,7 @@ bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
   }
   inverse.newSize = {inverse.rebuilt.width, inverse.rebuilt.height};
   if (static_cast<long long>(rebuilt.columns) * rebuilt.rows >
-      static_cast<long long>(kSectionBufferSize / 2)) {
+      static_cast<long long>(kMaxListItems)) {
     return false;
   }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "convert/image_processor.h"
+#include "convert/rule_values.h"
 #include "image/image.h"
 #include "ruletools/rule_edit.h"
 #include "ruletools/rule_edit_history.h"
@@ -124,6 +125,17 @@ TEST(RuleEdit, NothingIsPlacedWhileTheRuleCannotBeLaidOut) {
   }
   EXPECT_FALSE(Loaded(cases[0]).BuildError().empty());
   EXPECT_TRUE(Loaded(cases[2]).BuildError().empty());
+}
+
+TEST(RuleEdit, CanvasEditsStopWhereASectionCannotHoldTheList) {
+  // 65536 cells of one pixel on as many slots.
+  RuleEdit rule = Loaded({"SrcDiv=256,256"}, {256, 256});
+  ASSERT_EQ(rule.SlotCount(), 65536);
+  EXPECT_TRUE(rule.FillInOrder({0, 0, 256, 256}, 0));
+  EXPECT_EQ(rule.CellInSlot(kMaxListItems - 1), static_cast<int>(kMaxListItems - 1));
+  EXPECT_EQ(rule.CellInSlot(kMaxListItems), -1);
+  EXPECT_FALSE(rule.Place(0, kMaxListItems));
+  EXPECT_TRUE(rule.BuildError().empty());
 }
 
 TEST(RuleEdit, ReplaceTextAndSlotsAgree) {
