@@ -8,6 +8,7 @@
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
 #include "convert/rule_error.h"
+#include "convert/rule_keys.h"
 #include "convert/rule_values.h"
 #include "convert/run_state.h"
 #include "image/image.h"
@@ -115,14 +116,14 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
   std::vector<std::string> remaining;
   for (const std::string& candidate : SplitStringList(candidates, '/')) {
     // A rule with a "Specific" text is for names with that text and no other.
-    const std::string specific = store.GetSectionValue(candidate, "Specific");
+    const std::string specific = store.GetSectionValue(candidate, KeyName(RuleKeyId::kSpecific));
     if (!specific.empty()) {
       if (Contains(fileName, specific)) return candidate;
       continue;
     }
-    const std::string force = store.GetSectionValue(candidate, "Force");
+    const std::string force = store.GetSectionValue(candidate, KeyName(RuleKeyId::kForce));
     if (!force.empty() && ContainsAny(fileName, force)) return candidate;
-    const std::string except = store.GetSectionValue(candidate, "Except");
+    const std::string except = store.GetSectionValue(candidate, KeyName(RuleKeyId::kExcept));
     if (!except.empty() && ContainsAny(fileName, except)) continue;
     remaining.push_back(candidate);
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class IImage;
+class ISettingSection;
 struct RuleLayout;
 
 // A rule ready to run.
@@ -44,6 +45,9 @@ class ImageProcessor final : public IImageProcessor {
   };
 
   explicit ImageProcessor(const std::string& ruleName);
+  // The rule of section, which need not be in the rule file (a rule being
+  // edited); the rules it names are still looked up there.
+  ImageProcessor(const std::string& ruleName, ISettingSection& section);
   ~ImageProcessor() = default;
 
   std::unique_ptr<IImage> Apply(const IImage& source) override;
@@ -69,7 +73,7 @@ class ImageProcessor final : public IImageProcessor {
   // names are cut.
   using Cells = std::map<long long, std::unique_ptr<IImage>>;
 
-  void ParseRule();
+  void ParseRule(ISettingSection& section);
   Cells SplitCells(const IImage& source, const RuleLayout& layout) const;
   // Replaces every cell by the Individual rule's canvas; false when the rule
   // could not run (the error channel says why).

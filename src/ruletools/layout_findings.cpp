@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 
 #include "convert/nested_rules.h"
+#include "convert/rule_keys.h"
 #include "convert/rule_layout.h"
 #include "ruletools/chain_findings.h"
 #include "ruletools/rule_size.h"
@@ -69,10 +71,8 @@ class LayoutWalk {
   }
 
   // "key=value: W x Hの画像（[Process] size → A → B）では、"
-  std::string Where(const BookSection& section, const std::string& key,
-                    RuleLayout::Size image) const {
-    return KeyValue(key, section.Value(key)) + ": " + SizeText(image) + "の画像（" + PathText() +
-           "）では、";
+  std::string Where(const BookSection& section, RuleKeyId key, RuleLayout::Size image) const {
+    return section.Written(key) + ": " + SizeText(image) + "の画像（" + PathText() + "）では、";
   }
 
   std::string PathText() const {
@@ -88,8 +88,8 @@ class LayoutWalk {
     const ImageProcessor& rule = *section.rule;
     const bool placesCells = !rule.ReplaceList().empty();
     const bool clipFits = layout.clip.width > 0;
-    if (!clipFits && section.HasKey("Clip")) {
-      add(Where(section, "Clip", layout.image) +
+    if (!clipFits && section.HasKey(RuleKeyId::kClip)) {
+      add(Where(section, RuleKeyId::kClip, layout.image) +
           "切り出す範囲が画像からはみ出すため、何も切り出されません");
     }
     if (clipFits && placesCells) {
@@ -98,14 +98,16 @@ class LayoutWalk {
           std::to_string(layout.grid.columns) + "列" + std::to_string(layout.grid.rows) + "行";
       const RuleLayout::Size leftOver = layout.ClipLeftOver();
       if (layout.cell.width < 1) {
-        add(Where(section, "SrcDiv", layout.image) + "切り出した" + SizeText(clipped) + "を" +
-            grid + "に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません");
+        add(Where(section, RuleKeyId::kSrcDiv, layout.image) + "切り出した" + SizeText(clipped) +
+            "を" + grid + "に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません");
       } else if (leftOver.width != 0 || leftOver.height != 0) {
-        add(Where(section, "SrcDiv", layout.image) + "切り出した" + SizeText(clipped) + "が" +
-            grid + "で割り切れないため、" + LeftOverText(leftOver) + "がどのセルにも入りません");
+        add(Where(section, RuleKeyId::kSrcDiv, layout.image) + "切り出した" + SizeText(clipped) +
+            "が" + grid + "で割り切れないため、" + LeftOverText(leftOver) +
+            "がどのセルにも入りません");
       }
     }
-    const char* canvasKey = section.HasKey("NewSize") ? "NewSize" : "Clip";
+    const RuleKeyId canvasKey =
+        section.HasKey(RuleKeyId::kNewSize) ? RuleKeyId::kNewSize : RuleKeyId::kClip;
     if (!layout.canvasMade) {
       // A Clip outside the image has been named already when it left no canvas.
       if (clipFits || layout.canvas.width > 0) {
@@ -133,12 +135,13 @@ class LayoutWalk {
     // Without NewSize the canvas is the clip: at the cell size its strip is
     // the one SrcDiv leaves out, named already; an Individual rule may
     // return cells of another size.
-    const char* canvasKey = section.HasKey("NewSize")       ? "NewSize"
-                            : !section.HasKey("Individual") ? nullptr
-                                                            : "Individual";
+    const std::optional<RuleKeyId> canvasKey =
+        section.HasKey(RuleKeyId::kNewSize)       ? RuleKeyId::kNewSize
+        : !section.HasKey(RuleKeyId::kIndividual) ? std::optional<RuleKeyId>()
+                                                  : RuleKeyId::kIndividual;
     const RuleLayout::Size leftOver = layout.CanvasLeftOver();
-    if (canvasKey != nullptr && (leftOver.width != 0 || leftOver.height != 0)) {
-      add(Where(section, canvasKey, layout.image) + canvas + "が" + slot +
+    if (canvasKey && (leftOver.width != 0 || leftOver.height != 0)) {
+      add(Where(section, *canvasKey, layout.image) + canvas + "が" + slot +
           "の整数倍ではないため、" + LeftOverText(leftOver) + "にはセルが置かれません");
     }
     const std::vector<int>& replace = section.rule->ReplaceList();
@@ -149,7 +152,7 @@ class LayoutWalk {
       if (replace[i] >= 0 && replace[i] < layout.CellCount()) ++lost;
     }
     if (lost > 0) {
-      add(Where(section, "Replace", layout.image) + canvas + "に置ける" + slot + "は" +
+      add(Where(section, RuleKeyId::kReplace, layout.image) + canvas + "に置ける" + slot + "は" +
           std::to_string(slots) + "個（" + std::to_string(layout.slots.columns) + "列" +
           std::to_string(layout.slots.rows) + "行）だけのため、" + std::to_string(slots + 1) +
           "番目から後のセル" + std::to_string(lost) + "個は置かれません");
@@ -160,12 +163,12 @@ class LayoutWalk {
     const std::string canvas = "キャンバス（" + SizeText(layout.canvas) + "）";
     const RuleLayout::Size leftOver = layout.PiecesLeftOver();
     if (layout.piece.width < 1 || layout.piece.height < 1) {
-      findings.Add(
-          section.order, section.name,
-          Where(section, "FileDiv", layout.image) + canvas + "より細かいため保存できません");
+      findings.Add(section.order, section.name,
+                   Where(section, RuleKeyId::kFileDiv, layout.image) + canvas +
+                       "より細かいため保存できません");
     } else if (leftOver.width != 0 || leftOver.height != 0) {
       findings.Add(section.order, section.name,
-                   Where(section, "FileDiv", layout.image) + canvas + "が" +
+                   Where(section, RuleKeyId::kFileDiv, layout.image) + canvas + "が" +
                        std::to_string(layout.fileDiv.columns) + "列" +
                        std::to_string(layout.fileDiv.rows) + "行で割り切れないため、" +
                        LeftOverText(leftOver) + "はどのファイルにも入りません");
@@ -175,13 +178,11 @@ class LayoutWalk {
   // The rule is as deep as a conversion goes: the rules it names do not run.
   void TooDeep(const BookSection& section) {
     const ImageProcessor& rule = *section.rule;
-    const char* key = !rule.IndividualRule().empty() ? "Individual"
-                      : !rule.SubProcesses().empty() ? "SubProcess"
-                                                     : nullptr;
-    if (key == nullptr) return;
+    if (rule.IndividualRule().empty() && rule.SubProcesses().empty()) return;
+    const RuleKeyId key =
+        !rule.IndividualRule().empty() ? RuleKeyId::kIndividual : RuleKeyId::kSubProcess;
     findings.Add(section.order, section.name,
-                 KeyValue(key, section.Value(key)) + ": 規則の呼び出しが" +
-                     std::to_string(kMaxNesting) +
+                 section.Written(key) + ": 規則の呼び出しが" + std::to_string(kMaxNesting) +
                      "段を超えるため、変換は途中で中止されます: " + PathText());
   }
 

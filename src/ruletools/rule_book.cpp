@@ -1,6 +1,7 @@
 #include "ruletools/rule_book.h"
 
 #include "convert/rule_error.h"
+#include "ruletools/findings.h"
 #include "setting/ini_text.h"
 #include "setting/profile_reader.h"
 #include "setting/setting_section.h"
@@ -46,6 +47,10 @@ std::string BookSection::Value(const std::string& key) const {
     if (entry.first == key) value = entry.second;
   }
   return value;
+}
+
+std::string BookSection::Written(RuleKeyId key) const {
+  return KeyValue(KeyName(key), Value(KeyName(key)));
 }
 
 RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "convert/image_processor.h"
+#include "convert/rule_keys.h"
 #include "ruletools/spelling_hints.h"
 
 // The rule file of the setting store as the check reads it: every section in
@@ -30,8 +31,11 @@ struct BookSection {
   std::string buildError;
 
   bool HasKey(const std::string& key) const;
+  bool HasKey(RuleKeyId key) const { return HasKey(KeyName(key)); }
   // The value a conversion reads (the last of a key written twice).
   std::string Value(const std::string& key) const;
+  // "key=value" with that value, as a finding shows it.
+  std::string Written(RuleKeyId key) const;
 };
 
 class RuleBook {

@@ -3,6 +3,8 @@
 #include <map>
 
 #include "convert/rule_error.h"
+#include "convert/rule_keys.h"
+#include "convert/rule_values.h"
 #include "image/image_limits.h"
 #include "ruletools/rule_size.h"
 #include "setting/profile_reader.h"
@@ -96,7 +98,7 @@ bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
   }
   inverse.newSize = {inverse.rebuilt.width, inverse.rebuilt.height};
   if (static_cast<long long>(rebuilt.columns) * rebuilt.rows >
-      static_cast<long long>(kSectionBufferSize / 2)) {
+      static_cast<long long>(kMaxListItems)) {
     return false;
   }
 
@@ -119,11 +121,8 @@ bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
   return true;
 }
 
-std::string NumberList(const std::vector<int>& numbers) {
-  std::string text;
-  for (const int number : numbers) text += (text.empty() ? "" : ",") + std::to_string(number);
-  return text;
-}
+// "key=", for a key of the inverse.
+std::string KeyAssignment(RuleKeyId key) { return std::string(KeyName(key)) + "="; }
 
 // The bytes the reader gives the section: every line and its NUL, and the
 // NUL that ends the list.
@@ -198,12 +197,15 @@ std::vector<std::string> InverseKeys(const RuleInverse& inverse) {
   std::vector<std::string> keys;
   if (inverse.clip) {
     const Rect& clip = *inverse.clip;
-    keys.push_back("Clip=" + NumberList({clip.x, clip.y, clip.width, clip.height}));
+    keys.push_back(KeyAssignment(RuleKeyId::kClip) +
+                   JoinIntList({clip.x, clip.y, clip.width, clip.height}, ','));
   }
-  keys.push_back("SrcDiv=" + NumberList({inverse.srcDiv.columns, inverse.srcDiv.rows}));
-  keys.push_back("NewSize=" + NumberList({inverse.newSize.width, inverse.newSize.height}));
-  keys.push_back("Replace=" + NumberList(inverse.replace));
-  keys.push_back(std::string("NameFoot=") + kInverseNameFoot);
-  if (!inverse.group.empty()) keys.push_back("Group=" + inverse.group);
+  keys.push_back(KeyAssignment(RuleKeyId::kSrcDiv) +
+                 JoinIntList({inverse.srcDiv.columns, inverse.srcDiv.rows}, ','));
+  keys.push_back(KeyAssignment(RuleKeyId::kNewSize) +
+                 JoinIntList({inverse.newSize.width, inverse.newSize.height}, ','));
+  keys.push_back(KeyAssignment(RuleKeyId::kReplace) + JoinIntList(inverse.replace, ','));
+  keys.push_back(KeyAssignment(RuleKeyId::kNameFoot) + kInverseNameFoot);
+  if (!inverse.group.empty()) keys.push_back(KeyAssignment(RuleKeyId::kGroup) + inverse.group);
   return keys;
 }

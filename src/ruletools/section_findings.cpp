@@ -5,15 +5,18 @@
 #include <set>
 
 #include "convert/rule_error.h"
+#include "convert/rule_keys.h"
 #include "setting/profile_reader.h"
 
 namespace {
 
 // Every key that a part of the program reads from a rule.
 const std::vector<std::string>& RuleKeys() {
-  static const std::vector<std::string> keys = {
-      "SrcDiv",     "FileDiv", "Clip",     "NewSize", "Replace", "SubProcess", "NameFoot",
-      "Individual", "Group",   "Specific", "Force",   "Except",  "KeepPalette"};
+  static const std::vector<std::string> keys = [] {
+    std::vector<std::string> names;
+    for (const RuleKeyEntry& key : kRuleKeys) names.push_back(key.name);
+    return names;
+  }();
   return keys;
 }
 
@@ -94,9 +97,9 @@ class SectionCheck {
   std::string BuildError() const {
     const std::string& error = section.buildError;
     if (error == kBadSrcDivMessage)
-      return error + "（" + KeyValue("SrcDiv", section.Value("SrcDiv")) + "）";
+      return error + "（" + section.Written(RuleKeyId::kSrcDiv) + "）";
     if (error == MessageInLine(kBadFileDivMessage))
-      return error + "（" + KeyValue("FileDiv", section.Value("FileDiv")) + "）";
+      return error + "（" + section.Written(RuleKeyId::kFileDiv) + "）";
     return error;
   }
 
@@ -115,22 +118,22 @@ class SectionCheck {
     for (const int item : wrong) items += (items.empty() ? "" : ", ") + std::to_string(item);
     if (wrongCount > wrong.size())
       items += " ほか" + std::to_string(wrongCount - wrong.size()) + "個";
-    Add(KeyValue("Replace", section.Value("Replace")) + ": " + items +
+    Add(section.Written(RuleKeyId::kReplace) + ": " + items +
         "はSrcDiv=" + std::to_string(grid.columns) + "," + std::to_string(grid.rows) +
         "のセルの番号（0〜" + std::to_string(cells - 1) + "、空白は-1）ではないため、置かれません");
   }
 
   void NestedRuleNames() {
     const ImageProcessor& rule = *section.rule;
-    if (!rule.IndividualRule().empty()) MissingRule("Individual", rule.IndividualRule());
+    if (!rule.IndividualRule().empty()) MissingRule(RuleKeyId::kIndividual, rule.IndividualRule());
     std::set<std::string> named;
     for (const std::string& name : rule.SubProcesses()) {
-      if (named.insert(name).second) MissingRule("SubProcess", name);
+      if (named.insert(name).second) MissingRule(RuleKeyId::kSubProcess, name);
     }
   }
 
-  void MissingRule(const char* key, const std::string& name) {
-    const std::string keyValue = KeyValue(key, section.Value(key));
+  void MissingRule(RuleKeyId key, const std::string& name) {
+    const std::string keyValue = section.Written(key);
     if (name.empty()) {
       Add(keyValue + ": 規則の名前が空の項目があります");
       return;

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "convert/rule_error.h"
+#include "convert/rule_keys.h"
 #include "convert/rule_values.h"
 #include "image/image_limits.h"
 #include "ruletools/rule_size.h"
@@ -19,8 +20,9 @@ void UnreadChoosingKeys(const RuleBook& book, const std::set<std::string>& chose
   for (const auto& section : book.Sections()) {
     if (section->shadowedBy != nullptr || !section->rule) continue;
     if (chosenAmongSeveral.count(section->name) != 0) continue;
-    for (const char* key : {"Specific", "Force", "Except"}) {
-      if (!section->HasKey(key)) continue;
+    for (const RuleKeyEntry& entry : kRuleKeys) {
+      const char* key = entry.name;
+      if (entry.reader != RuleKeyReader::kClassification || !section->HasKey(key)) continue;
       findings.Add(section->order, section->name,
                    KeyValue(key, section->Value(key)) +
                        ": この規則は[Process]で2つ以上の候補の1つになっていないため、" + key +
