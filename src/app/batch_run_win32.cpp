@@ -1,4 +1,3 @@
-#include "common/window_text_win32.h"
 #include "app/batch_run_win32.h"
 
 #include <commctrl.h>
@@ -11,7 +10,9 @@
 #include "app/transparent_dialog_win32.h"
 #include "combine/combiner_window_win32.h"
 #include "common/app_context.h"
+#include "common/messages.h"
 #include "common/user_prompt.h"
+#include "common/window_text_win32.h"
 #include "convert/process_log.h"
 #include "convert/progress_state.h"
 #include "convert/run_state.h"
@@ -127,12 +128,13 @@ void WaitForWorker(HANDLE thread) {
 INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
+      SetDialogTexts(dialog, Message::kProgressCaption, {{IDCANCEL, Message::kCancel}});
       ProgressState::Instance().progressWindow = dialog;
       SetEvent(progressReady);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) != IDCANCEL) return FALSE;
-      if (ShowMessage(dialog, "処理を全て中止しますか？", "処理の中止", MB_YESNO) == IDYES) {
+      if (ShowMessage(dialog, Text(Message::kStopAllQuestion), Text(Message::kStopAllCaption), MB_YESNO) == IDYES) {
         RunState::Instance().cancelRequested = true;
         ProgressState::Instance().progressWindow = nullptr;
         EndDialog(dialog, 0);
@@ -174,7 +176,7 @@ bool RunBatch() {
   } else {
     if (ShowProgressDialog() == -1) {
       SetEvent(progressReady);
-      ShowMessage(nullptr, "失敗", nullptr, MB_OK);
+      ShowMessage(nullptr, Text(Message::kRunFailed), nullptr, MB_OK);
     }
     // After a cancel the job under way runs on: the main window stays shut
     // to the user until the run is over, as under the progress window.
@@ -188,7 +190,7 @@ bool RunBatch() {
 
   ProcessLog& log = ProcessLog::Instance();
   log.Select(ProcessLog::kReportChannel);
-  log.Write("全ての作業が終了しました");
-  return ShowMessage(app.mainWindow, ClosingQuestion(arguments.outcome), "作業の完了",
-                     MB_YESNO) == IDYES;
+  log.Write(Text(Message::kAllWorkDone));
+  return ShowMessage(app.mainWindow, ClosingQuestion(arguments.outcome),
+                     Text(Message::kRunDoneCaption), MB_YESNO) == IDYES;
 }
