@@ -38,9 +38,6 @@ MESSAGE(kRuleFileCannotHold, "「{1}」には規則ファイルの文字コー�
 MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を書き込みました: {2}",
         "wrote the section [{1}] into the rule file: {2}")
 MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
-MESSAGE(kInverseSectionNameProblem,
-        "逆変換のセクション名「{1}」: {2}（--nameで別の名前を指定できます）",
-        "the section name \"{1}\" of the inverse: {2} (--name gives another name)")
 
 // --- The command-line programs
 
