@@ -44,15 +44,10 @@ class RuleFileDocument {
   // by Save; one that cannot be read gives nothing and the message why.
   static std::optional<RuleFileDocument> Read(const std::string& path, std::string& failure);
 
-  const std::string& Path() const { return path; }
   RuleFileEncoding Encoding() const { return encoding; }
-  // The file's first line end: CR LF, LF or CR; CR LF for a file without one.
-  const std::string& LineEnd() const { return lineEnd; }
   // What Save writes.
   std::string Bytes() const;
 
-  // Whether the reader finds a section by name (letter case aside).
-  bool HasSection(const std::string& name) const;
   // Whether the file's encoding holds every character of text.
   bool Holds(const std::string& text) const;
 
@@ -86,6 +81,8 @@ class RuleFileDocument {
     std::size_t end;
   };
 
+  // Whether a header spells name, letter case aside.
+  bool HasSection(const std::string& name) const;
   std::optional<Span> FindSection(const std::string& name) const;
   // The line of key that the store reads in span (the last, where it is
   // written twice), and in lastKeyLine the last key line it reads (or the
@@ -103,6 +100,7 @@ class RuleFileDocument {
   std::string readBytes;  // the file as read or last saved
   std::string mark;       // the UTF-8 byte-order mark, where the file has it
   RuleFileEncoding encoding = RuleFileEncoding::kUtf8;
+  // The file's first line end: CR LF, LF or CR; CR LF for a file without one.
   std::string lineEnd = "\r\n";
   std::vector<Line> lines;
 };

