@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "common/messages.h"
 #include "ruletools/rule_size.h"
 
 namespace {
@@ -35,6 +36,7 @@ bool* FlagOption(ConverterOptions& options, const std::string& name) {
   if (name == "--no-transparency") return &options.noTransparency;
   if (name == "--dry-run") return &options.dryRun;
   if (name == "--check") return &options.check;
+  if (name == "--append") return &options.append;
   if (name == "--index-table") return &options.indexTable;
   if (name == "--help" || name == "-h") return &options.help;
   if (name == "--version") return &options.version;
@@ -62,6 +64,7 @@ std::string MisusedOption(const ConverterOptions& options) {
   }
   if (options.picture && !options.explainRule) return "-oは--explainと一緒に使います";
   if (options.name && !options.invertRule) return "--nameは--invertと一緒に使います";
+  if (options.append && !options.invertRule) return Text(Message::kAppendWithoutInvert);
   if (tools == 0 && options.files.empty()) return "画像ファイルを指定してください";
   return std::string();
 }
@@ -139,11 +142,14 @@ std::string ConverterUsage() {
          "  --check            変換せずに規則ファイルを調べ、誤りを1行に1つずつ\n"
          "                     「[セクション名] キー=値: 誤りの説明」で表示します\n"
          "                     （終了コード 0: 誤りなし、1: 誤りあり）\n"
-         "  --invert RULE [--size W,H] [--name NAME] [SHEET]\n"
+         "  --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]\n"
          "                     規則RULEの出力を元の並びに戻す規則（逆変換）を、\n"
          "                     規則ファイルの末尾に足せるセクションとして表示します。\n"
          "                     画像の大きさはSHEET、--size、[Process]の順に決まります。\n"
          "                     セクション名は既定でRULE_inverseです\n"
+         "  --append           --invertのセクションを表示せずに規則ファイルの末尾へ\n"
+         "                     書き込み、書き込んだファイルを表示します。元の規則\n"
+         "                     ファイルは「名前.bak」に残り、他の行は変わりません\n"
          "  --index-table      変換のたびに、出力ファイルと同じフォルダへ\n"
          "                     「[V]元の名前+NameFoot.csv」の表（どのセルが出力の\n"
          "                     どのファイルのどこに置かれたか）も書き出します\n"

@@ -11,7 +11,7 @@
 // The rule tools take the place of a conversion:
 //   vomarin --check [--setting FILE]
 //   vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]
-//   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET]
+//   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]
 struct ConverterOptions {
   std::optional<std::string> settingFile;
   std::optional<std::string> rule;           // every file takes this rule, unclassified
@@ -21,6 +21,7 @@ struct ConverterOptions {
   std::optional<std::string> invertRule;
   std::optional<std::string> size;     // "W,H": the image size a rule tool assumes
   std::optional<std::string> name;     // the section name of an inverse
+  bool append = false;                 // the inverse goes into the rule file, not to the output
   std::optional<std::string> picture;  // -o: where --explain draws the rule
   bool indexTable = false;             // a table of the slots beside every conversion
   int jobs = 1;  // files converted at once: --jobs, else the number of processors

@@ -134,7 +134,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   SettingStore::Instance().ReadFile(ruleFile);
   if (options.check) return RunCheckCommand(options);
   if (options.explainRule) return RunExplainCommand(options);
-  if (options.invertRule) return RunInvertCommand(options);
+  if (options.invertRule) return RunInvertCommand(options, ruleFile);
 
   std::string combineFolder;
   if (options.combineFolder) {

@@ -22,6 +22,22 @@ MESSAGE(kInvalidFile, "無効なファイル", "invalid file")
 // --- Rule tools: the inverse
 
 // --- Writing the rule file
+MESSAGE(kRuleFileUnreadable, "規則ファイルを読めません: {1}（{2}）",
+        "cannot read the rule file: {1} ({2})")
+MESSAGE(kRuleFileNotWritten, "規則ファイルを書き込めません: {1}（{2}）。元のファイルはそのままです",
+        "cannot write the rule file: {1} ({2}). The file is as it was")
+MESSAGE(kRuleFileChangedSinceRead,
+        "規則ファイルが読み込んだ後に他のプログラムで変更されています: {1}",
+        "the rule file was changed by another program after it was read: {1}")
+MESSAGE(kRuleFileSectionExists, "規則ファイルに同じ名前のセクション[{1}]があります",
+        "the rule file already has a section [{1}]")
+MESSAGE(kRuleFileNoSection, "規則ファイルにセクション[{1}]がありません",
+        "the rule file has no section [{1}]")
+MESSAGE(kRuleFileCannotHold, "「{1}」には規則ファイルの文字コード（{2}）で書けない文字があります",
+        "\"{1}\" has characters that the rule file's encoding ({2}) cannot hold")
+MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を書き込みました: {2}",
+        "wrote the section [{1}] into the rule file: {2}")
+MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
 
 // --- The command-line programs
 

@@ -10,7 +10,6 @@ namespace {
 using Rect = RuleLayout::Rect;
 using Size = RuleLayout::Size;
 
-constexpr char kLineEnd[] = "\r\n";
 // Lost cells beyond this many are counted, not listed.
 constexpr std::size_t kListedCells = 32;
 // The widths the combiner stacks sheets at.
@@ -110,17 +109,13 @@ std::string InverseNameProblem(const std::string& name) {
   return std::string();
 }
 
-std::string InverseSectionText(const RuleInverse& inverse, const std::string& name) {
-  std::vector<std::string> comments = {"規則[" + inverse.rule +
-                                       "]の逆変換: " + SizeText(inverse.layout.image) +
-                                       "の画像を変換した出力を元の並びに戻します"};
-  AddInputLines(inverse, comments);
-  comments.push_back(OutputLine(inverse));
-  AddLostLines(inverse, comments);
-
-  std::string text = kLineEnd;
-  for (const std::string& line : comments) text += "; " + line + kLineEnd;
-  text += "[" + name + "]" + kLineEnd;
-  for (const std::string& key : InverseKeys(inverse)) text += key + kLineEnd;
-  return text;
+RuleSection InverseSection(const RuleInverse& inverse, const std::string& name) {
+  RuleSection section{{"規則[" + inverse.rule + "]の逆変換: " + SizeText(inverse.layout.image) +
+                       "の画像を変換した出力を元の並びに戻します"},
+                      name,
+                      InverseKeys(inverse)};
+  AddInputLines(inverse, section.comments);
+  section.comments.push_back(OutputLine(inverse));
+  AddLostLines(inverse, section.comments);
+  return section;
 }
