@@ -35,7 +35,8 @@ class ImageProcessor {
 
   // Applies the rule to source (borrowed) within the caller's context and
   // returns the canvas it drew, owned by the caller. A named source gives
-  // its pieces; an unnamed one (a cell, a copy) gives only the canvas.
+  // its pieces where the context writes files; an unnamed one (a cell, a
+  // copy) never does.
   std::unique_ptr<IImage> Apply(const IImage& source, const RunContext& context);
   std::string GetGroup() const;
   std::string GetLastOutputPath() const;
