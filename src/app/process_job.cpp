@@ -8,10 +8,11 @@ namespace {
 
 // Rules report their own failures; anything that still leaves Apply (memory
 // running out, say) is reported here so that the run can go on.
-void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image) {
+void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image,
+                    const RunContext& context) {
   std::string reason;
   try {
-    rule.Apply(image);
+    rule.Apply(image, context);
     return;
   } catch (const std::exception& error) {
     reason = error.what();
@@ -22,7 +23,7 @@ void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image) {
   } catch (...) {
     reason = "不明なエラー";
   }
-  ProcessLog::Instance().WriteLine(
+  context.log.WriteLine(
       ProcessLog::kErrorChannel,
       job.image->GetName() + "を規則[" + rule.RuleName() + "]で処理できませんでした: " + reason);
 }
@@ -34,9 +35,9 @@ void RecordGroupOutput(const std::string& group, const std::string& path) {
 
 }  // namespace
 
-JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
+JobResult ConvertJob(const Job& job, TransparencyPicker* picker, const RunContext& context) {
   RunState& run = RunState::Instance();
-  ProcessLog& log = ProcessLog::Instance();
+  ProcessLog& log = context.log;
   const std::size_t errorsBefore = log.Size(ProcessLog::kErrorChannel);
 
   log.Select(ProcessLog::kReportChannel);
@@ -68,7 +69,7 @@ JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
   // The job's own copy of the rule, which jobs of other images share: it
   // remembers the path it wrote last.
   ImageProcessor rule = *job.processor;
-  ApplyReporting(job, rule, *image);
+  ApplyReporting(job, rule, *image, context);
 
   JobResult result;
   result.imageName = image->GetName();
@@ -94,8 +95,8 @@ void RecordJobOutput(const ImageProcessor& rule, const JobResult& result) {
   }
 }
 
-bool ProcessJob(const Job& job, TransparencyPicker* picker) {
-  const JobResult result = ConvertJob(job, picker);
+bool ProcessJob(const Job& job, TransparencyPicker* picker, const RunContext& context) {
+  const JobResult result = ConvertJob(job, picker, context);
   RecordJobOutput(*job.processor, result);
   return result.clean;
 }

@@ -155,12 +155,11 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
 
   RunState& run = RunState::Instance();
   run.autoTransparent = !options.noTransparency;
-  run.indexTable = options.indexTable;
   // Every file is decoded to be classified, a few ahead of the adding, on
   // the jobs' threads; each file added converts at once beside the adding.
   ImagePrefetch prefetch(paths, options.jobs, static_cast<std::size_t>(options.jobs));
   const ImageOpener open = [&prefetch](const std::string& path) { return prefetch.Next(path); };
-  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths));
+  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths), options.indexTable);
   const JobSink sink = [&](std::unique_ptr<IImage> image, ImageProcessor* rule) {
     if (!options.dryRun) conversion.Add(std::move(image), rule);
   };

@@ -5,6 +5,7 @@
 
 #include "image/image_limits.h"
 #include "ruletools/number_marks.h"
+#include "ruletools/rule_preview.h"
 #include "ruletools/rule_size.h"
 
 namespace {
@@ -98,8 +99,8 @@ void DrawPieceLines(IImage& picture, const RuleLayout& layout, int left) {
 
 }  // namespace
 
-RulePicture DrawRulePicture(ImageProcessor& rule, const RuleLayout& layout, const IImage* sheet,
-                            const std::string& path) {
+RulePicture DrawRulePicture(const ImageProcessor& rule, const RuleLayout& layout,
+                            const IImage* sheet, const std::string& path) {
   RulePicture result;
   if (!layout.canvasMade) {
     result.error = "キャンバス（" + SizeText(layout.canvas.width, layout.canvas.height) +
@@ -116,7 +117,7 @@ RulePicture DrawRulePicture(ImageProcessor& rule, const RuleLayout& layout, cons
   }
 
   const std::unique_ptr<IImage> source = sheet ? sheet->Clip(0, 0, 0, 0, "") : NeutralGrid(layout);
-  const std::unique_ptr<IImage> canvas = rule.Apply(*source);
+  const std::unique_ptr<IImage> canvas = ComposePreview(rule, *source);
   const std::unique_ptr<IImage> picture =
       CreateBlankImage(static_cast<int>(width), static_cast<int>(height));
   if (picture->GetWidth() != width || source->GetWidth() != layout.image.width) {

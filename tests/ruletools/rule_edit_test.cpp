@@ -10,6 +10,7 @@
 #include "convert/rule_values.h"
 #include "image/image.h"
 #include "ruletools/rule_edit.h"
+#include "ruletools/rule_preview.h"
 #include "ruletools/rule_edit_history.h"
 #include "setting/setting_section.h"
 #include "support/image_files.h"
@@ -331,10 +332,8 @@ TEST(RuleEdit, TheSavedRuleConvertsAsTheSlotsSay) {
     for (const auto& [key, value] : rule.Pairs()) file += key + "=" + value + "\n";
     UseRuleFile(folder, file);
     ImageProcessor saved("Edited");
-    // A copy without the file's name: the conversion writes no pieces.
-    const std::unique_ptr<IImage> source = OpenImage(sheetPath)->Clip(0, 0, 0, 0, "");
     const std::string canvasPath = folder / "canvas.png";
-    ASSERT_TRUE(saved.Apply(*source)->Save(canvasPath));
+    ASSERT_TRUE(ComposePreview(saved, *OpenImage(sheetPath))->Save(canvasPath));
     const Picture canvas = ReadPngFile(ReadFile(canvasPath));
 
     const RuleLayout& layout = rule.Layout();
