@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <cctype>
+#include <cstring>
+
 #include "support/files.h"
 #include "support/program.h"
 
@@ -29,11 +32,30 @@ HANDLE OpenInherited(const std::string& path, bool write) {
                      write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// The environment block of a program run in locale: the test's own with
+// LANG set to locale and without LC_ALL and LC_MESSAGES. Wine takes a
+// program's language from these as Linux programs do; Windows itself
+// takes it from the user's settings and passes them over.
+std::string EnvironmentIn(const std::string& locale) {
+  std::string block = "LANG=" + locale + '\0';
+  char* const strings = GetEnvironmentStringsA();
+  for (const char* entry = strings; *entry != '\0'; entry += std::strlen(entry) + 1) {
+    std::string name(entry, std::strcspn(entry, "="));
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (name != "LANG" && name != "LC_ALL" && name != "LC_MESSAGES") {
+      block += entry;
+      block += '\0';
+    }
+  }
+  FreeEnvironmentStringsA(strings);
+  return block;
+}
+
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::string& input,
-                         std::chrono::milliseconds timeLimit) {
+                         std::chrono::milliseconds timeLimit, const std::string& locale) {
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
@@ -50,9 +72,10 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   startup.hStdOutput = OpenInherited(outPath, true);
   startup.hStdError = OpenInherited(errPath, true);
   PROCESS_INFORMATION process = {};
+  std::string environment = EnvironmentIn(locale);
   const BOOL started =
       CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                     nullptr, folder.c_str(), &startup, &process);
+                     environment.data(), folder.c_str(), &startup, &process);
   CloseHandle(startup.hStdInput);
   CloseHandle(startup.hStdOutput);
   CloseHandle(startup.hStdError);
