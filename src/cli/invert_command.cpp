@@ -3,6 +3,7 @@
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
 #include "cli/rule_tool_size.h"
+#include "common/messages.h"
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
 
@@ -11,8 +12,7 @@ int RunInvertCommand(const ConverterOptions& options) {
   const std::string name = options.name ? *options.name : rule + "_inverse";
   const std::string nameProblem = InverseNameProblem(name);
   if (!nameProblem.empty()) {
-    PrintError("逆変換のセクション名「" + name + "」: " + nameProblem +
-               "（--nameで別の名前を指定できます）");
+    PrintError(Text(Message::kCliBadInverseName, {name, nameProblem}));
     return kExitUsage;
   }
 
