@@ -37,11 +37,11 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
   const std::string fileName = FilePart(path);
   std::unique_ptr<IImage> image = open(path);
   const std::string rule = chooseRule(*image, fileName);
-  if (rule == kDoNothingRule) throw kDoNothingRule;
+  if (IsDoNothingRule(rule)) throw kDoNothingRule;
   // A name that no section has is listed only under "その他": a heading for a
   // rule that does not exist would say nothing.
   if (SettingStore::Instance().GetSection(rule) == nullptr) {
-    ThrowRuleError(MissingRuleMessage(rule));
+    throw RuleError(RuleErrorKind::kMissingRule, rule);
   }
 
   // Listed before the rule is built: a file whose rule cannot be built shows
@@ -59,19 +59,24 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
                   const ImageOpener& open, const JobSink& sink) {
   AddSummary summary;
   for (const std::string& path : paths) {
+    std::string reason;
     try {
       AddFile(path, chooseRule, open, sink);
       ++summary.added;
+      continue;
+    } catch (const RuleError& error) {
+      reason = error.ListedText();
+    } catch (const InvalidImageError& error) {
+      reason = error.what();
     } catch (const char* thrown) {
-      const std::string reason = thrown;  // thrown texts live only until the next throw
+      reason = thrown;  // thrown texts live only until the next throw
       if (reason == kStopAddingReason) {
         summary.stopped = true;
         break;
       }
-      ++(reason == kDoNothingRule ? summary.doNothing : summary.failed);
-      RunState::Instance().listText[kOtherListKey] +=
-          " " + reason + " - " + FilePart(path) + "\r\n";
     }
+    ++(IsDoNothingRule(reason) ? summary.doNothing : summary.failed);
+    RunState::Instance().listText[kOtherListKey] += " " + reason + " - " + FilePart(path) + "\r\n";
   }
   return summary;
 }
@@ -96,7 +101,7 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
     // what is missing instead (a size table cut at its length limit, say).
     const char* key = sizeTable->HasKey(sizeKey) ? sizeKey.c_str() : "default";
     if (!sizeTable->HasKey(key)) {
-      ThrowRuleError("setting.iniの[Process]に" + sizeKey + "もdefaultもありません");
+      throw RuleError(RuleErrorKind::kNoSizeOrDefault, "", {sizeKey});
     }
     const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
