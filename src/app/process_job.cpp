@@ -16,8 +16,6 @@ void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image) {
     return;
   } catch (const std::exception& error) {
     reason = error.what();
-  } catch (const char* message) {
-    reason = message;
   } catch (const std::string& message) {
     reason = message;
   } catch (...) {

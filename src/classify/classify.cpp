@@ -38,11 +38,11 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
   const std::string fileName = FilePart(path);
   std::unique_ptr<IImage> image = open(path);
   const std::string rule = chooseRule(*image, fileName);
-  if (rule == kDoNothingRule) throw FileLeftOut{LeftOutReason::kLeftAlone, {}};
+  if (IsDoNothingRule(rule)) throw FileLeftOut{LeftOutReason::kLeftAlone, {}};
   // A name that no section has is listed only under "その他": a heading for a
   // rule that does not exist would say nothing.
   if (SettingStore::Instance().GetSection(rule) == nullptr) {
-    ThrowRuleError(MissingRuleMessage(rule));
+    throw RuleError(RuleErrorKind::kMissingRule, rule);
   }
 
   // Listed before the rule is built: a file whose rule cannot be built shows
@@ -91,10 +91,12 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
     } catch (const FileLeftOut& leftOut) {
       ++(leftOut.reason == LeftOutReason::kLeftAlone ? summary.doNothing : summary.failed);
       ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}));
-    } catch (const char* message) {
-      // The image layer's and the rules' own messages.
+    } catch (const RuleError& error) {
       ++summary.failed;
-      ListLeftOut(path, message);
+      ListLeftOut(path, error.ListedText());
+    } catch (const InvalidImageError& error) {
+      ++summary.failed;
+      ListLeftOut(path, error.what());
     }
   }
   return summary;
@@ -120,7 +122,7 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
     // what is missing instead (a size table cut at its length limit, say).
     const char* key = sizeTable->HasKey(sizeKey) ? sizeKey.c_str() : "default";
     if (!sizeTable->HasKey(key)) {
-      ThrowRuleError("setting.iniの[Process]に" + sizeKey + "もdefaultもありません");
+      throw RuleError(RuleErrorKind::kNoSizeOrDefault, "", {sizeKey});
     }
     const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);

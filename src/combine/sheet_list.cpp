@@ -27,8 +27,8 @@ std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(const std::vector<st
   for (const std::string& path : paths) {
     try {
       AddSheetFromFile(path);
-    } catch (const char* message) {
-      failures.push_back({path, message});
+    } catch (const InvalidImageError& error) {
+      failures.push_back({path, error.what()});
     } catch (const std::bad_alloc&) {
       failures.push_back({path, Text(Message::kCombineNoRoom)});
     }

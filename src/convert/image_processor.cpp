@@ -9,8 +9,6 @@
 
 namespace {
 
-std::string RuleKey(const std::string& rule, const char* key) { return "[" + rule + "] " + key; }
-
 // The numbers of key, at least needed of them.
 std::vector<int> ReadNumbers(ISettingSection& section, const std::string& rule, const char* key,
                              std::size_t needed) {
@@ -20,28 +18,26 @@ std::vector<int> ReadNumbers(ISettingSection& section, const std::string& rule, 
     try {
       numbers.push_back(ParseInt(item));
     } catch (const std::invalid_argument&) {
-      ThrowRuleError(RuleKey(rule, key) + "の値「" + item + "」は数値ではありません");
+      throw RuleError(RuleErrorKind::kNotANumber, rule, {key, item});
     } catch (const std::out_of_range&) {
-      ThrowRuleError(RuleKey(rule, key) + "の値「" + item + "」は大きすぎます");
+      throw RuleError(RuleErrorKind::kTooLarge, rule, {key, item});
     }
   }
   if (numbers.size() < needed) {
-    ThrowRuleError(RuleKey(rule, key) + "の値が足りません（" + std::to_string(needed) +
-                   "個必要です）");
+    throw RuleError(RuleErrorKind::kTooFewValues, rule, {key, std::to_string(needed)});
   }
   return numbers;
 }
 
-// A grid key: columns and rows, neither 0 (zeroMessage) nor negative.
+// A grid key: columns and rows, neither 0 (the error zero) nor negative.
 ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule, const char* key,
-                              const char* zeroMessage) {
+                              RuleErrorKind zero) {
   ImageProcessor::Grid grid;
   if (!section.HasKey(key)) return grid;
   const std::vector<int> numbers = ReadNumbers(section, rule, key, 2);
   grid = {numbers[0], numbers[1]};
-  if (grid.columns == 0 || grid.rows == 0) throw zeroMessage;
-  if (grid.columns < 0 || grid.rows < 0)
-    ThrowRuleError(RuleKey(rule, key) + "に負の数は使えません");
+  if (grid.columns == 0 || grid.rows == 0) throw RuleError(zero, rule);
+  if (grid.columns < 0 || grid.rows < 0) throw RuleError(RuleErrorKind::kNegative, rule, {key});
   return grid;
 }
 
@@ -61,11 +57,11 @@ ImageProcessor::ImageProcessor(const std::string& name) : ruleName(name) { Parse
 
 void ImageProcessor::ParseRule() {
   ISettingSection* found = SettingStore::Instance().GetSection(ruleName);
-  if (found == nullptr) ThrowRuleError(MissingRuleMessage(ruleName));
+  if (found == nullptr) throw RuleError(RuleErrorKind::kMissingRule, ruleName);
   ISettingSection& section = *found;
 
-  srcDiv = ReadGrid(section, ruleName, "SrcDiv", kBadSrcDivMessage);
-  fileDiv = ReadGrid(section, ruleName, "FileDiv", kBadFileDivMessage);
+  srcDiv = ReadGrid(section, ruleName, "SrcDiv", RuleErrorKind::kBadSrcDiv);
+  fileDiv = ReadGrid(section, ruleName, "FileDiv", RuleErrorKind::kBadFileDiv);
   if (section.HasKey("Clip")) {
     const std::vector<int> numbers = ReadNumbers(section, ruleName, "Clip", 4);
     clipRect = {numbers[0], numbers[1], numbers[2], numbers[3]};
@@ -83,15 +79,13 @@ void ImageProcessor::ParseRule() {
   if (section.HasKey("KeepPalette")) {
     const std::string value = section.GetValue("KeepPalette");
     if (value != "0" && value != "1") {
-      ThrowRuleError(RuleKey(ruleName, "KeepPalette") + "の値「" + value + "」は0か1にして下さい");
+      throw RuleError(RuleErrorKind::kNotZeroOrOne, ruleName, {"KeepPalette", value});
     }
     keepPalette = value == "1";
   }
 
-  if (LeavesTheFolder(nameFoot)) {
-    ThrowRuleError(RuleKey(ruleName, "NameFoot") +
-                   "にフォルダの区切り（\\ /）や「..」は使えません");
-  }
+  if (LeavesTheFolder(nameFoot))
+    throw RuleError(RuleErrorKind::kLeavesTheFolder, ruleName, {"NameFoot"});
 }
 
 std::string ImageProcessor::GetGroup() const { return group; }

@@ -1,5 +1,6 @@
 #include "convert/nested_rules.h"
 
+#include "common/messages.h"
 #include "convert/process_log.h"
 #include "convert/rule_error.h"
 
@@ -36,12 +37,10 @@ bool MayRunNestedRule(const std::string& name, NestedUse use) {
   long& runs = use == NestedUse::kIndividual ? nesting.individualRuns : nesting.subProcessRuns;
   const long maxRuns = use == NestedUse::kIndividual ? kMaxIndividualRuns : kMaxSubProcessRuns;
   if (nesting.depth > kMaxNesting) {
-    WriteError("規則[" + name + "]の呼び出しが深すぎるため中止しました（" +
-               std::to_string(kMaxNesting) + "段まで）");
+    WriteError(Text(Message::kNestedRulesTooDeep, {name, std::to_string(kMaxNesting)}));
     nesting.stopped = true;
   } else if (runs >= maxRuns) {
-    WriteError("規則[" + name + "]の呼び出しが多すぎるため中止しました（" +
-               std::to_string(maxRuns) + "回まで）");
+    WriteError(Text(Message::kNestedRulesTooMany, {name, std::to_string(maxRuns)}));
     nesting.stopped = true;
   }
   if (nesting.stopped) return false;
@@ -60,8 +59,8 @@ bool FirstPaletteNotice() {
 std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name) {
   try {
     return std::make_unique<ImageProcessor>(name);
-  } catch (const char* message) {
-    WriteError(UnusableRuleMessage(name, message));
+  } catch (const RuleError& error) {
+    WriteError(RuleError(name, error).Text());
     return nullptr;
   }
 }

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/nested_rules.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-// The one pipeline stop: thrown as a standard string, caught by Apply.
-const std::string kCancelStop = "キャンセル";
+// The one pipeline stop: a cancelled run, thrown and caught within Apply.
+struct CancelStop {};
 
 }  // namespace
 
@@ -30,7 +31,7 @@ std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source) {
 
   bool stopped = false;
   try {
-    if (cancelled) throw kCancelStop;
+    if (cancelled) throw CancelStop();
     Cells cells = SplitCells(source, layout);
     if (!individualRule.empty()) {
       stopped = !ApplyIndividualRule(cells);
@@ -45,8 +46,9 @@ std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source) {
       ComposeCells(*canvas, cells, layout);
       WriteOutputs(*canvas, sourceName, layout);
     }
-  } catch (const std::string& stop) {
-    ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel, stop);
+  } catch (const CancelStop&) {
+    ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel,
+                                     Text(Message::kConversionCancelled));
     stopped = true;
   }
 
@@ -97,10 +99,7 @@ void ImageProcessor::RunFollowOnRules(const IImage& source) const {
   for (const std::string& name : subProcesses) {
     if (NestedRulesStopped()) break;
     log.Select(ProcessLog::kReportChannel);
-    log.Write("サブプロセス");
-    log.Write(name);
-    log.Write("の呼び出し");
-    log.EndLine();
+    log.WriteLine(ProcessLog::kReportChannel, Text(Message::kLogSubProcessCall, {name}));
     if (!MayRunNestedRule(name, NestedUse::kSubProcess)) break;
     if (const std::unique_ptr<ImageProcessor> rule = BuildNestedRule(name)) rule->Apply(source);
   }

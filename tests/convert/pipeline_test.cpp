@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/process_log.h"
@@ -54,6 +55,7 @@ Picture Sheet(int width, int height, int cellWidth, int cellHeight) {
 class PipelineTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetLanguage(Language::Japanese);  // the log's texts are compared
     MakeFolder(maps);
     RunState::Instance().cancelRequested = false;
     ProcessLog& log = ProcessLog::Instance();

@@ -9,6 +9,7 @@
 
 #include "convert/image_processor.h"
 #include "convert/process_log.h"
+#include "convert/rule_error.h"
 #include "convert/run_state.h"
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
@@ -72,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     ImageProcessor rule("R");
     rule.Apply(*image);
-  } catch (const char*) {
+  } catch (const RuleError&) {
     // a rule that cannot be built
   }
   ExplainRule({"R", Sheet(), std::nullopt, FuzzFolder() / "maps" + "/sheet/explained.png"});
