@@ -1,8 +1,5 @@
 #include <windows.h>
 
-#include <cctype>
-#include <cstring>
-
 #include "support/files.h"
 #include "support/program.h"
 
@@ -32,30 +29,13 @@ HANDLE OpenInherited(const std::string& path, bool write) {
                      write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// The environment block of a program run in locale: the test's own with
-// LANG set to locale and without LC_ALL and LC_MESSAGES. Wine takes a
-// program's language from these as Linux programs do; Windows itself
-// takes it from the user's settings and passes them over.
-std::string EnvironmentIn(const std::string& locale) {
-  std::string block = "LANG=" + locale + '\0';
-  char* const strings = GetEnvironmentStringsA();
-  for (const char* entry = strings; *entry != '\0'; entry += std::strlen(entry) + 1) {
-    std::string name(entry, std::strcspn(entry, "="));
-    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (name != "LANG" && name != "LC_ALL" && name != "LC_MESSAGES") {
-      block += entry;
-      block += '\0';
-    }
-  }
-  FreeEnvironmentStringsA(strings);
-  return block;
-}
-
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::string& input,
-                         std::chrono::milliseconds timeLimit, const std::string& locale) {
+                         std::chrono::milliseconds timeLimit, const std::string&) {
+  // The locale is not passed on: a Windows program takes its language from
+  // the user's settings, which the test session makes Japanese.
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
@@ -72,10 +52,9 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   startup.hStdOutput = OpenInherited(outPath, true);
   startup.hStdError = OpenInherited(errPath, true);
   PROCESS_INFORMATION process = {};
-  std::string environment = EnvironmentIn(locale);
   const BOOL started =
       CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                     environment.data(), folder.c_str(), &startup, &process);
+                     nullptr, folder.c_str(), &startup, &process);
   CloseHandle(startup.hStdInput);
   CloseHandle(startup.hStdOutput);
   CloseHandle(startup.hStdError);
