@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/messages.h"
 #include "convert/process_log.h"
 
 namespace {
@@ -16,16 +17,14 @@ void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image,
     return;
   } catch (const std::exception& error) {
     reason = error.what();
-  } catch (const char* message) {
-    reason = message;
   } catch (const std::string& message) {
     reason = message;
   } catch (...) {
-    reason = "不明なエラー";
+    reason = Text(Message::kJobUnknownError);
   }
   context.log.WriteLine(
       ProcessLog::kErrorChannel,
-      job.image->GetName() + "を規則[" + rule.RuleName() + "]で処理できませんでした: " + reason);
+      Text(Message::kJobNotProcessed, {job.image->GetName(), rule.RuleName(), reason}));
 }
 
 // Appends path to the list of group; nothing for an empty path.
@@ -41,7 +40,7 @@ JobResult ConvertJob(const Job& job, TransparencyPicker* picker, const RunContex
   const std::size_t errorsBefore = log.Size(ProcessLog::kErrorChannel);
 
   log.Select(ProcessLog::kReportChannel);
-  log.Write("加工を開始:");
+  log.Write(Text(Message::kJobStarted));
   log.Write(job.image->GetName());
   log.EndLine();
   log.PushIndent(">");
@@ -77,7 +76,7 @@ JobResult ConvertJob(const Job& job, TransparencyPicker* picker, const RunContex
   picked.reset();
 
   log.PopIndent();
-  log.WriteLine(ProcessLog::kReportChannel, "加工の終了");
+  log.WriteLine(ProcessLog::kReportChannel, Text(Message::kJobEnded));
   result.clean = log.Size(ProcessLog::kErrorChannel) == errorsBefore;
   return result;
 }

@@ -16,8 +16,7 @@ namespace {
 constexpr char kPrintedLineEnd[] = "\r\n";
 
 int PrintNameProblem(const std::string& name, const std::string& problem) {
-  PrintError("逆変換のセクション名「" + name + "」: " + problem +
-             "（--nameで別の名前を指定できます）");
+  PrintError(Text(Message::kCliBadInverseName, {name, problem}));
   return kExitUsage;
 }
 

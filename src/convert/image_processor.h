@@ -12,8 +12,8 @@ struct RuleLayout;
 struct RunContext;
 
 // One section of the rule file read into a rule. Construction reads every
-// conversion key once and either yields a complete rule or throws its
-// message as a C string (see RuleError); the object holds no reference to
+// conversion key once and either yields a complete rule or throws a
+// RuleError; the object holds no reference to
 // the rule file afterwards and may run any number of times.
 class ImageProcessor {
  public:

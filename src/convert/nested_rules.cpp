@@ -1,5 +1,6 @@
 #include "convert/nested_rules.h"
 
+#include "common/messages.h"
 #include "convert/process_log.h"
 #include "convert/rule_error.h"
 
@@ -21,12 +22,10 @@ bool RuleChain::MayRun(const std::string& name, NestedUse use) {
   long& runs = use == NestedUse::kIndividual ? individualRuns : subProcessRuns;
   const long maxRuns = use == NestedUse::kIndividual ? kMaxIndividualRuns : kMaxSubProcessRuns;
   if (depth > kMaxNesting) {
-    WriteError("規則[" + name + "]の呼び出しが深すぎるため中止しました（" +
-               std::to_string(kMaxNesting) + "段まで）");
+    WriteError(Text(Message::kNestedRulesTooDeep, {name, std::to_string(kMaxNesting)}));
     stopped = true;
   } else if (runs >= maxRuns) {
-    WriteError("規則[" + name + "]の呼び出しが多すぎるため中止しました（" +
-               std::to_string(maxRuns) + "回まで）");
+    WriteError(Text(Message::kNestedRulesTooMany, {name, std::to_string(maxRuns)}));
     stopped = true;
   }
   if (stopped) return false;
@@ -43,8 +42,8 @@ bool RuleChain::FirstPaletteNotice() {
 std::unique_ptr<ImageProcessor> RuleChain::Build(const std::string& name) {
   try {
     return std::make_unique<ImageProcessor>(name);
-  } catch (const char* message) {
-    WriteError(UnusableRuleMessage(name, message));
+  } catch (const RuleError& error) {
+    WriteError(RuleError(name, error).Text());
     return nullptr;
   }
 }

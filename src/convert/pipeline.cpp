@@ -1,5 +1,6 @@
 #include <string>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/nested_rules.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-// The one pipeline stop: thrown as a standard string, caught by Apply.
-const std::string kCancelStop = "キャンセル";
+// The one pipeline stop: a cancelled run, thrown and caught within Apply.
+struct CancelStop {};
 
 }  // namespace
 
@@ -37,7 +38,7 @@ std::unique_ptr<IImage> ImageProcessor::ApplyInChain(const IImage& source, RuleC
 
   bool stopped = false;
   try {
-    if (cancelled) throw kCancelStop;
+    if (cancelled) throw CancelStop();
     Cells cells = SplitCells(source, layout);
     if (!individualRule.empty()) {
       stopped = !ApplyIndividualRule(cells, chain);
@@ -52,8 +53,8 @@ std::unique_ptr<IImage> ImageProcessor::ApplyInChain(const IImage& source, RuleC
       ComposeCells(*canvas, cells, layout);
       if (context.writeFiles) WriteOutputs(*canvas, sourceName, layout, chain);
     }
-  } catch (const std::string& stop) {
-    context.log.WriteLine(ProcessLog::kErrorChannel, stop);
+  } catch (const CancelStop&) {
+    context.log.WriteLine(ProcessLog::kErrorChannel, Text(Message::kConversionCancelled));
     stopped = true;
   }
 
@@ -104,10 +105,7 @@ void ImageProcessor::RunFollowOnRules(const IImage& source, RuleChain& chain) co
   for (const std::string& name : subProcesses) {
     if (chain.Stopped()) break;
     log.Select(ProcessLog::kReportChannel);
-    log.Write("サブプロセス");
-    log.Write(name);
-    log.Write("の呼び出し");
-    log.EndLine();
+    log.WriteLine(ProcessLog::kReportChannel, Text(Message::kLogSubProcessCall, {name}));
     if (!chain.MayRun(name, NestedUse::kSubProcess)) break;
     if (const std::unique_ptr<ImageProcessor> rule = chain.Build(name)) {
       rule->ApplyInChain(source, chain);

@@ -21,15 +21,6 @@ bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize
   return ListBytes(strings) + 2 > bufferSize;
 }
 
-std::string BuildError(const char* message, const std::string& ruleName) {
-  std::string text = MessageInLine(message);
-  // The messages that name their key begin with the rule's name, which the
-  // finding shows already.
-  const std::string prefix = "[" + ruleName + "] ";
-  if (text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
-  return text;
-}
-
 }  // namespace
 
 bool IsSizeTableName(const std::string& name) { return FoldedSectionName(name) == "PROCESS"; }
@@ -81,8 +72,8 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
     if (!IsSizeTableName(section->name)) {
       try {
         section->rule = std::make_unique<ImageProcessor>(section->name);
-      } catch (const char* message) {
-        section->buildError = BuildError(message, section->name);
+      } catch (const RuleError& error) {
+        section->buildError = error;
       }
     }
     sections.push_back(std::move(section));

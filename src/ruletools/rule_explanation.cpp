@@ -225,16 +225,16 @@ Explanation ExplainRule(const ExplainRequest& request) {
   std::string sizeOrigin = "--sizeの指定";
   try {
     rule = std::make_unique<ImageProcessor>(request.rule);
-  } catch (const char* message) {
-    result.error = UnusableRuleMessage(request.rule, message);
+  } catch (const RuleError& error) {
+    result.error = RuleError(request.rule, error).Text();
     return result;
   }
   try {
     if (!request.sheet.empty()) {
       try {
         sheet = OpenImage(request.sheet);
-      } catch (const char* message) {
-        result.error = request.sheet + ": " + message;
+      } catch (const InvalidImageError& error) {
+        result.error = request.sheet + ": " + error.what();
         return result;
       }
       size = RuleLayout::Size{sheet->GetWidth(), sheet->GetHeight()};
@@ -268,8 +268,8 @@ Explanation ExplainRule(const ExplainRequest& request) {
     }
     result.text = writer.Sized(layout, sizeOrigin, picture.numbersLeftOut);
     result.error = picture.error;
-  } catch (const char* message) {
-    result.error = message;  // an Individual rule that cannot be built, named
+  } catch (const RuleError& error) {
+    result.error = error.Text();  // an Individual rule that cannot be built, named
   } catch (const std::bad_alloc&) {
     result.error = "メモリが足りないため、規則を説明できません";
   }

@@ -140,8 +140,8 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
   std::optional<ImageProcessor> rule;
   try {
     rule.emplace(ruleName);
-  } catch (const char* message) {
-    refusal = RuleText(ruleName) + "を読めません: " + MessageInLine(message);
+  } catch (const RuleError& error) {
+    refusal = RuleText(ruleName) + "を読めません: " + error.Text();
     return std::nullopt;
   }
   if (!rule->IndividualRule().empty()) {

@@ -42,7 +42,7 @@ class SectionCheck {
     if (!IsSizeTableName(section.name)) UnknownKeys();
     TwiceWrittenKeys();
     SkippedLines();
-    if (!section.buildError.empty()) Add("規則として使えません: " + BuildError());
+    if (section.buildError) Add("規則として使えません: " + BuildError(*section.buildError));
     if (section.rule) {
       ReplaceOutsideTheGrid();
       NestedRuleNames();
@@ -94,13 +94,13 @@ class SectionCheck {
   }
 
   // The construction's message, with the value for the messages that lack it.
-  std::string BuildError() const {
-    const std::string& error = section.buildError;
-    if (error == kBadSrcDivMessage)
-      return error + "（" + section.Written(RuleKeyId::kSrcDiv) + "）";
-    if (error == MessageInLine(kBadFileDivMessage))
-      return error + "（" + section.Written(RuleKeyId::kFileDiv) + "）";
-    return error;
+  // The section's name stands before the finding already.
+  std::string BuildError(const RuleError& error) const {
+    if (error.Kind() == RuleErrorKind::kBadSrcDiv)
+      return error.Reason() + "（" + section.Written(RuleKeyId::kSrcDiv) + "）";
+    if (error.Kind() == RuleErrorKind::kBadFileDiv)
+      return error.Reason() + "（" + section.Written(RuleKeyId::kFileDiv) + "）";
+    return error.Reason();
   }
 
   void ReplaceOutsideTheGrid() {

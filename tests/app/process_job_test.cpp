@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/process_job.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/process_log.h"
 #include "support/image_files.h"
@@ -41,6 +42,7 @@ class ScriptedPicker : public TransparencyPicker {
 class ProcessJobTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetLanguage(Language::Japanese);  // the log's texts are compared
     RunState::Instance().ClearList();
     RunState::Instance().autoTransparent = false;
     UseRuleFile(folder,

@@ -53,6 +53,9 @@ Picture Joined(const std::vector<Picture>& pieces, int columns) {
 
 class InvertTest : public ::testing::Test {
  protected:
+  // The programs run in Japanese; so are the texts expected of them.
+  void SetUp() override { SetLanguage(Language::Japanese); }
+
   ProgramResult Vomarin(const std::vector<std::string>& arguments) {
     return RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), arguments, folder.Path());
   }

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/process_log.h"
@@ -55,6 +56,7 @@ Picture Sheet(int width, int height, int cellWidth, int cellHeight) {
 class PipelineTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetLanguage(Language::Japanese);  // the log's texts are compared
     MakeFolder(maps);
     ProcessLog& log = ProcessLog::Instance();
     log.EndLine();

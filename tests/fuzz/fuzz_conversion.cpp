@@ -10,6 +10,7 @@
 
 #include "convert/image_processor.h"
 #include "convert/process_log.h"
+#include "convert/rule_error.h"
 #include "convert/run_context.h"
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
@@ -75,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     ImageProcessor rule("R");
     rule.Apply(*image, context);
-  } catch (const char*) {
+  } catch (const RuleError&) {
     // a rule that cannot be built
   }
   ExplainRule({"R", Sheet(), std::nullopt, FuzzFolder() / "maps" + "/sheet/explained.png"});

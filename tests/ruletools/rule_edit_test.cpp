@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "convert/image_processor.h"
+#include "convert/rule_error.h"
 #include "convert/rule_values.h"
 #include "image/image.h"
 #include "ruletools/rule_edit.h"
@@ -183,8 +184,8 @@ TEST(RuleEdit, AReplaceTextThatDoesNotReadChangesNothing) {
     std::string readerMessage;
     try {
       ImageProcessor unused("R");
-    } catch (const char* message) {
-      readerMessage = message;
+    } catch (const RuleError& error) {
+      readerMessage = error.Text();
     }
     EXPECT_FALSE(readerMessage.empty()) << text;
     EXPECT_EQ(problem, readerMessage) << text;
