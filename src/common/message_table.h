@@ -36,6 +36,90 @@ MESSAGE(kNestedRulesTooMany, "規則[{1}]の呼び出しが多すぎるため中
 // --- Classification and the processing list
 
 // --- Rule tools: the check
+MESSAGE(kToolLeftOverRight, "右の{1}ピクセル", "{1} pixels on the right")
+MESSAGE(kToolLeftOverBelow, "下の{1}ピクセル", "{1} pixels at the bottom")
+MESSAGE(kToolLeftOverBoth, "{1}と{2}", "{1} and {2}")
+MESSAGE(kToolNoRule, "規則[{1}]がありません", "there is no rule [{1}]")
+MESSAGE(kCheckDidYouMean, "（{1}のことですか）", " (did you mean {1}?)")
+MESSAGE(kCheckWithValue, "{1}（{2}）", "{1} ({2})")
+MESSAGE(kCheckShadowed, "同じ名前のセクション[{1}]が前にあるため、このセクションは読まれません",
+        "a section of the same name [{1}] comes before it, so this section is not read")
+MESSAGE(kCheckShadowedCase, "（セクション名の大文字と小文字は区別されません）",
+        " (section names do not tell capital from small letters)")
+MESSAGE(kCheckSectionCut,
+        "セクションが読み取れる長さ（{1}バイト）を超えているため、途中から後は読まれません",
+        "the section is longer than can be read ({1} bytes), so its end is not read")
+MESSAGE(kCheckNotUsable, "規則として使えません: {1}", "cannot be used as a rule: {1}")
+MESSAGE(kCheckNoKeyName, "「{1}」にはキーの名前がありません", "\"{1}\" has no key name")
+MESSAGE(kCheckUnknownKey, "{1}: キー{2}はどこからも読まれません", "{1}: nothing reads the key {2}")
+MESSAGE(kCheckKeyTwice, "キー{1}が{2}回書かれています。使われるのは最後の「{3}」だけです",
+        "the key {1} is written {2} times; only the last, \"{3}\", is used")
+MESSAGE(kCheckSkippedLine, "「{1}」は「キー=値」の形ではないため、読まれません",
+        "\"{1}\" is not of the form \"key=value\", so it is not read")
+MESSAGE(kCheckSkippedLines, "「{1}」は「キー=値」の形ではないため、この行と後の{2}行は読まれません",
+        "\"{1}\" is not of the form \"key=value\", so this line and the {2} after it are not read")
+MESSAGE(kCheckMoreItems, " ほか{1}個", " and {1} more")
+MESSAGE(kCheckReplaceOutside,
+        "{1}: {2}はSrcDiv={3},{4}のセルの番号（0〜{5}、空白は-1）ではないため、置かれません",
+        "{1}: {2} are not cell numbers of SrcDiv={3},{4} (0 to {5}, -1 for a blank), so they are "
+        "not placed")
+MESSAGE(kCheckEmptyRuleName, "{1}: 規則の名前が空の項目があります", "{1}: an item has an empty rule name")
+MESSAGE(kCheckNamesCut,
+        "セクション名の一覧が読み取れる長さ（{1}バイト）を超えているため、このセクションから後は読まれません",
+        "the list of section names is longer than can be read ({1} bytes), so this section and "
+        "those after it are not read")
+MESSAGE(kCheckChoosingKeyUnread,
+        "{1}: この規則は[Process]で2つ以上の候補の1つになっていないため、{2}は読まれません",
+        "{1}: this rule is not one of two or more candidates in [Process], so {2} is not read")
+MESSAGE(kCheckSizeTableCase,
+        "大きさの表のセクション名は[Process]です（大文字と小文字を区別します）。このままではどの画像も振り分けられません",
+        "the size table's section is named [Process] (capital and small letters count); as it is, "
+        "no image is sorted to a rule")
+MESSAGE(kCheckNoSizeTable, "大きさの表[Process]がないため、どの画像も振り分けられません",
+        "there is no size table [Process], so no image is sorted to a rule")
+MESSAGE(kCheckBadSizeKey,
+        "キー{1}は「default」でも「幅,高さ」（1以上の整数2つ）でもないため使われません",
+        "the key {1} is neither \"default\" nor \"width,height\" (two whole numbers of 1 or more), "
+        "so it is not used")
+MESSAGE(kCheckLeadingZero, "キー{1}は0で始まる数を含むため、どの画像の大きさにも合いません（{2}と書きます）",
+        "the key {1} has a number beginning with 0, so it matches no image size (write {2})")
+MESSAGE(kCheckSizeTooLarge,
+        "キー{1}の大きさの画像は開けないため（一辺{2}ピクセル、全体で{3}ピクセルまで）、使われません",
+        "images of the size {1} cannot be opened (at most {2} pixels a side, {3} pixels in all), so "
+        "it is not used")
+MESSAGE(kCheckEmptyCandidate, "候補に空の名前があります", "a candidate has an empty name")
+MESSAGE(kCheckCircularCall, "{1}: 規則の呼び出しが元の規則に戻るため、変換は途中で中止されます: {2}",
+        "{1}: the rules call back to the one they started from, so the conversion stops partway: {2}")
+MESSAGE(kCheckTooDeep, "{1}: 規則の呼び出しが{2}段を超えるため、変換は途中で中止されます: {3}",
+        "{1}: rules call rules more than {2} levels deep, so the conversion stops partway: {3}")
+MESSAGE(kCheckWhere, "{1}: {2}の画像（{3}）では、", "{1}: for an image of {2} ({3}), ")
+MESSAGE(kCheckGrid, "{1}列{2}行", "{1} columns by {2} rows")
+MESSAGE(kCheckClipOutside, "切り出す範囲が画像からはみ出すため、何も切り出されません",
+        "the area to cut out reaches outside the image, so nothing is cut out")
+MESSAGE(kCheckCellsTooSmall,
+        "切り出した{1}を{2}に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません",
+        "dividing the clipped {1} into {2} makes cells smaller than 1 pixel, so no cell is cut out")
+MESSAGE(kCheckClipLeftOver, "切り出した{1}が{2}で割り切れないため、{3}がどのセルにも入りません",
+        "the clipped {1} does not divide evenly into {2}, so {3} fall in no cell")
+MESSAGE(kCheckCanvasBadSize, "キャンバス（{1}）の大きさが正しくないため作れません",
+        "the canvas ({1}) cannot be made, as its size is not valid")
+MESSAGE(kCheckCanvasTooLarge, "キャンバス（{1}）が大きすぎるため作れません",
+        "the canvas ({1}) cannot be made, as it is too large")
+MESSAGE(kCheckSlotLeftOver,
+        "キャンバス（{1}）がセル（{2}）の整数倍ではないため、{3}にはセルが置かれません",
+        "the canvas ({1}) is not a whole multiple of the cell ({2}), so no cell is placed in {3}")
+MESSAGE(kCheckSlotsTooFew,
+        "キャンバス（{1}）に置けるセル（{2}）は{3}個（{4}）だけのため、{5}番目から後のセル{6}個は置かれません",
+        "the canvas ({1}) has room for only {3} cells ({2}) ({4}), so {6} cells from item {5} on "
+        "are not placed")
+MESSAGE(kCheckFileDivTooFine, "キャンバス（{1}）より細かいため保存できません",
+        "FileDiv is finer than the canvas ({1}), so nothing can be saved")
+MESSAGE(kCheckPiecesLeftOver, "キャンバス（{1}）が{2}で割り切れないため、{3}はどのファイルにも入りません",
+        "the canvas ({1}) does not divide evenly into {2}, so {3} fall in no file")
+MESSAGE(kCheckTooManyCombinations,
+        "規則と画像の大きさの組み合わせが多すぎるため（{1}組まで）、残りの組み合わせは調べていません",
+        "there are too many combinations of rules and image sizes (at most {1}), so the rest were "
+        "not checked")
 
 // --- Rule tools: the explanation and the picture
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "common/messages.h"
 #include "convert/nested_rules.h"
 #include "convert/rule_layout.h"
 #include "ruletools/chain_findings.h"
@@ -15,6 +16,11 @@ namespace {
 // Each rule is looked at once per image size and use; a rule file that makes
 // more pairs than this is not looked at further.
 constexpr std::size_t kMaxRuleSizes = 4096;
+
+// "C列R行"
+std::string GridText(long long columns, long long rows) {
+  return Text(Message::kCheckGrid, {std::to_string(columns), std::to_string(rows)});
+}
 
 class LayoutWalk {
  public:
@@ -71,8 +77,8 @@ class LayoutWalk {
   // "key=value: W x Hの画像（[Process] size → A → B）では、"
   std::string Where(const BookSection& section, const std::string& key,
                     RuleLayout::Size image) const {
-    return KeyValue(key, section.Value(key)) + ": " + SizeText(image) + "の画像（" + PathText() +
-           "）では、";
+    return Text(Message::kCheckWhere,
+                {KeyValue(key, section.Value(key)), SizeText(image), PathText()});
   }
 
   std::string PathText() const {
@@ -89,31 +95,28 @@ class LayoutWalk {
     const bool placesCells = !rule.ReplaceList().empty();
     const bool clipFits = layout.clip.width > 0;
     if (!clipFits && section.HasKey("Clip")) {
-      add(Where(section, "Clip", layout.image) +
-          "切り出す範囲が画像からはみ出すため、何も切り出されません");
+      add(Where(section, "Clip", layout.image) + Text(Message::kCheckClipOutside));
     }
     if (clipFits && placesCells) {
       const RuleLayout::Size clipped{layout.clip.width, layout.clip.height};
-      const std::string grid =
-          std::to_string(layout.grid.columns) + "列" + std::to_string(layout.grid.rows) + "行";
+      const std::string grid = GridText(layout.grid.columns, layout.grid.rows);
       const RuleLayout::Size leftOver = layout.ClipLeftOver();
       if (layout.cell.width < 1) {
-        add(Where(section, "SrcDiv", layout.image) + "切り出した" + SizeText(clipped) + "を" +
-            grid + "に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません");
+        add(Where(section, "SrcDiv", layout.image) +
+            Text(Message::kCheckCellsTooSmall, {SizeText(clipped), grid}));
       } else if (leftOver.width != 0 || leftOver.height != 0) {
-        add(Where(section, "SrcDiv", layout.image) + "切り出した" + SizeText(clipped) + "が" +
-            grid + "で割り切れないため、" + LeftOverText(leftOver) + "がどのセルにも入りません");
+        add(Where(section, "SrcDiv", layout.image) +
+            Text(Message::kCheckClipLeftOver, {SizeText(clipped), grid, LeftOverText(leftOver)}));
       }
     }
     const char* canvasKey = section.HasKey("NewSize") ? "NewSize" : "Clip";
     if (!layout.canvasMade) {
       // A Clip outside the image has been named already when it left no canvas.
       if (clipFits || layout.canvas.width > 0) {
-        add(Where(section, canvasKey, layout.image) + "キャンバス（" + SizeText(layout.canvas) +
-            "）" +
-            (layout.canvas.width < 1 || layout.canvas.height < 1 ? "の大きさが正しくない"
-                                                                 : "が大きすぎる") +
-            "ため作れません");
+        const Message why = layout.canvas.width < 1 || layout.canvas.height < 1
+                                ? Message::kCheckCanvasBadSize
+                                : Message::kCheckCanvasTooLarge;
+        add(Where(section, canvasKey, layout.image) + Text(why, {SizeText(layout.canvas)}));
       }
       return;
     }
@@ -128,8 +131,8 @@ class LayoutWalk {
     const auto add = [&](const std::string& text) {
       findings.Add(section.order, section.name, text);
     };
-    const std::string slot = "セル（" + SizeText(layout.slot) + "）";
-    const std::string canvas = "キャンバス（" + SizeText(layout.canvas) + "）";
+    const std::string slot = SizeText(layout.slot);
+    const std::string canvas = SizeText(layout.canvas);
     // Without NewSize the canvas is the clip: at the cell size its strip is
     // the one SrcDiv leaves out, named already; an Individual rule may
     // return cells of another size.
@@ -138,8 +141,8 @@ class LayoutWalk {
                                                             : "Individual";
     const RuleLayout::Size leftOver = layout.CanvasLeftOver();
     if (canvasKey != nullptr && (leftOver.width != 0 || leftOver.height != 0)) {
-      add(Where(section, canvasKey, layout.image) + canvas + "が" + slot +
-          "の整数倍ではないため、" + LeftOverText(leftOver) + "にはセルが置かれません");
+      add(Where(section, canvasKey, layout.image) +
+          Text(Message::kCheckSlotLeftOver, {canvas, slot, LeftOverText(leftOver)}));
     }
     const std::vector<int>& replace = section.rule->ReplaceList();
     const long long slots = layout.SlotCount();
@@ -149,26 +152,26 @@ class LayoutWalk {
       if (replace[i] >= 0 && replace[i] < layout.CellCount()) ++lost;
     }
     if (lost > 0) {
-      add(Where(section, "Replace", layout.image) + canvas + "に置ける" + slot + "は" +
-          std::to_string(slots) + "個（" + std::to_string(layout.slots.columns) + "列" +
-          std::to_string(layout.slots.rows) + "行）だけのため、" + std::to_string(slots + 1) +
-          "番目から後のセル" + std::to_string(lost) + "個は置かれません");
+      add(Where(section, "Replace", layout.image) +
+          Text(Message::kCheckSlotsTooFew, {canvas, slot, std::to_string(slots),
+                                            GridText(layout.slots.columns, layout.slots.rows),
+                                            std::to_string(slots + 1), std::to_string(lost)}));
     }
   }
 
   void Pieces(const BookSection& section, const RuleLayout& layout) {
-    const std::string canvas = "キャンバス（" + SizeText(layout.canvas) + "）";
+    const std::string canvas = SizeText(layout.canvas);
     const RuleLayout::Size leftOver = layout.PiecesLeftOver();
     if (layout.piece.width < 1 || layout.piece.height < 1) {
       findings.Add(
           section.order, section.name,
-          Where(section, "FileDiv", layout.image) + canvas + "より細かいため保存できません");
+          Where(section, "FileDiv", layout.image) + Text(Message::kCheckFileDivTooFine, {canvas}));
     } else if (leftOver.width != 0 || leftOver.height != 0) {
       findings.Add(section.order, section.name,
-                   Where(section, "FileDiv", layout.image) + canvas + "が" +
-                       std::to_string(layout.fileDiv.columns) + "列" +
-                       std::to_string(layout.fileDiv.rows) + "行で割り切れないため、" +
-                       LeftOverText(leftOver) + "はどのファイルにも入りません");
+                   Where(section, "FileDiv", layout.image) +
+                       Text(Message::kCheckPiecesLeftOver,
+                            {canvas, GridText(layout.fileDiv.columns, layout.fileDiv.rows),
+                             LeftOverText(leftOver)}));
     }
   }
 
@@ -180,9 +183,8 @@ class LayoutWalk {
                                                      : nullptr;
     if (key == nullptr) return;
     findings.Add(section.order, section.name,
-                 KeyValue(key, section.Value(key)) + ": 規則の呼び出しが" +
-                     std::to_string(kMaxNesting) +
-                     "段を超えるため、変換は途中で中止されます: " + PathText());
+                 Text(Message::kCheckTooDeep, {KeyValue(key, section.Value(key)),
+                                               std::to_string(kMaxNesting), PathText()}));
   }
 
   const RuleBook& book;
@@ -202,7 +204,6 @@ void FindLayoutMistakes(const RuleBook& book, const std::vector<SizeTableUse>& u
   if (walk.StoppedEarly()) {
     const BookSection* table = book.Find("Process");
     findings.Add(table->order, table->name,
-                 "規則と画像の大きさの組み合わせが多すぎるため（" + std::to_string(kMaxRuleSizes) +
-                     "組まで）、残りの組み合わせは調べていません");
+                 Text(Message::kCheckTooManyCombinations, {std::to_string(kMaxRuleSizes)}));
   }
 }
