@@ -124,6 +124,69 @@ MESSAGE(kCheckTooManyCombinations,
 // --- Rule tools: the explanation and the picture
 
 // --- Rule tools: the inverse
+MESSAGE(kInverseTitle, "規則[{1}]の逆変換: {2}の画像を変換した出力を元の並びに戻します",
+        "inverse of the rule [{1}]: puts the output of converting an image of {2} back in its "
+        "original order")
+MESSAGE(kInverseInputOne, "入力: 規則[{1}]の出力（{2}）", "input: the output of the rule [{1}] ({2})")
+MESSAGE(kInverseInputPieces,
+        "入力: 規則[{1}]の出力{2}枚（FileDiv={3},{4}）を番号順に左から右、上から下へつなげた{5}の画像。先につなげて下さい",
+        "input: the {2} outputs of the rule [{1}] (FileDiv={3},{4}) joined in number order, left to "
+        "right and top to bottom, into an image of {5}. Join them first")
+MESSAGE(kInverseStack, "  1列なので mosaikon --width {1} -o 結合.png {2} {3} … で上から順に積めます",
+        "  as they form one column, mosaikon --width {1} -o joined.png {2} {3} … stacks them from "
+        "the top")
+MESSAGE(kInverseOriginalName, "元の名前", "original")
+MESSAGE(kInverseOutputClipped,
+        "出力: Clip（{1}）がセルの境目で始まらないため、切り出した範囲のセルだけ（元画像の{2},{3}から{4}）を戻します",
+        "output: as Clip ({1}) does not begin on a cell border, only the cells of the clipped area "
+        "({4} from {2},{3} of the original image) come back")
+MESSAGE(kInverseOutputSame, "出力: 元画像と同じ{1}に、セルを元の位置に戻します",
+        "output: the cells go back to their places in an image of {1}, the size of the original")
+MESSAGE(kInverseOutputTopLeft, "出力: 元画像{1}のうち、セルの並ぶ左上の{2}に、セルを元の位置に戻します",
+        "output: the cells go back to their places in the top left {2} of the original {1}, where "
+        "the cells lie")
+MESSAGE(kInverseLostCells, "戻らないもの: 出力に残らないセル{1}個（{2}）。空白になります",
+        "not restored: {1} cells that the output does not keep ({2}); they stay blank")
+MESSAGE(kInverseLostClip, "戻らないもの: Clip（{1}）の外の画素",
+        "not restored: the pixels outside Clip ({1})")
+MESSAGE(kInverseLostStrips, "戻らないもの: SrcDivのセルに入らない右の{1}画素・下の{2}画素",
+        "not restored: the {1} pixels on the right and {2} at the bottom that fall in no SrcDiv cell")
+MESSAGE(kInverseNoSubProcess, "SubProcessの規則（{1}）の出力は含みません",
+        "the outputs of the SubProcess rules ({1}) are not included")
+MESSAGE(kInverseNameEmpty, "空の名前は使えません", "the name cannot be empty")
+MESSAGE(kInverseNameSpaces, "前後に空白のある名前は使えません",
+        "the name cannot begin or end with a space")
+MESSAGE(kInverseNameBracket, "「]」を含む名前は使えません", "the name cannot contain \"]\"")
+MESSAGE(kInverseNameControl, "改行などの制御文字を含む名前は使えません",
+        "the name cannot contain a line break or another control character")
+MESSAGE(kInverseNameTaken, "規則ファイルに同じ名前のセクションがあります",
+        "the rule file has a section of the same name")
+MESSAGE(kInverseUnreadable, "規則[{1}]を読めません: {2}", "cannot read the rule [{1}]: {2}")
+MESSAGE(kInverseIndividual,
+        "規則[{1}]はIndividualの規則[{2}]でセルの中身を変えるため、並べ替えでは元に戻せません",
+        "the rule [{1}] changes its cells with the Individual rule [{2}], which rearranging cells "
+        "cannot undo")
+MESSAGE(kInverseNoSize,
+        "規則[{1}]の画像の大きさが分かりません。セルの大きさで逆変換の数値が決まるため、画像ファイルか--size 幅,高さを指定してください",
+        "the image size for the rule [{1}] is not known. The numbers of the inverse follow from the "
+        "cell size: give an image file or --size width,height")
+MESSAGE(kInverseSizeTooLarge, "画像の大きさ{1}は扱える大きさを超えています",
+        "the image size {1} is larger than can be handled")
+MESSAGE(kInverseNothingPlaced,
+        "規則[{1}]は{2}の画像のセルを一つも出力に置かないため、逆変換がありません（{3}）",
+        "the rule [{1}] places no cell of an image of {2} in its output, so it has no inverse ({3})")
+MESSAGE(kInverseTooLong, "逆変換の規則が規則ファイルの1つのセクションに収まる大きさ（{1}バイト）を超えます",
+        "the inverse rule is larger than one section of the rule file can hold ({1} bytes)")
+MESSAGE(kInverseWhyClip, "Clipが画像の中にありません", "Clip is not inside the image")
+MESSAGE(kInverseWhyCells, "SrcDivのセルが切り出した範囲より細かくなります",
+        "the SrcDiv cells are finer than the clipped area")
+MESSAGE(kInverseWhyCanvas, "キャンバスの大きさ{1}の画像は作れません", "a canvas of {1} cannot be made")
+MESSAGE(kInverseWhyNoCells, "Replaceが保存される位置に置くセルがありません",
+        "Replace puts no cell where anything is saved")
+MESSAGE(kInverseWhySlot, "キャンバス{1}がセル{2}より小さくなります",
+        "the canvas {1} is smaller than a cell {2}")
+MESSAGE(kInverseWhyFileDiv, "FileDivがキャンバスより細かいため何も保存されません",
+        "FileDiv is finer than the canvas, so nothing is saved")
 
 // --- Writing the rule file
 
