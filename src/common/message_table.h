@@ -122,6 +122,73 @@ MESSAGE(kCheckTooManyCombinations,
         "not checked")
 
 // --- Rule tools: the explanation and the picture
+MESSAGE(kExplainGrid, "{1}列 x {2}行", "{1} columns x {2} rows")
+MESSAGE(kExplainListSeparator, "、", ", ")
+MESSAGE(kExplainMoreRules, "ほか{1}個", " and {1} more")
+MESSAGE(kExplainUnsized,
+        "規則[{1}]: 画像の大きさが分からないため、セルの大きさも分かりません。セルの番号だけを示します（画像ファイルか--sizeを指定するか、[Process]にこの規則を書けば、詳しく示します）",
+        "rule [{1}]: the image size is not known, so neither is the cell size. Only the cell "
+        "numbers are shown (give an image file or --size, or write this rule in [Process], for the "
+        "details)")
+MESSAGE(kExplainSourceCells, "元画像: {1}のセル", "source image: cells of {1}")
+MESSAGE(kExplainNoCellsPlaced, "置くセル: ありません（Replaceがありません）",
+        "cells placed: none (there is no Replace)")
+MESSAGE(kExplainPlacedNumbers, "置くセルの番号（キャンバスの左上の位置から行ごと、-は空白）:",
+        "numbers of the cells placed (row by row from the top left of the canvas, - for a blank):")
+MESSAGE(kExplainFirstItems, "  （全{1}個のうち、最初の{2}個だけを示しました）",
+        "  (only the first {2} of {1} are shown)")
+MESSAGE(kExplainSized, "規則[{1}]: 画像 {2}（{3}）", "rule [{1}]: image {2} ({3})")
+MESSAGE(kExplainNumbersLeftOut,
+        "絵: {1}ピクセルより小さいセルと、番号が収まらないセルには、番号を描いていません",
+        "picture: cells smaller than {1} pixels and cells their number does not fit in are drawn "
+        "without it")
+MESSAGE(kExplainClip, "Clip（{1},{2} から {3}）を", "Clip ({3} from {1},{2}) ")
+MESSAGE(kExplainClipOutside, "元画像: Clipの範囲が画像の中にないため、セルを切り出しません",
+        "source image: Clip is not inside the image, so no cell is cut out")
+MESSAGE(kExplainCellsTooSmall,
+        "元画像: {1}{2}に分けるとセルが1ピクセルに満たないため、セルを切り出しません",
+        "source image: dividing {1}into {2} makes cells smaller than 1 pixel, so no cell is cut out")
+MESSAGE(kExplainSourceDivided, "元画像: {1}{2}のセル（{3}）に分けます",
+        "source image: {1}divided into cells of {2} ({3})")
+MESSAGE(kExplainSourceLeftOver, "  {1}はどのセルにも入りません", "  {1} fall in no cell")
+MESSAGE(kExplainCanvasNotMade, "キャンバス: {1}は作れないため、何も出力しません",
+        "canvas: {1} cannot be made, so nothing is written")
+MESSAGE(kExplainCanvasEmpty, "キャンバス: {1}、置くセルはありません", "canvas: {1}, with no cell placed")
+MESSAGE(kExplainCanvasSlots, "キャンバス: {1}、{2}の位置（{3}）に置くセルの番号（-は空白）:",
+        "canvas: {1}, numbers of the cells placed in {2} places ({3}) (- for a blank):")
+MESSAGE(kExplainTopLeftOnly, "  （全{1}のうち、左上の{2}だけを示しました）",
+        "  (only the top left {2} of {1} are shown)")
+MESSAGE(kExplainCanvasLeftOver, "  {1}は空白のままです", "  {1} stay blank")
+MESSAGE(kExplainFileDivTooFine, "出力ファイル: FileDivがキャンバスより細かいため、保存できません",
+        "output files: FileDiv is finer than the canvas, so nothing can be saved")
+MESSAGE(kExplainPieces, "出力ファイル（{1}枚）:", "output files ({1}):")
+MESSAGE(kExplainPieceArea, "  キャンバスの{1},{2} から {3}", "  {3} from {1},{2} of the canvas")
+MESSAGE(kExplainMorePieces, "  （ほか{1}枚は省略しました）", "  ({1} more are left out)")
+MESSAGE(kExplainPiecesLeftOver, "  キャンバスの{1}はどのファイルにも入りません",
+        "  {1} of the canvas fall in no file")
+MESSAGE(kExplainIndividual, "セルごとに先に適用する規則（Individual）: [{1}]",
+        "rule applied first to each cell (Individual): [{1}]")
+MESSAGE(kExplainIndividualSlot, "。セルは{1}になります", "; the cells become {1}")
+MESSAGE(kExplainIndividualNoImage, "。その規則はセルから画像を作れません",
+        "; that rule cannot make an image of a cell")
+MESSAGE(kExplainSubProcess, "続けて同じ画像に適用する規則（SubProcess）: {1}",
+        "rules applied next to the same image (SubProcess): {1}")
+MESSAGE(kExplainKeepPalette, "KeepPalette=1: パレット画像は、パレットを保ったまま8ビットのPNGで保存します",
+        "KeepPalette=1: a palette image is saved as an 8-bit PNG, keeping its palette")
+MESSAGE(kExplainSizeOption, "--sizeの指定", "given by --size")
+MESSAGE(kExplainSizeOfFile, "{1}の大きさ", "the size of {1}")
+MESSAGE(kExplainSizeFromTable, "[Process]の{1},{2}", "{1},{2} in [Process]")
+MESSAGE(kExplainNoPictureWithoutSize, "画像の大きさが分からないため、絵を描けません",
+        "the image size is not known, so no picture can be drawn")
+MESSAGE(kExplainNoMemory, "メモリが足りないため、規則を説明できません",
+        "there is not enough memory to explain the rule")
+MESSAGE(kPictureNoCanvas, "キャンバス（{1}）を作れないため、絵を描けません",
+        "the canvas ({1}) cannot be made, so no picture can be drawn")
+MESSAGE(kPictureTooLarge, "絵（{1}）が画像の大きさの上限（{2}、{3}ピクセル）を超えるため、描けません",
+        "the picture ({1}) is larger than an image may be ({2}, {3} pixels), so it cannot be drawn")
+MESSAGE(kPictureNoMemory, "メモリが足りないため、絵を描けません",
+        "there is not enough memory to draw the picture")
+MESSAGE(kPictureNotSaved, "絵を保存できませんでした: {1}", "could not save the picture: {1}")
 
 // --- Rule tools: the inverse
 MESSAGE(kInverseTitle, "規則[{1}]の逆変換: {2}の画像を変換した出力を元の並びに戻します",
