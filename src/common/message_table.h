@@ -36,8 +36,8 @@ MESSAGE(kNestedRulesTooMany, "規則[{1}]の呼び出しが多すぎるため中
 // --- Classification and the processing list
 
 // --- Rule tools: the check
-MESSAGE(kToolLeftOverRight, "右の{1}ピクセル", "{1} pixels on the right")
-MESSAGE(kToolLeftOverBelow, "下の{1}ピクセル", "{1} pixels at the bottom")
+MESSAGE(kToolLeftOverRight, "右の{1}ピクセル", "the right {1} px")
+MESSAGE(kToolLeftOverBelow, "下の{1}ピクセル", "the bottom {1} px")
 MESSAGE(kToolLeftOverBoth, "{1}と{2}", "{1} and {2}")
 MESSAGE(kToolNoRule, "規則[{1}]がありません", "there is no rule [{1}]")
 MESSAGE(kCheckDidYouMean, "（{1}のことですか）", " (did you mean {1}?)")
@@ -93,14 +93,15 @@ MESSAGE(kCheckCircularCall, "{1}: 規則の呼び出しが元の規則に戻る�
 MESSAGE(kCheckTooDeep, "{1}: 規則の呼び出しが{2}段を超えるため、変換は途中で中止されます: {3}",
         "{1}: rules call rules more than {2} levels deep, so the conversion stops partway: {3}")
 MESSAGE(kCheckWhere, "{1}: {2}の画像（{3}）では、", "{1}: for an image of {2} ({3}), ")
-MESSAGE(kCheckGrid, "{1}列{2}行", "{1} columns by {2} rows")
+MESSAGE(kCheckGrid, "{1}列{2}行", "{1} x {2}")
 MESSAGE(kCheckClipOutside, "切り出す範囲が画像からはみ出すため、何も切り出されません",
         "the area to cut out reaches outside the image, so nothing is cut out")
 MESSAGE(kCheckCellsTooSmall,
         "切り出した{1}を{2}に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません",
-        "dividing the clipped {1} into {2} makes cells smaller than 1 pixel, so no cell is cut out")
+        "dividing the clipped {1} into a {2} grid makes cells smaller than 1 pixel, so no cell is "
+        "cut out")
 MESSAGE(kCheckClipLeftOver, "切り出した{1}が{2}で割り切れないため、{3}がどのセルにも入りません",
-        "the clipped {1} does not divide evenly into {2}, so {3} fall in no cell")
+        "the clipped {1} does not divide evenly into a {2} grid, so {3} fall in no cell")
 MESSAGE(kCheckCanvasBadSize, "キャンバス（{1}）の大きさが正しくないため作れません",
         "the canvas ({1}) cannot be made, as its size is not valid")
 MESSAGE(kCheckCanvasTooLarge, "キャンバス（{1}）が大きすぎるため作れません",
@@ -110,19 +111,19 @@ MESSAGE(kCheckSlotLeftOver,
         "the canvas ({1}) is not a whole multiple of the cell ({2}), so no cell is placed in {3}")
 MESSAGE(kCheckSlotsTooFew,
         "キャンバス（{1}）に置けるセル（{2}）は{3}個（{4}）だけのため、{5}番目から後のセル{6}個は置かれません",
-        "the canvas ({1}) has room for only {3} cells ({2}) ({4}), so {6} cells from item {5} on "
-        "are not placed")
+        "the canvas ({1}) has room for only {3} cells of {2} (a {4} grid), so {6} cells from item "
+        "{5} on are not placed")
 MESSAGE(kCheckFileDivTooFine, "キャンバス（{1}）より細かいため保存できません",
         "FileDiv is finer than the canvas ({1}), so nothing can be saved")
 MESSAGE(kCheckPiecesLeftOver, "キャンバス（{1}）が{2}で割り切れないため、{3}はどのファイルにも入りません",
-        "the canvas ({1}) does not divide evenly into {2}, so {3} fall in no file")
+        "the canvas ({1}) does not divide evenly into a {2} grid, so {3} fall in no file")
 MESSAGE(kCheckTooManyCombinations,
         "規則と画像の大きさの組み合わせが多すぎるため（{1}組まで）、残りの組み合わせは調べていません",
         "there are too many combinations of rules and image sizes (at most {1}), so the rest were "
         "not checked")
 
 // --- Rule tools: the explanation and the picture
-MESSAGE(kExplainGrid, "{1}列 x {2}行", "{1} columns x {2} rows")
+MESSAGE(kExplainGrid, "{1}列 x {2}行", "{1} x {2}")
 MESSAGE(kExplainListSeparator, "、", ", ")
 MESSAGE(kExplainMoreRules, "ほか{1}個", " and {1} more")
 MESSAGE(kExplainUnsized,
@@ -130,7 +131,7 @@ MESSAGE(kExplainUnsized,
         "rule [{1}]: the image size is not known, so neither is the cell size. Only the cell "
         "numbers are shown (give an image file or --size, or write this rule in [Process], for the "
         "details)")
-MESSAGE(kExplainSourceCells, "元画像: {1}のセル", "source image: cells of {1}")
+MESSAGE(kExplainSourceCells, "元画像: {1}のセル", "source image: a {1} grid of cells")
 MESSAGE(kExplainNoCellsPlaced, "置くセル: ありません（Replaceがありません）",
         "cells placed: none (there is no Replace)")
 MESSAGE(kExplainPlacedNumbers, "置くセルの番号（キャンバスの左上の位置から行ごと、-は空白）:",
@@ -147,17 +148,18 @@ MESSAGE(kExplainClipOutside, "元画像: Clipの範囲が画像の中にない�
         "source image: Clip is not inside the image, so no cell is cut out")
 MESSAGE(kExplainCellsTooSmall,
         "元画像: {1}{2}に分けるとセルが1ピクセルに満たないため、セルを切り出しません",
-        "source image: dividing {1}into {2} makes cells smaller than 1 pixel, so no cell is cut out")
+        "source image: dividing {1}into a {2} grid makes cells smaller than 1 pixel, so no cell is "
+        "cut out")
 MESSAGE(kExplainSourceDivided, "元画像: {1}{2}のセル（{3}）に分けます",
-        "source image: {1}divided into cells of {2} ({3})")
+        "source image: {1}divided into a {2} grid of cells ({3})")
 MESSAGE(kExplainSourceLeftOver, "  {1}はどのセルにも入りません", "  {1} fall in no cell")
 MESSAGE(kExplainCanvasNotMade, "キャンバス: {1}は作れないため、何も出力しません",
         "canvas: {1} cannot be made, so nothing is written")
 MESSAGE(kExplainCanvasEmpty, "キャンバス: {1}、置くセルはありません", "canvas: {1}, with no cell placed")
 MESSAGE(kExplainCanvasSlots, "キャンバス: {1}、{2}の位置（{3}）に置くセルの番号（-は空白）:",
-        "canvas: {1}, numbers of the cells placed in {2} places ({3}) (- for a blank):")
+        "canvas: {1}, numbers of the cells placed in its {2} grid of places ({3}) (- for a blank):")
 MESSAGE(kExplainTopLeftOnly, "  （全{1}のうち、左上の{2}だけを示しました）",
-        "  (only the top left {2} of {1} are shown)")
+        "  (only the top left {2} of the {1} grid are shown)")
 MESSAGE(kExplainCanvasLeftOver, "  {1}は空白のままです", "  {1} stay blank")
 MESSAGE(kExplainFileDivTooFine, "出力ファイル: FileDivがキャンバスより細かいため、保存できません",
         "output files: FileDiv is finer than the canvas, so nothing can be saved")
@@ -217,7 +219,7 @@ MESSAGE(kInverseLostCells, "戻らないもの: 出力に残らないセル{1}�
 MESSAGE(kInverseLostClip, "戻らないもの: Clip（{1}）の外の画素",
         "not restored: the pixels outside Clip ({1})")
 MESSAGE(kInverseLostStrips, "戻らないもの: SrcDivのセルに入らない右の{1}画素・下の{2}画素",
-        "not restored: the {1} pixels on the right and {2} at the bottom that fall in no SrcDiv cell")
+        "not restored: the right {1} px and the bottom {2} px, which fall in no SrcDiv cell")
 MESSAGE(kInverseNoSubProcess, "SubProcessの規則（{1}）の出力は含みません",
         "the outputs of the SubProcess rules ({1}) are not included")
 MESSAGE(kInverseNameEmpty, "空の名前は使えません", "the name cannot be empty")
