@@ -1,5 +1,6 @@
 #include "ruletools/rule_book.h"
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
 #include "ruletools/findings.h"
 #include "setting/ini_text.h"
@@ -82,8 +83,10 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
 
 std::string RuleBook::MissingRuleText(const std::string& name) const {
   const std::string hint = hints.For(name);
-  return "規則[" + name + "]がありません" +
-         (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）");
+  return Text(Message::kToolNoRule, {name}) +
+         (hint.empty() || IsSizeTableName(hint)
+              ? ""
+              : Text(Message::kCheckDidYouMean, {"[" + hint + "]"}));
 }
 
 const BookSection* RuleBook::Find(const std::string& name) const {
