@@ -14,6 +14,7 @@
 #include "combine/combiner_state.h"
 #include "combine/launch_combiner.h"
 #include "common/app_context.h"
+#include "common/console_output.h"
 #include "common/executable_folder.h"
 #include "common/messages.h"
 #include "common/path.h"
@@ -25,10 +26,6 @@
 namespace {
 
 constexpr char kProgramName[] = "vomarin";
-
-void Print(std::FILE* stream, const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
 
 // The list as the main window shows it, one line per file: a line feed
 // inside a listed reason ("不正なfileDiv\n") would break its line.
@@ -98,7 +95,7 @@ bool WriteCombinedGroups(const std::string& folder) {
         WriteCombinedSheet(state.initialFiles, state.sheetWidth, output);
     for (const std::string& problem : problems) PrintError(problem);
     if (problems.empty()) {
-      Print(stdout, Text(Message::kCliCombined, {output}) + "\n");
+      WriteText(stdout, Text(Message::kCliCombined, {output}) + "\n");
     } else {
       allWritten = false;
     }
@@ -109,24 +106,25 @@ bool WriteCombinedGroups(const std::string& folder) {
 }  // namespace
 
 void PrintError(const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str());
+  WriteText(stderr, std::string(kProgramName) + ": " + text + "\n");
 }
 
 int RunConverterCommand(const std::vector<std::string>& arguments) {
   std::optional<UsageError> error;
   const ConverterOptions options = ParseConverterOptions(arguments, error);
   if (options.language) SetLanguage(*options.language);
+  if (options.utf8) UseUtf8Output();
   if (error) {
     PrintError(error->Text());
-    Print(stderr, Text(Message::kCliSeeHelp, {kProgramName}) + "\n");
+    WriteText(stderr, Text(Message::kCliSeeHelp, {kProgramName}) + "\n");
     return kExitUsage;
   }
   if (options.help) {
-    Print(stdout, ConverterUsage());
+    WriteText(stdout, ConverterUsage());
     return kExitConverted;
   }
   if (options.version) {
-    std::printf("%s %s\n", kProgramName, VOMARIN_VERSION);
+    WriteText(stdout, std::string(kProgramName) + " " + VOMARIN_VERSION + "\n");
     return kExitConverted;
   }
 
@@ -168,11 +166,11 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   const AddSummary added =
       options.rule ? AddFilesAs(paths, *options.rule, open, sink) : AddFiles(paths, open, sink);
   bool allConverted = added.failed == 0 && !added.stopped;
-  Print(stdout, ListLines(BuildListBlocks()));
+  WriteText(stdout, ListLines(BuildListBlocks()));
   std::fflush(stdout);
 
   if (!options.dryRun && added.added != 0) {
-    std::printf("\n");
+    WriteText(stdout, "\n");
     allConverted = conversion.ShowAll() && allConverted;
     if (!combineFolder.empty()) allConverted = WriteCombinedGroups(combineFolder) && allConverted;
   }

@@ -322,6 +322,7 @@ MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を�
 MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
 
 // --- The command-line programs
+MESSAGE(kCliNoGdiplus, "GDI+を開始できません", "cannot start GDI+")
 MESSAGE(kCliSeeHelp, "詳しくは {1} --help を見て下さい", "See {1} --help for more")
 MESSAGE(kCliUnknownOption, "不明なオプションです: {1}", "unknown option: {1}")
 MESSAGE(kCliValueNeeded, "{1}には値が必要です", "{1} needs a value")
@@ -397,6 +398,8 @@ MESSAGE(kCliConverterUsage,
         "                     どのファイルのどこに置かれたか）も書き出します\n"
         "  --lang ja|en       表示を日本語（ja）か英語（en）にします\n"
         "                     （既定はシステムの言語）\n"
+        "  --utf8             ファイルやパイプへの出力をUTF-8にします（Windowsでは\n"
+        "                     既定でShift-JIS。コンソールへはどの文字も正しく出ます）\n"
         "  --help             この説明を表示します\n"
         "  --version          版を表示します\n"
         "\n"
@@ -453,6 +456,8 @@ MESSAGE(kCliConverterUsage,
         "                     which output file) into the folder of the output files\n"
         "  --lang ja|en       shows the texts in Japanese (ja) or English (en)\n"
         "                     (by default in the system's language)\n"
+        "  --utf8             writes UTF-8 to a file or pipe (on Windows Shift-JIS by\n"
+        "                     default; a console shows every character right)\n"
         "  --help             shows this help\n"
         "  --version          shows the version\n"
         "\n"
@@ -484,6 +489,7 @@ MESSAGE(kCliMosaikonUsage,
         "  --width 128|256  結合する横幅（既定: 128）\n"
         "  -o 出力.png      書き出す PNG ファイル（あれば上書きします）\n"
         "  --lang ja|en     表示の言語（既定: システムの言語）\n"
+        "  --utf8           ファイルやパイプへの出力をUTF-8にする（Windowsの既定はShift-JIS）\n"
         "  --help           この説明を表示して終わる\n"
         "  --version        版を表示して終わる\n"
         "\n"
@@ -499,6 +505,7 @@ MESSAGE(kCliMosaikonUsage,
         "  --width 128|256  the width to combine at (default: 128)\n"
         "  -o OUTPUT.png    the PNG file to write (overwritten if there is one)\n"
         "  --lang ja|en     the language of the texts (default: the system's)\n"
+        "  --utf8           writes UTF-8 to a file or pipe (Windows' default: Shift-JIS)\n"
         "  --help           shows this help and ends\n"
         "  --version        shows the version and ends\n"
         "\n"
@@ -570,9 +577,6 @@ MESSAGE(kSelectStopQuestion,
         "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？",
         "The window is closing.\nStop adding all further files?")
 MESSAGE(kSelectConfirmCaption, "追加キャンセルの確認", "Confirm cancelling")
-MESSAGE(kManualChoice,
-        "{1}は画像の自動判別ができません\n次のウィンドウで適切なものを手動選択して下さい\n",
-        "The layout of {1} cannot be told automatically.\nPlease choose it in the next window.\n")
 MESSAGE(kManualChoiceCaption, "手動判別の開始", "Choose by hand")
 // The file dialogs
 MESSAGE(kImageFilesFilter, "画像ファイル", "Image files")
