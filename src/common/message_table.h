@@ -43,6 +43,7 @@ MESSAGE(kRunCancelled, "処理を中止しました。\n{1}個のファイルは
 MESSAGE(kRunEndedWithFailures,
         "変換が終了しました。\n{1}個のファイルは正常に変換できませんでした。\n",
         "The conversion has ended.\n{1} file(s) could not be converted properly.\n")
+MESSAGE(kRunMoreErrorLines, "…ほか{1}行\n", "… and {1} more lines\n")
 MESSAGE(kRunOutputPlace, "生成画像は元画像と同じ場所に出力されています。\n\n",
         "The images made are in the same place as their source images.\n\n")
 MESSAGE(kRunProcessMore, "続けて他のファイルも処理しますか？", "Process other files as well?")
