@@ -73,9 +73,9 @@ MESSAGE(kListClassified,
         "以下のように判別されました\r\n"
         "さらにファイルを追加できます→\r\n"
         "開始ボタンで処理を開始します\r\n\r\n",
-        "The files were classified as below\r\n"
+        "Classified as follows\r\n"
         "You can add more files →\r\n"
-        "The start button begins the processing\r\n\r\n")
+        "Start begins the run\r\n\r\n")
 MESSAGE(kRuleNotTold,
         "{1}は画像の自動判別ができません\n"
         "次のウィンドウで適切なものを手動選択して下さい\n",
@@ -533,7 +533,7 @@ MESSAGE(kCombineCannotWrite, "書き出せません: {1}", "cannot write: {1}")
 // --- The windows
 // The main window
 MESSAGE(kMainCaption, "Vomarin+", "Vomarin+")
-MESSAGE(kMainListLabel, "処理予定リスト：", "Files to process:")
+MESSAGE(kMainListLabel, "処理予定リスト：", "File list:")
 MESSAGE(kMainAddLabel, "↓画像を追加します", "Add images below")
 MESSAGE(kOpenFile, "ファイルを開く", "Open file")
 MESSAGE(kMainOr, "or", "or")

@@ -71,7 +71,7 @@ TEST(OtherLocale, TheWindowedProgramSpeaksEnglishAndConvertsDroppedFilesInAnyScr
   const struct {
     int id;
     const char* text;
-  } controls[] = {{6, "Files to process:"}, {200, "Open file"},     {300, "Clear list"},
+  } controls[] = {{6, "File list:"}, {200, "Open file"},     {300, "Clear list"},
                   {301, "Pick transparency"}, {302, "Combine maps"}, {IDOK, "Start"},
                   {IDCANCEL, "Cancel"}};
   for (const auto& control : controls) EXPECT_EQ(ControlText(main, control.id), control.text);
@@ -82,8 +82,8 @@ TEST(OtherLocale, TheWindowedProgramSpeaksEnglishAndConvertsDroppedFilesInAnyScr
 
   DropFiles(main, paths);
   std::string listed =
-      "The files were classified as below\r\nYou can add more files →\r\n"
-      "The start button begins the processing\r\n\r\n[Copy]\r\n";
+      "Classified as follows\r\nYou can add more files →\r\n"
+      "Start begins the run\r\n\r\n[Copy]\r\n";
   for (const std::string& name : kNames) listed += " " + name + ".png\r\n";
   EXPECT_EQ(AwaitControlText(main, 100, listed), listed);
   PressButton(main, IDOK);
