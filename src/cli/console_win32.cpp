@@ -28,13 +28,15 @@ std::string AbsolutePath(const std::string& path) {
   return length == 0 || length >= buffer.size() ? path : std::string(buffer.data(), length);
 }
 
-bool IsReadableFile(const std::string& path) {
+FileResult ReadableFile(const std::string& path) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return FileResultFromWindowsError(GetLastError());
   const bool regular = GetFileType(file) == FILE_TYPE_DISK;
   CloseHandle(file);
-  return regular && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+  if (regular && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+    return FileResult();
+  return {FileFailure::kFileMissing, 0};
 }
 
 bool IsFolder(const std::string& path) {

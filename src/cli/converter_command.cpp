@@ -15,6 +15,7 @@
 #include "combine/launch_combiner.h"
 #include "common/app_context.h"
 #include "common/executable_folder.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "common/text.h"
 #include "convert/output_folder.h"
@@ -49,15 +50,23 @@ std::string ListLines(const std::string& blocks) {
 std::string FindRuleFile(const ConverterOptions& options) {
   if (options.settingFile) {
     const std::string path = AbsolutePath(*options.settingFile);
-    if (IsReadableFile(path)) return path;
-    PrintError("規則ファイルが見つかりません: " + *options.settingFile);
+    const FileResult readable = ReadableFile(path);
+    if (readable) return path;
+    PrintError(WithFileFailure(Text(Message::kRuleFileNotFound, {*options.settingFile}), readable));
     return std::string();
   }
   const std::string here = AbsolutePath("setting.ini");
-  if (IsReadableFile(here)) return here;
+  const FileResult readableHere = ReadableFile(here);
+  if (readableHere) return here;
   const std::string besideProgram = AppContext::Instance().exeDirectory + "setting.ini";
-  if (IsReadableFile(besideProgram)) return besideProgram;
-  PrintError("規則ファイルが見つかりません: " + here + "、" + besideProgram);
+  const FileResult readableBeside = ReadableFile(besideProgram);
+  if (readableBeside) return besideProgram;
+  // One reason only where both places give it.
+  const FileResult both = readableHere.failure == readableBeside.failure
+                              ? readableHere
+                              : FileResult{FileFailure::kNoSystemReason, 0};
+  PrintError(
+      WithFileFailure(Text(Message::kRuleFileNotFound, {here + "、" + besideProgram}), both));
   return std::string();
 }
 
@@ -142,8 +151,10 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     // CreateOutputFolder takes any existing name for the folder, as the
     // output step must; a file of that name is refused here, before anything
     // is converted.
-    if (CreateOutputFolder(combineFolder) != FolderResult::kReady || !IsFolder(combineFolder)) {
-      PrintError("結合した画像の出力フォルダを作れません: " + *options.combineFolder);
+    const FileResult made = CreateOutputFolder(combineFolder);
+    if (!made || !IsFolder(combineFolder)) {
+      PrintError(
+          WithFileFailure(Text(Message::kCombineFolderNotCreated, {*options.combineFolder}), made));
       return kExitUsage;
     }
   }

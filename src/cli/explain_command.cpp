@@ -3,6 +3,7 @@
 #include "cli/console.h"
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "common/messages.h"
 #include "ruletools/rule_explanation.h"
 #include "ruletools/rule_size.h"
 
@@ -12,8 +13,10 @@ int RunExplainCommand(const ConverterOptions& options) {
   // The parser has refused a --size that is not a size.
   if (options.size) request.size = ParseSizeKey(*options.size);
   if (!options.files.empty()) {
-    if (!IsReadableFile(options.files.front())) {
-      PrintError("画像ファイルが見つかりません: " + options.files.front());
+    const FileResult readable = ReadableFile(options.files.front());
+    if (!readable) {
+      PrintError(
+          WithFileFailure(Text(Message::kImageFileNotFound, {options.files.front()}), readable));
       return kExitNotConverted;
     }
     request.sheet = AbsolutePath(options.files.front());

@@ -2,6 +2,7 @@
 
 #include "combine/composition.h"
 #include "combine/sheet_list.h"
+#include "common/messages.h"
 
 std::vector<std::string> WriteCombinedSheet(const std::vector<std::string>& paths, int width,
                                             const std::string& output) {
@@ -17,8 +18,8 @@ std::vector<std::string> WriteCombinedSheet(const std::vector<std::string>& path
     const int height = ComputeStackHeight(list.Sheets(), list.Count(), width);
     problems.push_back("結合した画像が大きすぎます（" + std::to_string(width) + " x " +
                        std::to_string(height) + "）");
-  } else if (!combined->Save(output)) {
-    problems.push_back("書き出せません: " + output);
+  } else if (const FileResult saved = combined->Save(output); !saved) {
+    problems.push_back(WithFileFailure(Text(Message::kCombinedSheetNotWritten, {output}), saved));
   }
   return problems;
 }

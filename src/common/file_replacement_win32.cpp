@@ -1,22 +1,72 @@
 #include <windows.h>
 
+#include <atomic>
+
 #include "common/file_replacement.h"
 #include "common/path.h"
 
-// GetTempFileName makes the file, under a name no other file has.
+// Made hidden, and only if no file of that name exists, so two writers
+// never share one.
 FileReplacement::FileReplacement(const std::string& target) : target(target) {
-  std::string folder = FolderPart(target);
-  if (folder.empty()) folder = ".";
-  char name[MAX_PATH] = {};
-  if (GetTempFileNameA(folder.c_str(), "vmr", 0, name)) temporary = name;
+  static std::atomic<unsigned long> counter{0};
+  const auto separator = LastSeparator(target);
+  const std::string folder =
+      separator == std::string::npos ? std::string() : target.substr(0, separator + 1);
+  RemoveLeftTemporaryFiles(folder);
+  const unsigned long process = GetCurrentProcessId();
+  DWORD error = ERROR_SUCCESS;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string name =
+        folder + TemporaryFileName(FilePart(target), process, counter.fetch_add(1));
+    const HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_HIDDEN, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      temporary = name;
+      return;
+    }
+    error = GetLastError();
+    if (error != ERROR_FILE_EXISTS) break;
+  }
+  creation = FileResultFromWindowsError(error);
 }
 
 FileReplacement::~FileReplacement() {
   if (Created() && !committed) DeleteFileA(temporary.c_str());
 }
 
-bool FileReplacement::Commit() {
-  committed =
-      Created() && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
-  return committed;
+// The target is not to inherit the temporary file's hidden attribute.
+FileResult FileReplacement::Commit() {
+  if (!Created()) return creation;
+  committed = SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+              MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+  if (committed) return FileResult();
+  const DWORD error = GetLastError();
+  // Windows refuses a folder in the way as it refuses a file it may not write.
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return {FileFailure::kFolderInTheWay, static_cast<long>(error)};
+  }
+  return FileResultFromWindowsError(error);
+}
+
+bool ProcessHasEnded(unsigned long process) {
+  const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+  if (handle == nullptr) return GetLastError() == ERROR_INVALID_PARAMETER;
+  // A process that has ended lives on as long as a handle to it is open.
+  const bool ended = WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
+  CloseHandle(handle);
+  return ended;
+}
+
+void ForEachFileIn(const std::string& folder,
+                   const std::function<void(const std::string&)>& visit) {
+  WIN32_FIND_DATAA entry{};
+  const HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) visit(entry.cFileName);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
 }

@@ -8,6 +8,25 @@
 MESSAGE(kInvalidFile, "無効なファイル", "invalid file")
 
 // --- Why a file could not be opened, read, created or saved
+MESSAGE(kFileFailureWithReason, "{1}（{2}）", "{1} ({2})")
+MESSAGE(kFileFailureDiskFull, "ディスクがいっぱいです", "the disk is full")
+MESSAGE(kFileFailureNoPermission, "アクセスが許可されていません", "access is not permitted")
+MESSAGE(kFileFailureReadOnly, "読み取り専用です", "it is read-only")
+MESSAGE(kFileFailureLocked, "他のプログラムが使用中です", "another program is using it")
+MESSAGE(kFileFailureNameTooLong, "名前が長すぎます", "the name is too long")
+MESSAGE(kFileFailureFolderMissing, "フォルダがありません", "the folder does not exist")
+MESSAGE(kFileFailureFileMissing, "ファイルがありません", "the file does not exist")
+MESSAGE(kFileFailureFolderInTheWay, "同じ名前のフォルダがあります",
+        "a folder of that name is in the way")
+MESSAGE(kFileFailureSystemError, "システムのエラー {1}", "system error {1}")
+MESSAGE(kSaveFailed, "保存できませんでした:{1}", "could not save: {1}")
+MESSAGE(kFolderNameTooLong, "フォルダ名が長すぎます:{1}", "the folder name is too long: {1}")
+MESSAGE(kFolderNotCreated, ":{1}", "could not create the folder: {1}")
+MESSAGE(kRuleFileNotFound, "規則ファイルが見つかりません: {1}", "rule file not found: {1}")
+MESSAGE(kImageFileNotFound, "画像ファイルが見つかりません: {1}", "image file not found: {1}")
+MESSAGE(kCombinedSheetNotWritten, "書き出せません: {1}", "cannot write: {1}")
+MESSAGE(kCombineFolderNotCreated, "結合した画像の出力フォルダを作れません: {1}",
+        "cannot create the folder for the combined images: {1}")
 
 // --- Rules and their construction
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_failure.h"
+
 class IImage;
 struct RuleLayout;
 
@@ -77,7 +79,7 @@ class ImageProcessor final : public IImageProcessor {
   void ComposeCells(IImage& canvas, const Cells& cells, const RuleLayout& layout) const;
   void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout);
   // Writes one piece, with the source's palette when the rule keeps it.
-  bool SavePiece(const IImage& piece, const std::string& path) const;
+  FileResult SavePiece(const IImage& piece, const std::string& path) const;
   // Why the canvas gives no file, or empty when it gives its pieces.
   std::string UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const;
   void RunFollowOnRules(const IImage& source) const;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/file_failure.h"
 #include "image/paint_target.h"
 
 // The text thrown (as a C string) when a file cannot be decoded.
@@ -28,8 +29,9 @@ class IImage {
   virtual void Draw(const IImage& source, int x, int y) = 0;
 
   // Writes the image to path as PNG, whatever the extension. A failed or
-  // interrupted save leaves no truncated file under path. True when written.
-  virtual bool Save(const std::string& path) const = 0;
+  // interrupted save leaves no truncated file under path. Success when
+  // written, otherwise why not.
+  virtual FileResult Save(const std::string& path) const = 0;
 
   // A 32-bit ARGB copy of the rectangle, named name. A width or height below
   // 1 means the image's full width or height. A rectangle that does not lie
@@ -72,9 +74,10 @@ class IImage {
   virtual void DropPaletteIndices() = 0;
   // Writes the image to path as an 8-bit palette PNG: the file's palette
   // entry for entry, in its order and length, each pixel's index, and every
-  // entry of a colour made transparent since written as transparent. False,
-  // writing nothing, without indices; like Save, never a partial file.
-  virtual bool SaveWithPalette(const std::string& path) const = 0;
+  // entry of a colour made transparent since written as transparent. A
+  // failure, writing nothing, without indices; like Save, never a partial
+  // file.
+  virtual FileResult SaveWithPalette(const std::string& path) const = 0;
 };
 
 // The image of the file at path, decoded by the build's imaging library.

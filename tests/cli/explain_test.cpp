@@ -166,7 +166,7 @@ TEST_F(ExplainTest, BadInputGivesAMessageAndAStatus) {
   } cases[] = {
       {{"--explain", "P", "missing.png"},
        1,
-       "vomarin: 画像ファイルが見つかりません: missing.png\n"},
+       "vomarin: 画像ファイルが見つかりません: missing.png（ファイルがありません）\n"},
       {{"--explain", "P", "text.png"},
        1,
        "vomarin: " + (folder / "text.png") + ": 無効なファイル\n"},

@@ -193,7 +193,8 @@ TEST_F(PipelineTest, BaseNamesLoseOnlyTheLastExtension) {
   // file is there already, so nothing can be written, and that is said.
   Run("R", Source("noextension", Sheet(8, 8, 8, 8)));
   EXPECT_EQ(Added(ProcessLog::kErrorChannel),
-            "保存できませんでした:" + maps + kSep + "noextension" + kSep + "[V]noextension.png\r\n");
+            "保存できませんでした:" + maps + kSep + "noextension" + kSep +
+                "[V]noextension.png（フォルダがありません）\r\n");
 }
 
 TEST_F(PipelineTest, IndividualRulesReplaceEveryCellAndWriteNothingThemselves) {
@@ -259,7 +260,7 @@ TEST_F(PipelineTest, AMissingParentFolderIsShownAndWritesNothing) {
   const std::unique_ptr<IImage> moved = image->Clip(0, 0, 0, 0, maps + kSep + "nowhere" + kSep + "gone.png");
   ImageProcessor rule("R");
   rule.Apply(*moved);
-  const std::string notice = "フォルダ名が長すぎます:" + maps + kSep + "nowhere" + kSep + "gone";
+  const std::string notice = ":" + maps + kSep + "nowhere" + kSep + "gone（フォルダがありません）";
   EXPECT_EQ(prompt.notices, (std::vector<std::string>{notice, notice}));  // the rule and its follow-on
   EXPECT_EQ(rule.GetLastOutputPath(), "");
   EXPECT_FALSE(FolderExists(maps + kSep + "nowhere"));
@@ -282,8 +283,9 @@ TEST_F(PipelineTest, APieceThatCannotBeSavedIsReportedAsAnError) {
   Run(rule, Source("blocked.png", Sheet(8, 8, 4, 8)));
   const std::string piece = maps + kSep + "blocked" + kSep + "[V]blocked01.png";
   EXPECT_EQ(Added(ProcessLog::kErrorChannel),
-            "保存できませんでした:" + maps + kSep + "blocked" + kSep + "[V]blocked00.png\r\n"
-            "保存できませんでした:" + piece + "\r\n");
+            "保存できませんでした:" + maps + kSep + "blocked" + kSep +
+                "[V]blocked00.png（フォルダがありません）\r\n"
+                "保存できませんでした:" + piece + "（フォルダがありません）\r\n");
   EXPECT_EQ(Added(ProcessLog::kReportChannel), "");
   EXPECT_EQ(rule.GetLastOutputPath(), piece);
   EXPECT_EQ(ReadFile(maps + kSep + "blocked"), "not a folder");

@@ -540,7 +540,7 @@ TEST_F(ImageContractTest, PaletteIndicesGoWhenTheyNoLongerHold) {
     if (c.second) canvas->Draw(*c.second, c.offset, 0);
     EXPECT_EQ(canvas->HasPaletteIndices(), c.kept);
     const std::string path = folder / ("kept" + std::to_string(i) + ".png");
-    EXPECT_EQ(canvas->SaveWithPalette(path), c.kept);
+    EXPECT_EQ(static_cast<bool>(canvas->SaveWithPalette(path)), c.kept);
     EXPECT_EQ(FileExists(path), c.kept);
   }
 
