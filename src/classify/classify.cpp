@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/file_failure.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
@@ -62,6 +63,11 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
     try {
       AddFile(path, chooseRule, open, sink);
       ++summary.added;
+    } catch (const UnopenableImage& unopenable) {
+      ++summary.failed;
+      RunState::Instance().listText[kOtherListKey] +=
+          " " + std::string(kInvalidFileMessage) + " - " +
+          WithFileFailure(FilePart(path), unopenable.reason) + "\r\n";
     } catch (const char* thrown) {
       const std::string reason = thrown;  // thrown texts live only until the next throw
       if (reason == kStopAddingReason) {

@@ -2,6 +2,7 @@
 
 #include "cli/console.h"
 #include "cli/converter_command.h"
+#include "common/file_failure.h"
 #include "image/image.h"
 #include "ruletools/rule_size.h"
 
@@ -17,9 +18,11 @@ std::optional<RuleLayout::Size> RuleToolImageSize(const ConverterOptions& option
       return RuleLayout::Size{image->GetWidth(), image->GetHeight()};
     } catch (const char* message) {
       problem = std::string(message) + ": " + sheet;
-      status = kExitNotConverted;
-      return std::nullopt;
+    } catch (const UnopenableImage& unopenable) {
+      problem = WithFileFailure(std::string(kInvalidFileMessage) + ": " + sheet, unopenable.reason);
     }
+    status = kExitNotConverted;
+    return std::nullopt;
   }
   // The parser has refused a --size that is not a size.
   if (options.size) return ParseSizeKey(*options.size);

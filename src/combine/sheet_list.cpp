@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "common/file_failure.h"
 #include "common/path.h"
 
 namespace {
@@ -35,6 +36,8 @@ std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(const std::vector<st
       AddSheetFromFile(path);
     } catch (const char* message) {
       failures.push_back({path, message});
+    } catch (const UnopenableImage& unopenable) {
+      failures.push_back({path, FileFailureText(unopenable.reason)});
     } catch (const std::bad_alloc&) {
       failures.push_back({path, kNoRoomMessage});
     }

@@ -179,6 +179,7 @@ void BufferImage::PaintTo(PaintTarget target, int x, int y) const {
     loaded = OpenImage(kCheckerPath);
   } catch (const char*) {
     // No texture: the background stays as it is.
+  } catch (const UnopenableImage&) {
   }
   const auto* checker = dynamic_cast<const BufferImage*>(loaded.get());
   if (checker != nullptr && checker->pixels.empty()) checker = nullptr;

@@ -10,6 +10,12 @@
 // The text thrown (as a C string) when a file cannot be decoded.
 inline constexpr char kInvalidFileMessage[] = "無効なファイル";
 
+// Thrown instead when the file cannot even be opened, with the system's
+// reason; shown as an invalid file with that reason.
+struct UnopenableImage {
+  FileResult reason;
+};
+
 // A raster image. Images the layer makes itself are 32-bit non-premultiplied
 // ARGB; an image decoded from a file keeps the file's own format (a palette,
 // for instance) until an operation replaces its pixels. Failures of the
@@ -81,7 +87,8 @@ class IImage {
 };
 
 // The image of the file at path, decoded by the build's imaging library.
-// Throws kInvalidFileMessage when the file cannot be decoded.
+// Throws UnopenableImage when the file cannot be opened, kInvalidFileMessage
+// when it cannot be decoded.
 std::unique_ptr<IImage> OpenImage(const std::string& path);
 
 // A new fully transparent 32-bit ARGB image of the build's imaging library,

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "common/file_failure.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/rule_error.h"
@@ -235,6 +236,10 @@ Explanation ExplainRule(const ExplainRequest& request) {
         sheet = OpenImage(request.sheet);
       } catch (const char* message) {
         result.error = request.sheet + ": " + message;
+        return result;
+      } catch (const UnopenableImage& unopenable) {
+        result.error =
+            WithFileFailure(request.sheet + ": " + kInvalidFileMessage, unopenable.reason);
         return result;
       }
       size = RuleLayout::Size{sheet->GetWidth(), sheet->GetHeight()};

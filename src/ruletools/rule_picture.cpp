@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/file_failure.h"
 #include "image/image_limits.h"
 #include "ruletools/number_marks.h"
 #include "ruletools/rule_size.h"
@@ -134,6 +135,8 @@ RulePicture DrawRulePicture(ImageProcessor& rule, const RuleLayout& layout, cons
   const bool slotsNumbered = NumberSlots(*picture, layout, canvasLeft);
   result.numbersLeftOut = !cellsNumbered || !slotsNumbered;
   DrawPieceLines(*picture, layout, canvasLeft);
-  if (!picture->Save(path)) result.error = "絵を保存できませんでした: " + path;
+  if (const FileResult saved = picture->Save(path); !saved) {
+    result.error = WithFileFailure("絵を保存できませんでした: " + path, saved);
+  }
   return result;
 }

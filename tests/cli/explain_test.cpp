@@ -190,7 +190,7 @@ TEST_F(ExplainTest, BadInputGivesAMessageAndAStatus) {
        "を超えるため、描けません\n"},
       {{"--explain", "P", "-o", "no" + kSep + "where.png", "cells.png"},
        1,
-       "vomarin: 絵を保存できませんでした: no" + kSep + "where.png\n"},
+       "vomarin: 絵を保存できませんでした: no" + kSep + "where.png（フォルダがありません）\n"},
       // Cells of one pixel: text and a picture without numbers.
       {{"--explain", "Many", "--size", "1000,100"}, 0, ""},
   };

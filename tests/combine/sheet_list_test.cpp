@@ -26,7 +26,7 @@ TEST(SheetList, KeepsSheetsAndRowsTogetherThroughEveryChange) {
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].path, folder / "notes.png");
   EXPECT_EQ(failures[0].reason, kInvalidFileMessage);
-  EXPECT_THROW(list.AddSheetFromFile(folder / "missing.png"), const char*);
+  EXPECT_THROW(list.AddSheetFromFile(folder / "missing.png"), UnopenableImage);
 
   // Each step: select (s), move (m) by its argument, delete (d) or clear (c);
   // then the rows and the selection (-1: none).
