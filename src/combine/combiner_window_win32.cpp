@@ -12,6 +12,7 @@
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
+#include "common/file_failure.h"
 
 namespace {
 
@@ -220,10 +221,12 @@ bool SaveCombined() {
   if (path.empty()) return true;
   const std::unique_ptr<IImage> combined =
       ComposeSheets(state.sheetList.Sheets(), state.sheetWidth);
-  if (combined->Save(path)) return true;
-  const std::string text =
+  const FileResult saved = combined->Save(path);
+  if (saved) return true;
+  const std::string text = WithFileFailure(
       std::string(combined->GetWidth() == 0 ? kTooLargeToSaveMessage : kSaveFailedMessage) + "\n" +
-      path;
+          path,
+      saved);
   MessageBoxA(state.dialogWindow, text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
   return false;
 }

@@ -23,6 +23,8 @@ FileResult FileResultFromErrno(int error, FileAccess access) {
       return {FileFailure::kLocked, error};
     case ENAMETOOLONG:
       return {FileFailure::kNameTooLong, error};
+    case EILSEQ:
+      return {FileFailure::kInvalidName, error};
     case ENOTDIR:
       return {FileFailure::kFolderMissing, error};
     case EISDIR:
@@ -50,6 +52,8 @@ std::string FileFailureText(const FileResult& result) {
       return Text(Message::kFileFailureLocked);
     case FileFailure::kNameTooLong:
       return Text(Message::kFileFailureNameTooLong);
+    case FileFailure::kInvalidName:
+      return Text(Message::kFileFailureInvalidName);
     case FileFailure::kFolderMissing:
       return Text(Message::kFileFailureFolderMissing);
     case FileFailure::kFileMissing:

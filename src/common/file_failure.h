@@ -12,6 +12,7 @@ enum class FileFailure {
   kReadOnly,        // the disk or the file is read-only
   kLocked,          // another program holds it
   kNameTooLong,     // the name or the path is longer than the system allows
+  kInvalidName,     // the name holds characters that the system refuses
   kFolderMissing,   // a folder on the path is not there (or is a file)
   kFileMissing,     // the file itself is not there
   kFolderInTheWay,  // a folder stands where the file is to be

@@ -22,6 +22,9 @@ FileResult FileResultFromWindowsError(unsigned long code) {
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_BUFFER_OVERFLOW:
       return {FileFailure::kNameTooLong, number};
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+      return {FileFailure::kInvalidName, number};
     case ERROR_PATH_NOT_FOUND:
     case ERROR_DIRECTORY:
     case ERROR_INVALID_DRIVE:

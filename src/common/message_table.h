@@ -14,6 +14,8 @@ MESSAGE(kFileFailureNoPermission, "アクセスが許可されていません", 
 MESSAGE(kFileFailureReadOnly, "読み取り専用です", "it is read-only")
 MESSAGE(kFileFailureLocked, "他のプログラムが使用中です", "another program is using it")
 MESSAGE(kFileFailureNameTooLong, "名前が長すぎます", "the name is too long")
+MESSAGE(kFileFailureInvalidName, "名前に使えない文字があります",
+        "the name has characters that cannot be used")
 MESSAGE(kFileFailureFolderMissing, "フォルダがありません", "the folder does not exist")
 MESSAGE(kFileFailureFileMissing, "ファイルがありません", "the file does not exist")
 MESSAGE(kFileFailureFolderInTheWay, "同じ名前のフォルダがあります",

@@ -492,7 +492,8 @@ TEST_F(BadInputTest, RuleFileBytesThatAreNotTextDoNoHarm) {
       EXPECT_EQ(run.status, 0) << c.name;
       EXPECT_EQ(ListFolder(folder / "sheet"), std::vector<std::string>{c.file}) << c.name;
     } else {
-      EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("sheet" + kSep + c.file)) + "\n")
+      EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("sheet" + kSep + c.file)) +
+                             "（名前に使えない文字があります）\n")
           << c.name;
       EXPECT_EQ(run.status, 1) << c.name;
       EXPECT_EQ(ListFolder(folder / "sheet"), std::vector<std::string>()) << c.name;

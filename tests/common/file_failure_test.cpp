@@ -59,6 +59,8 @@ TEST_F(FileFailureTest, EachErrorOfTheSystemGivesItsReasonInBothLanguages) {
        "another program is using it"},
       {FileResultFromWindowsError(ERROR_FILENAME_EXCED_RANGE), "名前が長すぎます",
        "the name is too long"},
+      {FileResultFromWindowsError(ERROR_INVALID_NAME), "名前に使えない文字があります",
+       "the name has characters that cannot be used"},
       {FileResultFromWindowsError(ERROR_PATH_NOT_FOUND), "フォルダがありません",
        "the folder does not exist"},
       {FileResultFromWindowsError(ERROR_FILE_NOT_FOUND), "ファイルがありません",
