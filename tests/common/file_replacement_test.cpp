@@ -1,0 +1,109 @@
+// Files written through a temporary file beside them: the target changes
+// only when all of it is written, the temporary file is hidden while it
+// lives on Windows, and what ended runs left behind is cleared by the next.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "common/file_replacement.h"
+#include "common/path.h"
+#include "support/files.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const std::string kSep(1, kPathSeparator);
+
+// A process id that was in use a moment ago and is no longer.
+unsigned long EndedProcess() {
+#ifdef _WIN32
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  char command[] = "cmd.exe /c exit";
+  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                      &startup, &process)) {
+    return 0;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return process.dwProcessId;
+#else
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return static_cast<unsigned long>(child);
+#endif
+}
+
+unsigned long ThisProcess() {
+#ifdef _WIN32
+  return GetCurrentProcessId();
+#else
+  return static_cast<unsigned long>(getpid());
+#endif
+}
+
+TEST(FileReplacementTest, TheTargetChangesOnlyWhenAllIsWritten) {
+  TempFolder folder;
+  const std::string target = folder / "a.txt";
+  WriteFile(target, "before");
+  EXPECT_EQ(WriteFileReplacing(target,
+                               [](std::FILE* file) {
+                                 std::fputs("half", file);
+                                 return false;  // the content could not be made
+                               })
+                .failure,
+            FileFailure::kNoSystemReason);
+  EXPECT_EQ(ReadFile(target), "before");
+  EXPECT_TRUE(
+      WriteFileReplacing(target, [](std::FILE* file) { return std::fputs("after", file) >= 0; }));
+  EXPECT_EQ(ReadFile(target), "after");
+  EXPECT_EQ(ListFolder(folder.Path()), std::vector<std::string>{"a.txt"});
+
+  const FileResult missing =
+      WriteFileReplacing(folder / ("none" + kSep + "a.txt"), [](std::FILE*) { return true; });
+  EXPECT_EQ(missing.failure, FileFailure::kFolderMissing);
+}
+
+#ifdef _WIN32
+TEST(FileReplacementTest, TheTemporaryFileIsHiddenAndTheTargetIsNot) {
+  TempFolder folder;
+  const std::string target = folder / "a.png";
+  FileReplacement replacement(target);
+  ASSERT_TRUE(replacement.Created());
+  EXPECT_TRUE(GetFileAttributesA(replacement.TemporaryPath().c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_TRUE(replacement.Commit());
+  EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+#endif
+
+TEST(FileReplacementTest, TheFirstWriteIntoAFolderClearsWhatEndedRunsLeft) {
+  TempFolder folder;
+  const unsigned long ended = EndedProcess();
+  ASSERT_NE(ended, 0u);
+  const std::string left = TemporaryFileName("a.png", ended, 0);
+  const std::string living = TemporaryFileName("a.png", ThisProcess(), 999999);
+  for (const std::string& name : {left, living, std::string(".a.png.tmp"), std::string("b.png")}) {
+    WriteFile(folder / name, "x");
+  }
+  ASSERT_TRUE(WriteFileReplacing(folder / "a.png", [](std::FILE*) { return true; }));
+  std::vector<std::string> expected = {living, ".a.png.tmp", "a.png", "b.png"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(ListFolder(folder.Path()), expected);
+
+  // The folder is read once in a process: a later write does not look again.
+  WriteFile(folder / left, "x");
+  ASSERT_TRUE(WriteFileReplacing(folder / "a.png", [](std::FILE*) { return true; }));
+  EXPECT_TRUE(FileExists(folder / left));
+}
+
+}  // namespace
