@@ -6,9 +6,8 @@
 // tests say so and are skipped.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -60,14 +59,6 @@ std::string NoiseSheet(int width, int height) {
   std::mt19937 random(7);
   for (int i = 0; i < width * height; ++i) picture.pixels.push_back(random() | 0xFF000000u);
   return PngFile(picture, true);
-}
-
-// A process id that was in use a moment ago and is no longer.
-unsigned long EndedProcess() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);
-  return static_cast<unsigned long>(child);
 }
 
 class FileFailureTest : public ::testing::Test {
@@ -141,8 +132,7 @@ TEST_F(FileFailureTest, ARunRemovesTheTemporaryFilesOfEndedRunsAndNothingElse) {
   const std::string pieces = folder / "sheet";
   const unsigned long ended = EndedProcess();
   const std::string left = TemporaryFileName("[V]sheet.png", ended, 3);
-  const std::string living =
-      TemporaryFileName("[V]sheet.png", static_cast<unsigned long>(getpid()), 0);
+  const std::string living = TemporaryFileName("[V]sheet.png", ThisProcess(), 0);
   const std::vector<std::string> others = {
       ".[V]sheet.png.tmp",                                  // no process
       ".[V]sheet.png." + std::to_string(ended) + "-x.tmp",  // no counter

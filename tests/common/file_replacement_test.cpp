@@ -9,48 +9,15 @@
 #include "common/file_replacement.h"
 #include "common/path.h"
 #include "support/files.h"
+#include "support/program.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 namespace {
 
 const std::string kSep(1, kPathSeparator);
-
-// A process id that was in use a moment ago and is no longer.
-unsigned long EndedProcess() {
-#ifdef _WIN32
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  char command[] = "cmd.exe /c exit";
-  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                      &startup, &process)) {
-    return 0;
-  }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return process.dwProcessId;
-#else
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  waitpid(child, nullptr, 0);
-  return static_cast<unsigned long>(child);
-#endif
-}
-
-unsigned long ThisProcess() {
-#ifdef _WIN32
-  return GetCurrentProcessId();
-#else
-  return static_cast<unsigned long>(getpid());
-#endif
-}
 
 TEST(FileReplacementTest, TheTargetChangesOnlyWhenAllIsWritten) {
   TempFolder folder;

@@ -22,6 +22,11 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                          const std::string& folder, const std::string& input = std::string(),
                          std::chrono::milliseconds timeLimit = std::chrono::milliseconds::zero());
 
+// The id of a process that was running a moment ago and has ended (0 when
+// none could be started), and the id of this one.
+unsigned long EndedProcess();
+unsigned long ThisProcess();
+
 // The lines of a program's output, without their line ends.
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

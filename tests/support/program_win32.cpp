@@ -79,3 +79,20 @@ std::string TestProgramFolder() {
   const std::string path(buffer, length);
   return path.substr(0, path.rfind('\\') + 1);
 }
+
+unsigned long EndedProcess() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  char command[] = "cmd.exe /c exit";
+  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &process)) {
+    return 0;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return process.dwProcessId;
+}
+
+unsigned long ThisProcess() { return GetCurrentProcessId(); }
