@@ -253,17 +253,28 @@ TEST_F(PipelineTest, ACancelledCallWritesNothingAndRunsNoFollowOnRule) {
   EXPECT_FALSE(FolderExists(maps + kSep + "stop"));
 }
 
-TEST_F(PipelineTest, AMissingParentFolderIsShownAndWritesNothing) {
+TEST_F(PipelineTest, AFolderThatCannotBeMadeIsShownWithItsReasonAndWritesNothing) {
   UseRuleFile(folder, "[R]\nSubProcess=S\n[S]\nNameFoot=_s\n");
   const std::unique_ptr<IImage> image = OpenImage(Source("gone.png", Sheet(8, 8, 8, 8)));
-  // The image keeps the name of a folder that no longer exists.
-  const std::unique_ptr<IImage> moved = image->Clip(0, 0, 0, 0, maps + kSep + "nowhere" + kSep + "gone.png");
-  ImageProcessor rule("R");
-  rule.Apply(*moved);
-  const std::string notice = ":" + maps + kSep + "nowhere" + kSep + "gone（フォルダがありません）";
-  EXPECT_EQ(prompt.notices, (std::vector<std::string>{notice, notice}));  // the rule and its follow-on
-  EXPECT_EQ(rule.GetLastOutputPath(), "");
-  EXPECT_FALSE(FolderExists(maps + kSep + "nowhere"));
+  const std::string gone = maps + kSep + "nowhere" + kSep + "gone";
+  const std::string longName = maps + kSep + std::string(300, 'x');
+  const struct {
+    std::string folder, notice;
+  } cases[] = {
+      // The image keeps the name of a folder that no longer exists.
+      {gone, ":" + gone + "（フォルダがありません）"},
+      {longName, "フォルダ名が長すぎます:" + longName},
+  };
+  for (const auto& c : cases) {
+    prompt.notices.clear();
+    const std::unique_ptr<IImage> moved = image->Clip(0, 0, 0, 0, c.folder + ".png");
+    ImageProcessor rule("R");
+    rule.Apply(*moved);
+    // The rule and its follow-on.
+    EXPECT_EQ(prompt.notices, (std::vector<std::string>{c.notice, c.notice}));
+    EXPECT_EQ(rule.GetLastOutputPath(), "");
+  }
+  EXPECT_EQ(ListFolder(maps), std::vector<std::string>{"gone.png"});
 }
 
 TEST_F(PipelineTest, AnExistingFolderIsUsedAndOtherFilesInItAreLeftAlone) {
