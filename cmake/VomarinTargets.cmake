@@ -11,10 +11,12 @@ endif()
 add_library(vomarin_flags INTERFACE)
 target_compile_options(vomarin_flags INTERFACE "$<$<COMPILE_LANGUAGE:C,CXX>:-Wall;-Wextra;-Werror>")
 if(WIN32)
-  # Sources are UTF-8; the program's narrow strings are Shift-JIS.
+  # Sources are UTF-8, and so are the programs' narrow strings: text meets
+  # Windows through the wide (UTF-16) calls only.
   target_compile_options(vomarin_flags INTERFACE
-    "$<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8;-fexec-charset=CP932>")
-  target_compile_definitions(vomarin_flags INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8;-fexec-charset=UTF-8>")
+  target_compile_definitions(vomarin_flags INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE
+                             _WIN32_WINNT=0x0601)
   target_link_options(vomarin_flags INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
 if(VOMARIN_FUZZ)

@@ -11,17 +11,18 @@
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
+#include "common/messages.h"
+#include "common/window_text_win32.h"
 #include "convert/run_state.h"
 
 namespace {
 
-void RefreshListText(HWND dialog) { SetDlgItemTextA(dialog, kListText, BuildListText().c_str()); }
+void RefreshListText(HWND dialog) { SetItemText(dialog, kListText, BuildListText()); }
 
 void Start(HWND dialog) {
   RunState& run = RunState::Instance();
   if (run.jobs.empty()) {
-    MessageBoxA(dialog, "実行できる処理がありません。\nファイルを追加して下さい。",
-                "ファイルを追加して下さい", MB_OK);
+    ShowMessage(dialog, Text(Message::kNothingToRun), Text(Message::kNothingToRunCaption), MB_OK);
     return;
   }
   run.autoTransparent = IsDlgButtonChecked(dialog, kChooseTransparencyCheck) != BST_CHECKED;
@@ -33,10 +34,8 @@ void Start(HWND dialog) {
 
 void Close(HWND dialog) {
   if (!RunState::Instance().jobs.empty() &&
-      MessageBoxA(dialog,
-                  "いくつかのファイルが処理を予定されています\n"
-                  "このまま処理を中止してもよろしいですか？",
-                  "終了の確認", MB_YESNO) != IDYES) {
+      ShowMessage(dialog, Text(Message::kConfirmExit), Text(Message::kConfirmExitCaption),
+                  MB_YESNO) != IDYES) {
     return;
   }
   EndDialog(dialog, 0);
@@ -62,6 +61,18 @@ void AddDropped(HWND dialog, HDROP drop) {
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
+      SetDialogTexts(dialog, Message::kMainCaption,
+                     {{kListLabel, Message::kMainListLabel},
+                      {kAddLabel, Message::kMainAddLabel},
+                      {kOpenFileButton, Message::kOpenFile},
+                      {kOrLabel, Message::kMainOr},
+                      {kDropHint, Message::kMainDropHint},
+                      {kDropManyHint, Message::kMainDropMany},
+                      {kClearListButton, Message::kMainClearList},
+                      {kChooseTransparencyCheck, Message::kMainChooseTransparency},
+                      {kCombineMapsCheck, Message::kMainCombineMaps},
+                      {IDOK, Message::kStart},
+                      {IDCANCEL, Message::kCancel}});
       AppContext::Instance().mainWindow = dialog;
       DragAcceptFiles(dialog, TRUE);
       RunState::Instance().ClearList();

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "common/app_context.h"
+#include "common/messages.h"
+#include "common/window_text_win32.h"
 
 namespace {
 
@@ -52,6 +54,11 @@ void SetUpAxis(ScrollAxis& axis, HWND handle, int imageSide, int viewSide) {
 }
 
 void InitPicker(HWND dialog) {
+  SetDialogTexts(dialog, Message::kPickerCaption,
+                 {{kPickerHintText, Message::kPickerHint},
+                  {kClearPickButton, Message::kClear},
+                  {IDOK, Message::kOk},
+                  {IDCANCEL, Message::kCancel}});
   PickerState& state = PickerState::Instance();
   state.pictureControl = GetDlgItem(dialog, kPictureArea);
   RECT picture = {};
@@ -121,10 +128,8 @@ void OnCommand(HWND dialog, int id) {
       EndDialog(dialog, 0);
       break;
     case IDCANCEL:
-      if (MessageBoxA(dialog,
-                      "ウィンドウが閉じられようとしています\n"
-                      "以降全ての透過色を自動設定してよろしいですか？",
-                      "透過色指定キャンセルの確認", MB_YESNO) == IDYES) {
+      if (ShowMessage(dialog, Text(Message::kPickerCloseQuestion),
+                      Text(Message::kPickerCloseCaption), MB_YESNO) == IDYES) {
         EndDialog(dialog, kPickerGaveUp);
       }
       break;
@@ -201,7 +206,7 @@ TransparencyPicker::Result DialogTransparencyPicker::Pick(const IImage& image,
   const AppContext& app = AppContext::Instance();
   state.sourceImage = &image;
   const INT_PTR result =
-      DialogBoxParamA(app.moduleHandle, "TRANSPARENT", app.mainWindow, TransparentDialogProc, 0);
+      DialogBoxParamW(app.moduleHandle, L"TRANSPARENT", app.mainWindow, TransparentDialogProc, 0);
   state.sourceImage = nullptr;
   if (result == 0 && state.workingImage) {
     picked = std::move(state.workingImage);

@@ -5,10 +5,12 @@
 #include <utility>
 
 #include "common/file_failure.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
 #include "convert/rule_error.h"
+#include "convert/rule_keys.h"
 #include "convert/rule_values.h"
 #include "convert/run_state.h"
 #include "image/image.h"
@@ -29,7 +31,7 @@ bool ContainsAny(const std::string& name, const std::string& list) {
   return false;
 }
 
-// The rule for the image loaded from the file fileName, or a thrown reason.
+// The rule for the image loaded from the file fileName; throws as ClassifyByName.
 using RuleChooser = std::function<std::string(const IImage& image, const std::string& fileName)>;
 
 void AddFile(const std::string& path, const RuleChooser& chooseRule, const ImageOpener& open,
@@ -38,11 +40,11 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
   const std::string fileName = FilePart(path);
   std::unique_ptr<IImage> image = open(path);
   const std::string rule = chooseRule(*image, fileName);
-  if (rule == kDoNothingRule) throw kDoNothingRule;
+  if (IsDoNothingRule(rule)) throw FileLeftOut{LeftOutReason::kLeftAlone, {}};
   // A name that no section has is listed only under "その他": a heading for a
   // rule that does not exist would say nothing.
   if (SettingStore::Instance().GetSection(rule) == nullptr) {
-    ThrowRuleError(MissingRuleMessage(rule));
+    throw RuleError(RuleErrorKind::kMissingRule, rule);
   }
 
   // Listed before the rule is built: a file whose rule cannot be built shows
@@ -56,6 +58,31 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
   sink(std::move(image), processor->second.get());
 }
 
+// The list's text of reason; a detail stands for its "{1}".
+Message LeftOutMessage(LeftOutReason reason) {
+  switch (reason) {
+    case LeftOutReason::kNoRuleFits:
+      return Message::kListNoRuleFits;
+    case LeftOutReason::kSkipped:
+      return Message::kListSkipped;
+    case LeftOutReason::kUndecided:
+      return Message::kListRuleUndecided;
+    case LeftOutReason::kNoSizeTable:
+      return Message::kListNoSizeTable;
+    case LeftOutReason::kLeftAlone:
+      break;
+  }
+  return Message::kListLeftAlone;
+}
+
+// Lists the file at path under "その他" with reason.
+// failure, where the file could not be opened, follows the file's name.
+void ListLeftOut(const std::string& path, const std::string& reason,
+                 const FileResult& failure = FileResult()) {
+  RunState::Instance().listText[kOtherListKey] +=
+      " " + reason + " - " + WithFileFailure(FilePart(path), failure) + "\r\n";
+}
+
 AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
                   const ImageOpener& open, const JobSink& sink) {
   AddSummary summary;
@@ -63,20 +90,18 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
     try {
       AddFile(path, chooseRule, open, sink);
       ++summary.added;
-    } catch (const UnopenableImage& unopenable) {
+    } catch (const AddingStopped&) {
+      summary.stopped = true;
+      break;
+    } catch (const FileLeftOut& leftOut) {
+      ++(leftOut.reason == LeftOutReason::kLeftAlone ? summary.doNothing : summary.failed);
+      ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}));
+    } catch (const RuleError& error) {
       ++summary.failed;
-      RunState::Instance().listText[kOtherListKey] +=
-          " " + std::string(kInvalidFileMessage) + " - " +
-          WithFileFailure(FilePart(path), unopenable.reason) + "\r\n";
-    } catch (const char* thrown) {
-      const std::string reason = thrown;  // thrown texts live only until the next throw
-      if (reason == kStopAddingReason) {
-        summary.stopped = true;
-        break;
-      }
-      ++(reason == kDoNothingRule ? summary.doNothing : summary.failed);
-      RunState::Instance().listText[kOtherListKey] +=
-          " " + reason + " - " + FilePart(path) + "\r\n";
+      ListLeftOut(path, error.ListedText());
+    } catch (const InvalidImageError& error) {
+      ++summary.failed;
+      ListLeftOut(path, error.what(), error.Reason());
     }
   }
   return summary;
@@ -95,14 +120,14 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
   // Looked up once: the sizes of every file are read from the same table.
   ISettingSection* sizeTable = SettingStore::Instance().GetSection("Process");
   const RuleChooser bySize = [sizeTable](const IImage& image, const std::string& fileName) {
-    if (sizeTable == nullptr) throw kNoSizeTableReason;
+    if (sizeTable == nullptr) throw FileLeftOut{LeftOutReason::kNoSizeTable, {}};
     const std::string sizeKey =
         std::to_string(image.GetWidth()) + "," + std::to_string(image.GetHeight());
     // Without either key the rule name would be empty; the reason names
     // what is missing instead (a size table cut at its length limit, say).
     const char* key = sizeTable->HasKey(sizeKey) ? sizeKey.c_str() : "default";
     if (!sizeTable->HasKey(key)) {
-      ThrowRuleError("setting.iniの[Process]に" + sizeKey + "もdefaultもありません");
+      throw RuleError(RuleErrorKind::kNoSizeOrDefault, "", {sizeKey});
     }
     const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
@@ -121,22 +146,29 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
   std::vector<std::string> remaining;
   for (const std::string& candidate : SplitStringList(candidates, '/')) {
     // A rule with a "Specific" text is for names with that text and no other.
-    const std::string specific = store.GetSectionValue(candidate, "Specific");
+    const std::string specific = store.GetSectionValue(candidate, KeyName(RuleKeyId::kSpecific));
     if (!specific.empty()) {
       if (Contains(fileName, specific)) return candidate;
       continue;
     }
-    const std::string force = store.GetSectionValue(candidate, "Force");
+    const std::string force = store.GetSectionValue(candidate, KeyName(RuleKeyId::kForce));
     if (!force.empty() && ContainsAny(fileName, force)) return candidate;
-    const std::string except = store.GetSectionValue(candidate, "Except");
+    const std::string except = store.GetSectionValue(candidate, KeyName(RuleKeyId::kExcept));
     if (!except.empty() && ContainsAny(fileName, except)) continue;
     remaining.push_back(candidate);
   }
 
-  if (remaining.empty()) throw kNoMatchReason;
+  if (remaining.empty()) throw FileLeftOut{LeftOutReason::kNoRuleFits, {}};
   if (remaining.size() == 1) return remaining.front();
   const int choice = CurrentUserPrompt().ChooseRule(fileName, remaining);
-  if (choice == UserPrompt::kStopAdding) throw kStopAddingReason;
-  if (choice < 0 || choice >= static_cast<int>(remaining.size())) throw kSkippedReason;
+  if (choice == UserPrompt::kStopAdding) throw AddingStopped();
+  if (choice == UserPrompt::kNobodyToChoose) {
+    std::string names;
+    for (const std::string& name : remaining) names += (names.empty() ? "" : "/") + name;
+    throw FileLeftOut{LeftOutReason::kUndecided, names};
+  }
+  if (choice < 0 || choice >= static_cast<int>(remaining.size())) {
+    throw FileLeftOut{LeftOutReason::kSkipped, {}};
+  }
   return remaining[static_cast<std::size_t>(choice)];
 }

@@ -1,31 +1,40 @@
 #include "classify/select_dialog_win32.h"
 
 #include "common/app_context.h"
+#include "common/messages.h"
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 
 std::string selectFileName;
 std::vector<std::string> selectCandidates;
 
 namespace {
 
-constexpr char kConfirmCaption[] = "追加キャンセルの確認";
 // Tall enough that the drop-down list shows many candidates at once.
 constexpr int kCandidateListHeight = 1000;
 
 void FillDialog(HWND dialog) {
-  SetDlgItemTextA(dialog, kSelectFileNameText, selectFileName.c_str());
+  SetDialogTexts(dialog, Message::kSelectCaption,
+                 {{kSelectFileNameLabel, Message::kSelectFileNameLabel},
+                  {kSelectKindGroup, Message::kSelectKindGroup},
+                  {kSelectPromptText, Message::kSelectPrompt},
+                  {kSelectNotListedText, Message::kSelectNotListed},
+                  {IDOK, Message::kOk},
+                  {kSelectSkipButton, Message::kCancel}});
+  SetItemText(dialog, kSelectFileNameText, selectFileName);
   HWND box = GetDlgItem(dialog, kSelectCandidateBox);
   RECT rect = {};
   GetWindowRect(box, &rect);
   SetWindowPos(box, nullptr, 0, 0, rect.right - rect.left, kCandidateListHeight,
                SWP_NOMOVE | SWP_NOZORDER);
   for (const std::string& candidate : selectCandidates) {
-    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(candidate.c_str()));
+    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(candidate).c_str()));
   }
-  SendMessageA(box, CB_SETCURSEL, 0, 0);
+  SendMessageW(box, CB_SETCURSEL, 0, 0);
 }
 
 bool Confirm(HWND dialog, const std::string& text) {
-  return MessageBoxA(dialog, text.c_str(), kConfirmCaption, MB_YESNO) == IDYES;
+  return ShowMessage(dialog, text, Text(Message::kSelectConfirmCaption), MB_YESNO) == IDYES;
 }
 
 }  // namespace
@@ -39,15 +48,15 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   switch (LOWORD(wParam)) {
     case IDOK:
       // No selected entry (text typed into the edit field) skips the file.
-      EndDialog(dialog, SendDlgItemMessageA(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
+      EndDialog(dialog, SendDlgItemMessageW(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
       break;
     case kSelectSkipButton:
-      if (Confirm(dialog, selectFileName + "を無視してよろしいですか？")) EndDialog(dialog, -1);
+      if (Confirm(dialog, Text(Message::kSelectSkipQuestion, {selectFileName}))) {
+        EndDialog(dialog, -1);
+      }
       break;
     case IDCANCEL:
-      if (Confirm(
-              dialog,
-              "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？")) {
+      if (Confirm(dialog, Text(Message::kSelectStopQuestion))) {
         EndDialog(dialog, -2);
       }
       break;
@@ -60,5 +69,5 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 int RunSelectDialog() {
   const AppContext& context = AppContext::Instance();
   return static_cast<int>(
-      DialogBoxParamA(context.moduleHandle, "SELECT", context.mainWindow, SelectDialogProc, 0));
+      DialogBoxParamW(context.moduleHandle, L"SELECT", context.mainWindow, SelectDialogProc, 0));
 }

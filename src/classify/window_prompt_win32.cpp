@@ -4,22 +4,21 @@
 
 #include "classify/select_dialog_win32.h"
 #include "common/app_context.h"
+#include "common/messages.h"
 #include "common/user_prompt.h"
+#include "common/window_text_win32.h"
 
 namespace {
 
 class WindowPrompt : public UserPrompt {
  public:
   void ShowNotice(const std::string& text) override {
-    MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+    ShowMessage(nullptr, text, nullptr, MB_OK);
   }
 
   int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
-    const std::string text = fileName +
-                             "は画像の自動判別ができません\n"
-                             "次のウィンドウで適切なものを手動選択して下さい\n";
-    MessageBoxA(AppContext::Instance().mainWindow, text.c_str(), "手動判別の開始",
-                MB_OK | MB_TOPMOST);
+    ShowMessage(AppContext::Instance().mainWindow, Text(Message::kManualChoice, {fileName}),
+                Text(Message::kManualChoiceCaption), MB_OK | MB_TOPMOST);
     selectFileName = fileName;
     selectCandidates = candidates;
     return RunSelectDialog();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/console.h"
+#include "common/wide_win32.h"
 
 namespace {
 
@@ -20,26 +21,28 @@ bool InputIsTerminal() { return IsConsole(STD_INPUT_HANDLE); }
 bool ErrorIsTerminal() { return IsConsole(STD_ERROR_HANDLE); }
 
 std::string AbsolutePath(const std::string& path) {
-  const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  const std::wstring wide = Wide(path);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (size == 0) return path;
-  std::vector<char> buffer(size + 1, '\0');
+  std::vector<wchar_t> buffer(size + 1, L'\0');
   const DWORD length =
-      GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-  return length == 0 || length >= buffer.size() ? path : std::string(buffer.data(), length);
+      GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+  return length == 0 || length >= buffer.size() ? path : Utf8(std::wstring(buffer.data(), length));
 }
 
 FileResult ReadableFile(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return FileResultFromWindowsError(GetLastError());
   const bool regular = GetFileType(file) == FILE_TYPE_DISK;
   CloseHandle(file);
-  if (regular && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+  if (regular && !(GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY))
     return FileResult();
   return {FileFailure::kFileMissing, 0};
 }
 
 bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

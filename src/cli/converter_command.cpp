@@ -52,7 +52,8 @@ std::string FindRuleFile(const ConverterOptions& options) {
     const std::string path = AbsolutePath(*options.settingFile);
     const FileResult readable = ReadableFile(path);
     if (readable) return path;
-    PrintError(WithFileFailure(Text(Message::kRuleFileNotFound, {*options.settingFile}), readable));
+    PrintError(
+        WithFileFailure(Text(Message::kCliRuleFileNotFound, {*options.settingFile}), readable));
     return std::string();
   }
   const std::string here = AbsolutePath("setting.ini");
@@ -65,8 +66,7 @@ std::string FindRuleFile(const ConverterOptions& options) {
   const FileResult both = readableHere.failure == readableBeside.failure
                               ? readableHere
                               : FileResult{FileFailure::kNoSystemReason, 0};
-  PrintError(
-      WithFileFailure(Text(Message::kRuleFileNotFound, {here + "、" + besideProgram}), both));
+  PrintError(WithFileFailure(Text(Message::kCliNoRuleFileInEither, {here, besideProgram}), both));
   return std::string();
 }
 
@@ -106,7 +106,7 @@ bool WriteCombinedGroups(const std::string& folder) {
         WriteCombinedSheet(state.initialFiles, state.sheetWidth, output);
     for (const std::string& problem : problems) PrintError(problem);
     if (problems.empty()) {
-      std::printf("結合:%s\n", output.c_str());
+      Print(stdout, Text(Message::kCliCombined, {output}) + "\n");
     } else {
       allWritten = false;
     }
@@ -121,11 +121,12 @@ void PrintError(const std::string& text) {
 }
 
 int RunConverterCommand(const std::vector<std::string>& arguments) {
-  std::string error;
+  std::optional<UsageError> error;
   const ConverterOptions options = ParseConverterOptions(arguments, error);
-  if (!error.empty()) {
-    PrintError(error);
-    std::fprintf(stderr, "詳しくは %s --help を見て下さい\n", kProgramName);
+  if (options.language) SetLanguage(*options.language);
+  if (error) {
+    PrintError(error->Text());
+    Print(stderr, Text(Message::kCliSeeHelp, {kProgramName}) + "\n");
     return kExitUsage;
   }
   if (options.help) {
@@ -143,7 +144,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   SettingStore::Instance().ReadFile(ruleFile);
   if (options.check) return RunCheckCommand(options);
   if (options.explainRule) return RunExplainCommand(options);
-  if (options.invertRule) return RunInvertCommand(options);
+  if (options.invertRule) return RunInvertCommand(options, ruleFile);
 
   std::string combineFolder;
   if (options.combineFolder) {
@@ -153,8 +154,8 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     // is converted.
     const FileResult made = CreateOutputFolder(combineFolder);
     if (!made || !IsFolder(combineFolder)) {
-      PrintError(
-          WithFileFailure(Text(Message::kCombineFolderNotCreated, {*options.combineFolder}), made));
+      PrintError(WithFileFailure(Text(Message::kCliCombineFolderUnusable, {*options.combineFolder}),
+                                 made));
       return kExitUsage;
     }
   }
@@ -166,12 +167,11 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
 
   RunState& run = RunState::Instance();
   run.autoTransparent = !options.noTransparency;
-  run.indexTable = options.indexTable;
   // Every file is decoded to be classified, a few ahead of the adding, on
   // the jobs' threads; each file added converts at once beside the adding.
   ImagePrefetch prefetch(paths, options.jobs, static_cast<std::size_t>(options.jobs));
   const ImageOpener open = [&prefetch](const std::string& path) { return prefetch.Next(path); };
-  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths));
+  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths), options.indexTable);
   const JobSink sink = [&](std::unique_ptr<IImage> image, ImageProcessor* rule) {
     if (!options.dryRun) conversion.Add(std::move(image), rule);
   };

@@ -16,7 +16,7 @@ int RunExplainCommand(const ConverterOptions& options) {
     const FileResult readable = ReadableFile(options.files.front());
     if (!readable) {
       PrintError(
-          WithFileFailure(Text(Message::kImageFileNotFound, {options.files.front()}), readable));
+          WithFileFailure(Text(Message::kCliImageFileNotFound, {options.files.front()}), readable));
       return kExitNotConverted;
     }
     request.sheet = AbsolutePath(options.files.front());

@@ -16,10 +16,8 @@ std::optional<RuleLayout::Size> RuleToolImageSize(const ConverterOptions& option
     try {
       const std::unique_ptr<IImage> image = OpenImage(AbsolutePath(sheet));
       return RuleLayout::Size{image->GetWidth(), image->GetHeight()};
-    } catch (const char* message) {
-      problem = std::string(message) + ": " + sheet;
-    } catch (const UnopenableImage& unopenable) {
-      problem = WithFileFailure(std::string(kInvalidFileMessage) + ": " + sheet, unopenable.reason);
+    } catch (const InvalidImageError& error) {
+      problem = WithFileFailure(std::string(error.what()) + ": " + sheet, error.Reason());
     }
     status = kExitNotConverted;
     return std::nullopt;

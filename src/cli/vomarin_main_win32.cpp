@@ -5,15 +5,15 @@
 #include <cstdio>
 
 #include "cli/converter_command.h"
+#include "common/wide_win32.h"
 #include "image/gdiplus_session_win32.h"
 
 // The Windows shell leaves "*.png" to the program: the C runtime expands
 // such patterns in the arguments, as a user of the command prompt expects.
 int _dowildcard = -1;
 
-int main(int argc, char** argv) {
-  // Bytes pass unchanged: lines end in "\n" as in the native build, and the
-  // texts stay in the system code page.
+int wmain(int argc, wchar_t** argv) {
+  // Bytes pass unchanged: lines end in "\n" as in the native build.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   const GdiplusSession gdiplus;
@@ -21,5 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vomarin: GDI+を開始できません\n");
     return kExitNotConverted;
   }
-  return RunConverterCommand(std::vector<std::string>(argv + 1, argv + argc));
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
+  return RunConverterCommand(arguments);
 }

@@ -13,6 +13,9 @@
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
 #include "common/file_failure.h"
+#include "common/messages.h"
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 
 namespace {
 
@@ -40,7 +43,7 @@ HWND Dialog() { return CombinerState::Instance().dialogWindow; }
 
 void ReportLoadFailures(HWND owner, const std::vector<SheetLoadFailure>& failures) {
   if (failures.empty()) return;
-  MessageBoxA(owner, DescribeLoadFailures(failures).c_str(), nullptr, MB_OK | MB_ICONWARNING);
+  ShowMessage(owner, DescribeLoadFailures(failures), nullptr, MB_OK | MB_ICONWARNING);
 }
 
 void SendScrollInfo(UINT mask) {
@@ -76,7 +79,7 @@ void DrawNotice(HDC dc, const RECT& band, const char* first, const char* second)
   const std::string text = std::string(first) + (second ? std::string("\n") + second : "");
   RECT box = band;
   InflateRect(&box, -4, -3);
-  DrawTextA(dc, text.c_str(), -1, &box, DT_LEFT | DT_NOPREFIX);
+  DrawTextW(dc, Wide(text).c_str(), -1, &box, DT_LEFT | DT_NOPREFIX);
   SelectObject(dc, oldFont);
 }
 
@@ -102,6 +105,18 @@ HBITMAP MakePreviewBitmap(int width, int& height, int areaHeight, bool& cut) {
 }
 
 void StartWindow(HWND dialog) {
+  SetDialogTexts(dialog, Message::kCombinerCaption,
+                 {{kUpButton, Message::kCombinerUp},
+                  {kDownButton, Message::kCombinerDown},
+                  {kAddButton, Message::kCombinerAdd},
+                  {kDeleteButton, Message::kCombinerDelete},
+                  {kSaveButton, Message::kCombinerSave},
+                  {kClearButton, Message::kClear},
+                  {kListGroup, Message::kCombinerList},
+                  {kDropHint, Message::kCombinerDropHint},
+                  {kWidthGroup, Message::kCombinerWidthGroup},
+                  {kSaveEndButton, Message::kCombinerSaveAndEnd},
+                  {kCloseButton, Message::kCombinerEnd}});
   CombinerState& state = CombinerState::Instance();
   CentreWindow(dialog);
   DragAcceptFiles(dialog, TRUE);
@@ -119,7 +134,7 @@ void StartWindow(HWND dialog) {
                       {"delete", kDeleteButton},   {"clear", kClearButton}, {"save", kSaveButton},
                       {"saveend", kSaveEndButton}, {"close", kCloseButton}};
 
-  SendMessageA(state.sheetWidth == CombinerState::kNarrowWidth ? state.radio128 : state.radio256,
+  SendMessageW(state.sheetWidth == CombinerState::kNarrowWidth ? state.radio128 : state.radio256,
                BM_SETCHECK, BST_CHECKED, 0);
 
   state.scrollBar = GetDlgItem(dialog, kPreviewScrollBar);
@@ -140,7 +155,7 @@ void StartWindow(HWND dialog) {
     if (!path.empty()) files.push_back(path);
   }
   pendingLoadFailures = DescribeLoadFailures(state.sheetList.AddSheetsFromFiles(files));
-  if (!pendingLoadFailures.empty()) PostMessageA(dialog, kReportLoadFailures, 0, 0);
+  if (!pendingLoadFailures.empty()) PostMessageW(dialog, kReportLoadFailures, 0, 0);
 
   RebuildPreview();
 }
@@ -175,7 +190,7 @@ void PaintPreview() {
     BitBlt(dc, 0, 0, area.right, area.bottom, state.memoryDC, 0, state.scrollInfo.position,
            SRCCOPY);
   } else {
-    DrawNotice(dc, area, kNoPreviewMessage, nullptr);
+    DrawNotice(dc, area, Text(Message::kNoPreview), nullptr);
   }
   EndPaint(state.previewControl, &paint);
 }
@@ -223,11 +238,10 @@ bool SaveCombined() {
       ComposeSheets(state.sheetList.Sheets(), state.sheetWidth);
   const FileResult saved = combined->Save(path);
   if (saved) return true;
-  const std::string text = WithFileFailure(
-      std::string(combined->GetWidth() == 0 ? kTooLargeToSaveMessage : kSaveFailedMessage) + "\n" +
-          path,
-      saved);
-  MessageBoxA(state.dialogWindow, text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+  const Message failed =
+      combined->GetWidth() == 0 ? Message::kCombinedTooLargeToSave : Message::kCombinedSaveFailed;
+  const std::string text = WithFileFailure(std::string(Text(failed)) + "\n" + path, saved);
+  ShowMessage(state.dialogWindow, text, nullptr, MB_OK | MB_ICONWARNING);
   return false;
 }
 
@@ -260,13 +274,13 @@ void HandleCommand(UINT message, WPARAM wParam) {
     SetScrollPosition(0);
   } else if (IsCommand(message, wParam, "save")) {
     if (list.Count() == 0) {
-      MessageBoxA(nullptr, kAddFilesFirstMessage, nullptr, MB_OK);
+      ShowMessage(nullptr, Text(Message::kAddFilesFirst), nullptr, MB_OK);
       return;
     }
     SaveCombined();
   } else if (IsCommand(message, wParam, "saveend")) {
     if (list.Count() == 0) {
-      if (MessageBoxA(nullptr, kEndWithoutSavingMessage, nullptr, MB_OKCANCEL) == IDOK)
+      if (ShowMessage(nullptr, Text(Message::kEndWithoutSaving), nullptr, MB_OKCANCEL) == IDOK)
         EndDialog(state.dialogWindow, 0);
       return;
     }
@@ -322,13 +336,13 @@ void RebuildPreview() {
     } else if (combined) {
       // Beyond the image limit nothing was composed; saving says so too.
       const RECT band = {0, 0, area.right, kCutNoticeHeight};
-      DrawNotice(state.memoryDC, band, kTooLargeToShowMessage, nullptr);
+      DrawNotice(state.memoryDC, band, Text(Message::kCombinedTooLargeToShow), nullptr);
     }
     if (cut) {
       // The sheet goes on below what the bitmap holds; say so at its end.
       const RECT band = {0, height - kCutNoticeHeight, std::max<int>(area.right, sheetWidth),
                          height};
-      DrawNotice(state.memoryDC, band, kPreviewCutMessage, kPreviewCutNote);
+      DrawNotice(state.memoryDC, band, Text(Message::kPreviewCut), Text(Message::kPreviewCutNote));
       shownHeight = height;
     }
   } else {
@@ -386,7 +400,7 @@ INT_PTR CALLBACK CombinerDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case kReportLoadFailures: {
       const std::string text = pendingLoadFailures;
       pendingLoadFailures.clear();
-      if (!text.empty()) MessageBoxA(dialog, text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+      if (!text.empty()) ShowMessage(dialog, text, nullptr, MB_OK | MB_ICONWARNING);
       return TRUE;
     }
     case WM_DESTROY:
@@ -398,7 +412,7 @@ INT_PTR CALLBACK CombinerDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 }
 
 void OpenCombinerWindow() {
-  DialogBoxParamA(AppContext::Instance().moduleHandle, "MAPMAIN", nullptr, CombinerDialogProc, 0);
+  DialogBoxParamW(AppContext::Instance().moduleHandle, L"MAPMAIN", nullptr, CombinerDialogProc, 0);
 }
 
 void LaunchCombiner(CombineGroups& groups) {

@@ -3,9 +3,9 @@
 #include "common/centre_window.h"
 
 void CentreWindow(HWND window) {
-  DEVMODEA mode = {};
+  DEVMODEW mode = {};
   mode.dmSize = sizeof mode;
-  EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
+  EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode);
   RECT rect = {};
   GetWindowRect(window, &rect);
   const WindowPosition position = CentredPosition(static_cast<int>(mode.dmPelsWidth),

@@ -6,6 +6,8 @@
 #include <new>
 #include <set>
 
+#include "common/file_io.h"
+
 namespace {
 
 constexpr char kTemporaryEnd[] = ".tmp";
@@ -57,7 +59,7 @@ void RemoveLeftTemporaryFiles(const std::string& folder) {
   ForEachFileIn(folder, [&](const std::string& name) {
     unsigned long process = 0;
     if (TemporaryFileOwner(name, &process) && ProcessHasEnded(process)) {
-      std::remove((folder + name).c_str());
+      RemoveFile(folder + name);
     }
   });
 }
@@ -68,7 +70,7 @@ FileResult WriteFileReplacing(const std::string& target,
   if (!replacement.Created()) return replacement.Creation();
   // "r+": the file is there and empty, and on Windows a hidden file cannot
   // be opened to be made anew.
-  std::FILE* file = std::fopen(replacement.TemporaryPath().c_str(), "r+b");
+  std::FILE* file = OpenFile(replacement.TemporaryPath(), "r+b");
   if (file == nullptr) return FileResultFromErrno(errno, FileAccess::kWrite);
   FileResult result;
   errno = 0;

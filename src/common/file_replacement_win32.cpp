@@ -2,8 +2,10 @@
 
 #include <atomic>
 
+#include "common/file_io.h"
 #include "common/file_replacement.h"
 #include "common/path.h"
+#include "common/wide_win32.h"
 
 // Made hidden, and only if no file of that name exists, so two writers
 // never share one.
@@ -18,7 +20,7 @@ FileReplacement::FileReplacement(const std::string& target) : target(target) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string name =
         folder + TemporaryFileName(FilePart(target), process, counter.fetch_add(1));
-    const HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const HANDLE file = CreateFileW(Wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       CloseHandle(file);
@@ -32,18 +34,20 @@ FileReplacement::FileReplacement(const std::string& target) : target(target) {
 }
 
 FileReplacement::~FileReplacement() {
-  if (Created() && !committed) DeleteFileA(temporary.c_str());
+  if (Created() && !committed) RemoveFile(temporary);
 }
 
 // The target is not to inherit the temporary file's hidden attribute.
 FileResult FileReplacement::Commit() {
   if (!Created()) return creation;
-  committed = SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL) &&
-              MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+  const std::wstring from = Wide(temporary);
+  const std::wstring to = Wide(target);
+  committed = SetFileAttributesW(from.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+              MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING);
   if (committed) return FileResult();
   const DWORD error = GetLastError();
   // Windows refuses a folder in the way as it refuses a file it may not write.
-  const DWORD attributes = GetFileAttributesA(target.c_str());
+  const DWORD attributes = GetFileAttributesW(to.c_str());
   if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     return {FileFailure::kFolderInTheWay, static_cast<long>(error)};
@@ -62,11 +66,11 @@ bool ProcessHasEnded(unsigned long process) {
 
 void ForEachFileIn(const std::string& folder,
                    const std::function<void(const std::string&)>& visit) {
-  WIN32_FIND_DATAA entry{};
-  const HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+  WIN32_FIND_DATAW entry{};
+  const HANDLE search = FindFirstFileW(Wide(folder + "*").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) visit(entry.cFileName);
-  } while (FindNextFileA(search, &entry));
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) visit(Utf8(entry.cFileName));
+  } while (FindNextFileW(search, &entry));
   FindClose(search);
 }

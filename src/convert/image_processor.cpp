@@ -2,95 +2,97 @@
 
 #include <stdexcept>
 
-#include "common/text.h"
 #include "convert/rule_error.h"
+#include "convert/rule_keys.h"
 #include "convert/rule_values.h"
 #include "setting/setting_store.h"
 
 namespace {
 
-std::string RuleKey(const std::string& rule, const char* key) { return "[" + rule + "] " + key; }
+// The value of key, or the table's default when the section lacks it.
+std::string ValueOrDefault(ISettingSection& section, RuleKeyId id) {
+  const char* key = KeyName(id);
+  return section.HasKey(key) ? section.GetValue(key) : KeyEntry(id).defaultValue;
+}
 
-// The numbers of key, at least needed of them.
-std::vector<int> ReadNumbers(ISettingSection& section, const std::string& rule, const char* key,
-                             std::size_t needed) {
-  const std::string value = section.GetValue(key);
+// The numbers of value, the value of key, at least as many as its kind holds.
+std::vector<int> ReadNumbers(const std::string& value, const std::string& rule, RuleKeyId id) {
+  const char* key = KeyName(id);
+  const std::size_t needed = NumbersIn(KeyEntry(id).kind);
   std::vector<int> numbers;
   for (const std::string& item : SplitStringList(value, ',')) {
     try {
       numbers.push_back(ParseInt(item));
     } catch (const std::invalid_argument&) {
-      ThrowRuleError(RuleKey(rule, key) + "の値「" + item + "」は数値ではありません");
+      throw RuleError(RuleErrorKind::kNotANumber, rule, {key, item});
     } catch (const std::out_of_range&) {
-      ThrowRuleError(RuleKey(rule, key) + "の値「" + item + "」は大きすぎます");
+      throw RuleError(RuleErrorKind::kTooLarge, rule, {key, item});
     }
   }
   if (numbers.size() < needed) {
-    ThrowRuleError(RuleKey(rule, key) + "の値が足りません（" + std::to_string(needed) +
-                   "個必要です）");
+    throw RuleError(RuleErrorKind::kTooFewValues, rule, {key, std::to_string(needed)});
   }
   return numbers;
 }
 
-// A grid key: columns and rows, neither 0 (zeroMessage) nor negative.
-ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule, const char* key,
-                              const char* zeroMessage) {
-  ImageProcessor::Grid grid;
-  if (!section.HasKey(key)) return grid;
-  const std::vector<int> numbers = ReadNumbers(section, rule, key, 2);
-  grid = {numbers[0], numbers[1]};
-  if (grid.columns == 0 || grid.rows == 0) throw zeroMessage;
-  if (grid.columns < 0 || grid.rows < 0)
-    ThrowRuleError(RuleKey(rule, key) + "に負の数は使えません");
+// A grid key: columns and rows, neither 0 (the error zero) nor negative.
+ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule, RuleKeyId id,
+                              RuleErrorKind zero) {
+  const std::vector<int> numbers = ReadNumbers(ValueOrDefault(section, id), rule, id);
+  const ImageProcessor::Grid grid{numbers[0], numbers[1]};
+  if (grid.columns == 0 || grid.rows == 0) throw RuleError(zero, rule);
+  if (grid.columns < 0 || grid.rows < 0) {
+    throw RuleError(RuleErrorKind::kNegative, rule, {KeyName(id)});
+  }
   return grid;
 }
 
 // A name foot becomes part of a file name; one that reaches into another
 // folder would let the rule write outside the output folder.
 bool LeavesTheFolder(const std::string& nameFoot) {
-  for (std::string::size_type i = 0; i < nameFoot.size();
-       i += CharLength(nameFoot.data(), nameFoot.size(), i)) {
-    if (nameFoot[i] == '\\' || nameFoot[i] == '/') return true;
-  }
-  return nameFoot.find("..") != std::string::npos;
+  return nameFoot.find_first_of("\\/") != std::string::npos ||
+         nameFoot.find("..") != std::string::npos;
 }
 
 }  // namespace
 
-ImageProcessor::ImageProcessor(const std::string& name) : ruleName(name) { ParseRule(); }
-
-void ImageProcessor::ParseRule() {
+ImageProcessor::ImageProcessor(const std::string& name) : ruleName(name) {
   ISettingSection* found = SettingStore::Instance().GetSection(ruleName);
-  if (found == nullptr) ThrowRuleError(MissingRuleMessage(ruleName));
-  ISettingSection& section = *found;
+  if (found == nullptr) throw RuleError(RuleErrorKind::kMissingRule, ruleName);
+  ParseRule(*found);
+}
 
-  srcDiv = ReadGrid(section, ruleName, "SrcDiv", kBadSrcDivMessage);
-  fileDiv = ReadGrid(section, ruleName, "FileDiv", kBadFileDivMessage);
-  if (section.HasKey("Clip")) {
-    const std::vector<int> numbers = ReadNumbers(section, ruleName, "Clip", 4);
-    clipRect = {numbers[0], numbers[1], numbers[2], numbers[3]};
+ImageProcessor::ImageProcessor(const std::string& name, ISettingSection& section) : ruleName(name) {
+  ParseRule(section);
+}
+
+void ImageProcessor::ParseRule(ISettingSection& section) {
+  srcDiv = ReadGrid(section, ruleName, RuleKeyId::kSrcDiv, RuleErrorKind::kBadSrcDiv);
+  fileDiv = ReadGrid(section, ruleName, RuleKeyId::kFileDiv, RuleErrorKind::kBadFileDiv);
+  const std::vector<int> clip =
+      ReadNumbers(ValueOrDefault(section, RuleKeyId::kClip), ruleName, RuleKeyId::kClip);
+  clipRect = {clip[0], clip[1], clip[2], clip[3]};
+  const std::vector<int> size =
+      ReadNumbers(ValueOrDefault(section, RuleKeyId::kNewSize), ruleName, RuleKeyId::kNewSize);
+  newSize = {size[0], size[1]};
+  // A list key written with an empty value has one item; only a missing key has none.
+  const char* replace = KeyName(RuleKeyId::kReplace);
+  if (section.HasKey(replace))
+    replaceList = ReadNumbers(section.GetValue(replace), ruleName, RuleKeyId::kReplace);
+  const char* subProcess = KeyName(RuleKeyId::kSubProcess);
+  if (section.HasKey(subProcess)) subProcesses = SplitStringList(section.GetValue(subProcess), ',');
+  nameFoot = ValueOrDefault(section, RuleKeyId::kNameFoot);
+  individualRule = ValueOrDefault(section, RuleKeyId::kIndividual);
+  group = ValueOrDefault(section, RuleKeyId::kGroup);
+  const std::string value = ValueOrDefault(section, RuleKeyId::kKeepPalette);
+  if (value != "0" && value != "1") {
+    throw RuleError(RuleErrorKind::kNotZeroOrOne, ruleName,
+                    {KeyName(RuleKeyId::kKeepPalette), value});
   }
-  if (section.HasKey("NewSize")) {
-    const std::vector<int> numbers = ReadNumbers(section, ruleName, "NewSize", 2);
-    newSize = {numbers[0], numbers[1]};
-  }
-  if (section.HasKey("Replace")) replaceList = ReadNumbers(section, ruleName, "Replace", 1);
-  if (section.HasKey("SubProcess"))
-    subProcesses = SplitStringList(section.GetValue("SubProcess"), ',');
-  if (section.HasKey("NameFoot")) nameFoot = section.GetValue("NameFoot");
-  if (section.HasKey("Individual")) individualRule = section.GetValue("Individual");
-  if (section.HasKey("Group")) group = section.GetValue("Group");
-  if (section.HasKey("KeepPalette")) {
-    const std::string value = section.GetValue("KeepPalette");
-    if (value != "0" && value != "1") {
-      ThrowRuleError(RuleKey(ruleName, "KeepPalette") + "の値「" + value + "」は0か1にして下さい");
-    }
-    keepPalette = value == "1";
-  }
+  keepPalette = value == "1";
 
   if (LeavesTheFolder(nameFoot)) {
-    ThrowRuleError(RuleKey(ruleName, "NameFoot") +
-                   "にフォルダの区切り（\\ /）や「..」は使えません");
+    throw RuleError(RuleErrorKind::kLeavesTheFolder, ruleName, {KeyName(RuleKeyId::kNameFoot)});
   }
 }
 

@@ -65,8 +65,8 @@ RuleLayout LayoutOf(const ImageProcessor& rule, RuleLayout::Size image, RuleLayo
   // and below the whole slots stays blank.
   layout.slot = slot;
   layout.slots = {0, 0};
-  if (!layout.cutCells.empty() && layout.canvasMade && slot.width >= 1 && slot.height >= 1) {
-    layout.slots = {layout.canvas.width / slot.width, layout.canvas.height / slot.height};
+  if (!layout.cutCells.empty()) {
+    layout.slots = layout.CanvasGrid();
     const std::vector<int>& replace = rule.ReplaceList();
     const long long used = std::min<long long>(layout.SlotCount(), replace.size());
     layout.slotCells.reserve(static_cast<std::size_t>(used));
@@ -85,6 +85,11 @@ RuleLayout LayoutWithIndividual(const ImageProcessor& rule, RuleLayout::Size ima
                                 const ImageProcessor& individual) {
   const RuleLayout cells = LayoutOf(rule, image);
   return LayoutOf(rule, image, LayoutOf(individual, cells.cell).ReturnedCanvas());
+}
+
+RuleLayout::Grid RuleLayout::CanvasGrid() const {
+  if (!canvasMade || slot.width < 1 || slot.height < 1) return {0, 0};
+  return {canvas.width / slot.width, canvas.height / slot.height};
 }
 
 int RuleLayout::CellInSlot(long long slot) const {

@@ -41,6 +41,10 @@ struct RuleLayout {
   Size piece;
   std::string nameFoot;
 
+  // The grid that slots of the slot size make on the canvas, whether or not
+  // a cell is drawn (slots holds it only when one is): where a rule being
+  // edited can place cells.
+  Grid CanvasGrid() const;
   long long CellCount() const { return static_cast<long long>(grid.columns) * grid.rows; }
   long long SlotCount() const { return static_cast<long long>(slots.columns) * slots.rows; }
   long long PieceCount() const { return static_cast<long long>(fileDiv.columns) * fileDiv.rows; }

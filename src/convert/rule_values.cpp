@@ -18,8 +18,18 @@ std::vector<std::string> SplitStringList(const std::string& text, char separator
 
 std::vector<int> SplitIntList(const std::string& text, char separator) {
   std::vector<int> numbers;
-  for (const std::string& item : SplitStringList(text, separator)) numbers.push_back(ParseInt(item));
+  for (const std::string& item : SplitStringList(text, separator))
+    numbers.push_back(ParseInt(item));
   return numbers;
+}
+
+std::string JoinIntList(const std::vector<int>& numbers, char separator) {
+  std::string text;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    if (i > 0) text += separator;
+    text += std::to_string(numbers[i]);
+  }
+  return text;
 }
 
 int ParseInt(const std::string& text) {

@@ -177,9 +177,8 @@ void BufferImage::PaintTo(PaintTarget target, int x, int y) const {
   std::unique_ptr<IImage> loaded;
   try {
     loaded = OpenImage(kCheckerPath);
-  } catch (const char*) {
+  } catch (const InvalidImageError&) {
     // No texture: the background stays as it is.
-  } catch (const UnopenableImage&) {
   }
   const auto* checker = dynamic_cast<const BufferImage*>(loaded.get());
   if (checker != nullptr && checker->pixels.empty()) checker = nullptr;

@@ -1,14 +1,14 @@
 #include "image/gdiplus_image_win32.h"
 
 #include <algorithm>
-#include <clocale>
-#include <cstdlib>
 #include <cwchar>
 #include <vector>
 
 #include <shlwapi.h>
 
+#include "common/encoding.h"
 #include "common/file_replacement.h"
+#include "common/wide_win32.h"
 #include "image/image_limits.h"
 #include "image/overlap.h"
 #include "image/wic_indices_win32.h"
@@ -18,21 +18,11 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-// Paths are Shift-JIS; GDI+ takes wide ones. The user's default locale is
-// set for the whole process on first use; the conversion itself goes by the
-// system's code page, so that it does not depend on which thread's locale
-// the runtime consults (images are opened and saved on several threads).
-bool ToWide(const std::string& narrow, std::wstring& wide) {
-  static const bool localeSet = std::setlocale(LC_ALL, "") != nullptr;
-  (void)localeSet;
-  wide.clear();
-  if (narrow.empty()) return true;
-  const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrow.data(),
-                                         static_cast<int>(narrow.size()), nullptr, 0);
-  if (length <= 0) return false;
-  wide.assign(static_cast<std::size_t>(length), L'\0');
-  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrow.data(),
-                             static_cast<int>(narrow.size()), &wide[0], length) == length;
+// Paths are UTF-8 inside; GDI+ takes wide ones. A path that is not UTF-8
+// names no file.
+bool ToWide(const std::string& path, std::wstring& wide) {
+  wide = Wide(path);
+  return IsUtf8(path) && (path.empty() || !wide.empty());
 }
 
 // GDI+ answers every bitmap with a palette record. The file's own colour
@@ -115,7 +105,7 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
   if (!IsAllowedImageSize(width, height)) {
     if (bitmap) GdipDisposeImage(bitmap);
     bitmap = nullptr;
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   paletteImage = !ColourTable(bitmap).empty();
   std::vector<std::uint32_t> palette;

@@ -1,18 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 
 #include "common/file_failure.h"
 #include "image/paint_target.h"
 
-// The text thrown (as a C string) when a file cannot be decoded.
-inline constexpr char kInvalidFileMessage[] = "無効なファイル";
+// Thrown when a file cannot be decoded, or cannot even be opened: then
+// Reason() is the system's reason, shown after the text of what().
+class InvalidImageError : public std::exception {
+ public:
+  InvalidImageError() = default;
+  explicit InvalidImageError(FileResult reason) : reason(reason) {}
+  const char* what() const noexcept override;
+  const FileResult& Reason() const { return reason; }
 
-// Thrown instead when the file cannot even be opened, with the system's
-// reason; shown as an invalid file with that reason.
-struct UnopenableImage {
+ private:
   FileResult reason;
 };
 
@@ -87,8 +92,8 @@ class IImage {
 };
 
 // The image of the file at path, decoded by the build's imaging library.
-// Throws UnopenableImage when the file cannot be opened, kInvalidFileMessage
-// when it cannot be decoded.
+// Throws InvalidImageError when the file cannot be opened (with the
+// system's reason) or decoded.
 std::unique_ptr<IImage> OpenImage(const std::string& path);
 
 // A new fully transparent 32-bit ARGB image of the build's imaging library,

@@ -3,6 +3,8 @@
 #include <map>
 #include <set>
 
+#include "common/messages.h"
+
 namespace {
 
 // Longer chains show their first and last names only.
@@ -11,20 +13,21 @@ constexpr std::size_t kShownChainNames = 12;
 // A rule that a rule runs in turn, and the key that names it.
 struct NestedRule {
   const BookSection* rule;
-  const char* key;
+  RuleKeyId key;
 };
 
 std::vector<NestedRule> NestedRules(const RuleBook& book, const BookSection& section) {
   std::vector<NestedRule> nested;
   if (!section.rule) return nested;
   std::set<const BookSection*> seen;
-  const auto add = [&](const std::string& name, const char* key) {
+  const auto add = [&](const std::string& name, RuleKeyId key) {
     const BookSection* found = book.Find(name);
     if (found != nullptr && found->rule && seen.insert(found).second)
       nested.push_back({found, key});
   };
-  if (!section.rule->IndividualRule().empty()) add(section.rule->IndividualRule(), "Individual");
-  for (const std::string& name : section.rule->SubProcesses()) add(name, "SubProcess");
+  if (!section.rule->IndividualRule().empty())
+    add(section.rule->IndividualRule(), RuleKeyId::kIndividual);
+  for (const std::string& name : section.rule->SubProcesses()) add(name, RuleKeyId::kSubProcess);
   return nested;
 }
 
@@ -78,9 +81,8 @@ void FindCircularChains(const RuleBook& book, FindingList& findings) {
         circle.push_back(nested.rule->name);
         const BookSection& closing = *step.rule;
         findings.Add(closing.order, closing.name,
-                     KeyValue(nested.key, closing.Value(nested.key)) +
-                         ": 規則の呼び出しが元の規則に戻るため、変換は途中で中止されます: " +
-                         ChainText(circle));
+                     Text(Message::kCheckCircularCall,
+                          {closing.Written(nested.key), ChainText(circle)}));
       } else if (nestedState == State::kNew) {
         nestedState = State::kOnPath;
         path.push_back({nested.rule, NestedRules(book, *nested.rule)});

@@ -1,6 +1,8 @@
 #include "ruletools/rule_book.h"
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
+#include "ruletools/findings.h"
 #include "setting/ini_text.h"
 #include "setting/profile_reader.h"
 #include "setting/setting_section.h"
@@ -20,15 +22,6 @@ bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize
   return ListBytes(strings) + 2 > bufferSize;
 }
 
-std::string BuildError(const char* message, const std::string& ruleName) {
-  std::string text = MessageInLine(message);
-  // The messages that name their key begin with the rule's name, which the
-  // finding shows already.
-  const std::string prefix = "[" + ruleName + "] ";
-  if (text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
-  return text;
-}
-
 }  // namespace
 
 bool IsSizeTableName(const std::string& name) { return FoldedSectionName(name) == "PROCESS"; }
@@ -46,6 +39,10 @@ std::string BookSection::Value(const std::string& key) const {
     if (entry.first == key) value = entry.second;
   }
   return value;
+}
+
+std::string BookSection::Written(RuleKeyId key) const {
+  return KeyValue(KeyName(key), Value(KeyName(key)));
 }
 
 RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
@@ -76,8 +73,8 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
     if (!IsSizeTableName(section->name)) {
       try {
         section->rule = std::make_unique<ImageProcessor>(section->name);
-      } catch (const char* message) {
-        section->buildError = BuildError(message, section->name);
+      } catch (const RuleError& error) {
+        section->buildError = error;
       }
     }
     sections.push_back(std::move(section));
@@ -86,8 +83,10 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
 
 std::string RuleBook::MissingRuleText(const std::string& name) const {
   const std::string hint = hints.For(name);
-  return "規則[" + name + "]がありません" +
-         (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）");
+  return Text(Message::kToolNoRule, {name}) +
+         (hint.empty() || IsSizeTableName(hint)
+              ? ""
+              : Text(Message::kCheckDidYouMean, {"[" + hint + "]"}));
 }
 
 const BookSection* RuleBook::Find(const std::string& name) const {

@@ -3,11 +3,14 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "convert/image_processor.h"
+#include "convert/rule_error.h"
+#include "convert/rule_keys.h"
 #include "ruletools/spelling_hints.h"
 
 // The rule file of the setting store as the check reads it: every section in
@@ -27,11 +30,14 @@ struct BookSection {
   // The rule, or null for the size table and for a rule that cannot be
   // built; then buildError holds why.
   std::unique_ptr<ImageProcessor> rule;
-  std::string buildError;
+  std::optional<RuleError> buildError;
 
   bool HasKey(const std::string& key) const;
+  bool HasKey(RuleKeyId key) const { return HasKey(KeyName(key)); }
   // The value a conversion reads (the last of a key written twice).
   std::string Value(const std::string& key) const;
+  // "key=value" with that value, as a finding shows it.
+  std::string Written(RuleKeyId key) const;
 };
 
 class RuleBook {

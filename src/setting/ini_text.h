@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "setting/rule_file_encoding.h"
+
 // Our own reader of INI files, which follows the conventions of the Windows
 // profile reader so that a rule file reads the same in both builds:
 // - A line ends at CR, at LF, or at any run of them (CR LF, LF, a lone CR);
-//   a last line without a line end counts. A UTF-8 byte-order mark at the
-//   start is skipped; the text is not converted otherwise.
+//   a last line without a line end counts. The file's bytes are decoded
+//   first (rule_file_encoding.h): Shift-JIS, or UTF-8 after its mark.
 // - Blanks (space, tab, vertical tab, form feed, 0x1A) are trimmed from both
 //   ends of every line. Empty lines are skipped.
 // - A line that then begins with ";" is a comment and is skipped; "#" has
@@ -24,12 +26,29 @@
 //   key "=" value; a line without "=" is delivered as it is.
 // - Section names are listed in file order, a name that occurs twice twice.
 //   A section is looked up by name with ASCII letters compared without case
-//   (a double-byte character compares byte for byte) and the first section
+//   (any other character compares as it is) and the first section
 //   that matches answers: a later one of the same name is never read.
 // - Lists that do not fit their buffer are cut to its size less two bytes
 //   and ended by two NULs, as the Windows calls do.
+// One line of a rule file (without its line end) as the reader takes it,
+// its double-byte characters those of the file's encoding.
+struct IniLine {
+  enum class Kind {
+    kSkipped,  // empty once trimmed, or a comment
+    kHeader,   // name is the section name
+    kKey,      // name "=" value
+    kOther,    // a line without "=", delivered as text
+  };
+  Kind kind = Kind::kSkipped;
+  std::string name;
+  std::string value;
+  std::string text;         // what the reader delivers for a key or other line
+  std::size_t valueAt = 0;  // for a key: where its value begins in the line given
+};
+IniLine ReadIniLine(const std::string& line, RuleFileEncoding encoding);
+
 // The name as the reader compares section names: ASCII letters in upper
-// case, double-byte characters as they are. Two names find the same section
+// case, other characters as they are. Two names find the same section
 // when their folded names are equal.
 std::string FoldedSectionName(const std::string& name);
 
@@ -37,6 +56,7 @@ class IniText {
  public:
   // Reads fileName whole; a missing or unreadable file reads as empty.
   static IniText Read(const std::string& fileName);
+  // Parses the programs' own text (UTF-8; a byte-order mark is skipped).
   static IniText Parse(const std::string& text);
 
   // The buffers of ReadProfileSectionNames and ReadProfileSection.

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-// The platform's reader of INI ("profile") files, in the form of the Windows
-// profile calls: the Windows build asks the system, the native build its own
-// reader (ini_text.h).
+// The reader of INI ("profile") files, in the form of the Windows profile
+// calls, on our own reader (ini_text.h) in both builds: the system's reader
+// would decode the file through the system's code page. Texts are UTF-8.
 
 inline constexpr std::size_t kSectionNamesBufferSize = 32768;
 inline constexpr std::size_t kSectionBufferSize = 32767;

@@ -1,5 +1,7 @@
 #include "setting/setting_section.h"
 
+#include <utility>
+
 #include "setting/nul_list.h"
 #include "setting/profile_reader.h"
 
@@ -16,12 +18,28 @@ SectionEntries SplitSectionLines(const std::vector<std::string>& lines) {
   return split;
 }
 
-SettingSection::SettingSection(const std::string& fileName, const std::string& sectionName)
-    : name(sectionName) {
+namespace {
+
+std::vector<std::string> ReadSectionLines(const std::string& fileName,
+                                          const std::string& sectionName) {
   std::vector<char> buffer(kSectionBufferSize, '\0');
   ReadProfileSection(fileName, sectionName, buffer.data(), buffer.size());
+  return SplitNulList(buffer);
+}
 
-  lines = SplitNulList(buffer);
+}  // namespace
+
+SettingSection::SettingSection(const std::string& fileName, const std::string& sectionName)
+    : SettingSection(ReadSectionLines(fileName, sectionName), sectionName) {}
+
+SettingSection SettingSection::OfLines(const std::string& sectionName,
+                                       std::vector<std::string> lines) {
+  return SettingSection(std::move(lines), sectionName);
+}
+
+SettingSection::SettingSection(std::vector<std::string> sectionLines,
+                               const std::string& sectionName)
+    : name(sectionName), lines(std::move(sectionLines)) {
   // A key written again replaces the earlier value.
   for (auto& [key, value] : SplitSectionLines(lines).entries) entries[key] = std::move(value);
 }

@@ -20,6 +20,9 @@ class SettingSection : public ISettingSection {
  public:
   // Reads the section sectionName of the file fileName.
   SettingSection(const std::string& fileName, const std::string& sectionName);
+  // A section of the given lines that no file holds (yet), such as a rule
+  // being edited, read as the file's sections are.
+  static SettingSection OfLines(const std::string& sectionName, std::vector<std::string> lines);
 
   std::string GetName() const override;
   std::string GetValue(const std::string& key) override;
@@ -31,6 +34,8 @@ class SettingSection : public ISettingSection {
   const std::vector<std::string>& Lines() const { return lines; }
 
  private:
+  SettingSection(std::vector<std::string> sectionLines, const std::string& sectionName);
+
   std::string name;
   std::map<std::string, std::string> entries;
   std::vector<std::string> lines;

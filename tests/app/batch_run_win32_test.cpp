@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "combine/list_box_rows_win32.h"
 #include "app/batch_run_win32.h"
 // The progress bar's messages; after windows.h.
 #include <commctrl.h>
@@ -140,11 +141,8 @@ TEST_F(BatchRunTest, WithCombineMapsCheckedTheCombinerOpensOnTheRunsGroup) {
     ASSERT_NE(combiner, nullptr);
     Settle(combiner);
     HWND list = GetDlgItem(combiner, 400);
-    for (LRESULT i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
-      char row[256] = {};
-      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
-      rows.push_back(row);
-    }
+    const ListBoxRows listRows(list);
+    for (int i = 0; i < listRows.Count(); ++i) rows.push_back(listRows.TextAt(i));
     PressButton(combiner, IDCANCEL);  // "終了": closes without saving
     closing = AnswerMessageBox(kClosingCaption, IDNO);
   });

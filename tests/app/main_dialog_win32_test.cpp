@@ -51,7 +51,7 @@ class MainDialogTest : public ::testing::Test {
     INT_PTR result = -1;
     RunWithDriver(
         [&] {
-          result = DialogBoxParamA(GetModuleHandleA(nullptr), "MAIN", nullptr, MainDialogProc, 0);
+          result = DialogBoxParamW(GetModuleHandleW(nullptr), L"MAIN", nullptr, MainDialogProc, 0);
         },
         [&] {
           HWND dialog = WaitForWindow("Vomarin+");

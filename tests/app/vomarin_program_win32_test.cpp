@@ -65,10 +65,10 @@ TEST(Program, CarriesItsIconVersionAndManifest) {
 
   HMODULE module = LoadLibraryExA(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
-  EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), RT_GROUP_ICON), nullptr);
-  EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), RT_MANIFEST), nullptr);
-  for (const char* dialog : {"MAIN", "PROGRESS", "TRANSPARENT", "SELECT"}) {
-    EXPECT_NE(FindResourceA(module, dialog, RT_DIALOG), nullptr) << dialog;
+  EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
+  EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
+  for (const wchar_t* dialog : {L"MAIN", L"PROGRESS", L"TRANSPARENT", L"SELECT"}) {
+    EXPECT_NE(FindResourceW(module, dialog, RT_DIALOG), nullptr) << dialog;
   }
   FreeLibrary(module);
 }

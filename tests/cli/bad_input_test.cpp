@@ -499,7 +499,7 @@ TEST_F(BadInputTest, RuleFileBytesThatAreNotTextDoNoHarm) {
       EXPECT_EQ(ListFolder(folder / "sheet"), std::vector<std::string>()) << c.name;
     }
     for (const std::string& name : ListFolder(folder / "sheet"))
-      std::remove((folder / ("sheet" + kSep + name)).c_str());
+      RemoveFile(folder / ("sheet" + kSep + name));
   }
 
   // A lead byte of Shift-JIS without its second byte, and a byte that
@@ -514,7 +514,7 @@ TEST_F(BadInputTest, RuleFileBytesThatAreNotTextDoNoHarm) {
     const std::vector<std::string> written = ListFolder(folder / "sheet");
     ASSERT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0].rfind("[V]sheet_", 0), 0u);
-    for (const std::string& name : written) std::remove((folder / ("sheet" + kSep + name)).c_str());
+    for (const std::string& name : written) RemoveFile(folder / ("sheet" + kSep + name));
   }
 }
 
@@ -530,7 +530,7 @@ TEST_F(BadInputTest, ANameFootCannotReachOutOfTheOutputFolder) {
     WriteFile(folder / (rule + ".png"), Sheet());
     files.push_back(rule + ".png");
   }
-  WriteFile(folder / "setting.ini", "[Process]\ndefault=" + candidates + "\n" + sections);
+  WriteRuleFile(folder / "setting.ini", "[Process]\ndefault=" + candidates + "\n" + sections);
 
   const ProgramResult run = Vomarin(files, {"kanji"});
   for (std::size_t i = 0; i < refused.size(); ++i) {

@@ -123,7 +123,7 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
   };
   std::string rules = "; planted mistakes\n";
   for (const Planted& section : sections) rules += "[" + section.name + "]\n" + section.body;
-  WriteFile(folder / "planted.ini", rules);
+  WriteRuleFile(folder / "planted.ini", rules);
 
   const ProgramResult run = Check("planted.ini");
   EXPECT_EQ(run.status, 1);
@@ -191,8 +191,8 @@ TEST_F(CheckTest, HostileRuleFilesAreCheckedToTheEnd) {
        "[Process]\ndefault=\xFF\xFE\x80\n[\xFF\xFE\x80]\nSrc\x81"
        "Div=1" +
            zero + "2\n",
-       "キーSrc\x81"
-       "Divはどこからも読まれません"},
+       // Not UTF-8, so Shift-JIS: "\x81" and "D" are one character.
+       "キーSrc．ivはどこからも読まれません"},
   };
   for (const auto& c : cases) {
     WriteFile(folder / c.name, c.text);
@@ -205,7 +205,7 @@ TEST_F(CheckTest, HostileRuleFilesAreCheckedToTheEnd) {
 }
 
 TEST_F(CheckTest, ImageFilesOrAMissingRuleFileAreStatusTwo) {
-  WriteFile(folder / "setting.ini", "[Process]\ndefault=何もしない\n");
+  WriteRuleFile(folder / "setting.ini", "[Process]\ndefault=何もしない\n");
   const struct {
     std::vector<std::string> arguments;
     std::string message;

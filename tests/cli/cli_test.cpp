@@ -55,7 +55,7 @@ constexpr char kRules[] =
 class CommandLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteFile(folder / "setting.ini", kRules);
+    WriteRuleFile(folder / "setting.ini", kRules);
     WriteFile(folder / "sheet.png", QuarterSheet());
     WriteFile(folder / "夜の表.png", PaletteSheet({{1, 1, 0, 0}, {1, 1, 0, 0}}));
     WriteFile(folder / "day.png", PaletteSheet({{1, 1, 1, 1}, {1, 1, 1, 1}}));
@@ -190,7 +190,7 @@ TEST_F(CommandLineTest, FilesThatFailMakeTheStatusOne) {
 }
 
 TEST_F(CommandLineTest, CombineWritesOneSheetPerGroupAsTheCombinerWould) {
-  WriteFile(folder / "groups.ini",
+  WriteRuleFile(folder / "groups.ini",
             "[Process]\n4,4=Narrow\ndefault=Auto\n"
             "[Narrow]\nSrcDiv=2,2\nReplace=3\nGroup=200X\n"
             "[Auto]\nGroup=XPAuto\n");
@@ -243,7 +243,7 @@ TEST_F(CommandLineTest, AMissingRuleFileOrAWrongUsageIsStatusTwo) {
   }
 
   // Without --setting, a folder without setting.ini and none beside the program.
-  std::remove((folder / "setting.ini").c_str());
+  RemoveFile(folder / "setting.ini");
   const ProgramResult run = Vomarin({"sheet.png"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("vomarin: 規則ファイルが見つかりません: " + (folder / "setting.ini")),

@@ -54,7 +54,7 @@ constexpr char kRules[] =
 class ExplainTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteFile(folder / "setting.ini", kRules);
+    WriteRuleFile(folder / "setting.ini", kRules);
     WriteFile(folder / "cells.png", PngFile(TwoCells(), true));
   }
 

@@ -47,7 +47,7 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 class IndexTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WriteFile(folder / "setting.ini", kRules);
+    WriteRuleFile(folder / "setting.ini", kRules);
     WriteFile(folder / "sheet.png", PngFile(Sheet(), true));
   }
 

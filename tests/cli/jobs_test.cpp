@@ -44,7 +44,7 @@ std::string Sheet(int width, int height, int seed) {
 // that write into one output folder ("same"), the last one's pieces
 // overwriting the others'.
 std::vector<std::string> WriteBatch(const TempFolder& folder) {
-  WriteFile(folder / "setting.ini", kRules);
+  WriteRuleFile(folder / "setting.ini", kRules);
   MakeFolder(folder / "sub");
   std::vector<std::string> names;
   for (int i = 0; i < 12; ++i) {
@@ -127,7 +127,7 @@ TEST(VomarinJobs, AnyNumberOfJobsGivesTheOutputAndFilesOfOne) {
 TEST(VomarinJobs, AFileInAnotherFilesOutputFolderIsReadAsItWasBeforeTheRun) {
   // "[V]a00.png" alone, as a reference.
   TempFolder alone;
-  WriteFile(alone / "setting.ini", kRules);
+  WriteRuleFile(alone / "setting.ini", kRules);
   WriteFile(alone / "[V]a00.png", Sheet(8, 8, 2));
   ASSERT_EQ(RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), {"[V]a00.png"}, alone.Path()).status, 0);
   const std::string expected = ReadFile(alone / "[V]a00" + kSep + "[V][V]a0000.png");
@@ -140,7 +140,7 @@ TEST(VomarinJobs, AFileInAnotherFilesOutputFolderIsReadAsItWasBeforeTheRun) {
   std::vector<int> statuses;
   for (const char* jobs : {"--jobs=1", "--jobs=4"}) {
     TempFolder folder;
-    WriteFile(folder / "setting.ini", kRules);
+    WriteRuleFile(folder / "setting.ini", kRules);
     WriteFile(folder / "a.png", Sheet(8, 8, 1));
     MakeFolder(folder / "a");
     const std::string earlier = "a" + kSep + "[V]a00.png";
@@ -156,7 +156,7 @@ TEST(VomarinJobs, AFileInAnotherFilesOutputFolderIsReadAsItWasBeforeTheRun) {
 
 TEST(VomarinJobs, ANumberOfJobsOutsideOneToSixtyFourIsAUsageError) {
   TempFolder folder;
-  WriteFile(folder / "setting.ini", kRules);
+  WriteRuleFile(folder / "setting.ini", kRules);
   WriteFile(folder / "sheet.png", Sheet(8, 8, 0));
   for (const std::string value : {"0", "-1", "65", "99999999999999999999", "two", "", "3x", "+2"}) {
     const ProgramResult run = RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM),

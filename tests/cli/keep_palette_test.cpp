@@ -41,7 +41,7 @@ constexpr char kRules[] =
 
 class KeepPaletteTest : public ::testing::Test {
  protected:
-  void SetUp() override { WriteFile(folder / "setting.ini", kRules); }
+  void SetUp() override { WriteRuleFile(folder / "setting.ini", kRules); }
 
   ProgramResult Vomarin(const std::vector<std::string>& arguments) {
     return RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), arguments, folder.Path());

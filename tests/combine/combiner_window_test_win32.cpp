@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "combine/combiner_state.h"
+#include "combine/combiner_texts.h"
 #include "combine/combiner_window_win32.h"
+#include "combine/list_box_rows_win32.h"
 #include "common/app_context.h"
+#include "common/window_text_win32.h"
 #include "support/files.h"
 #include "support/image_files.h"
 #include "support/ui_driver_win32.h"
@@ -60,11 +63,8 @@ class CombinerWindow : public testing::Test {
 
 Names Rows(HWND window) {
   Names rows;
-  for (int i = 0; i < SendDlgItemMessageA(window, kSheetListBox, LB_GETCOUNT, 0, 0); ++i) {
-    char text[MAX_PATH] = {};
-    SendDlgItemMessageA(window, kSheetListBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-    rows.push_back(text);
-  }
+  const ListBoxRows listRows(GetDlgItem(window, kSheetListBox));
+  for (int i = 0; i < listRows.Count(); ++i) rows.push_back(listRows.TextAt(i));
   return rows;
 }
 
@@ -115,7 +115,7 @@ void ChooseInFileDialog(const std::string& caption, const std::string& path) {
   ASSERT_NE(dialog, nullptr) << caption;
   HWND field = GetDlgItem(dialog, 0x47c);  // the name field: a combo box, or an edit
   if (field == nullptr) field = GetDlgItem(dialog, 0x480);
-  if (!path.empty()) SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  if (!path.empty()) SetWindowTextUtf8(field, path);
   PressButton(dialog, path.empty() ? IDCANCEL : IDOK);
   EXPECT_TRUE(WaitUntilGone(dialog));
 }

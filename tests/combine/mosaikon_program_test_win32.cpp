@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "combine/combiner_texts.h"
 #include "combine/combiner_window_win32.h"
+#include "common/wide_win32.h"
 #include "support/files.h"
 
 namespace {
@@ -26,7 +28,7 @@ TEST(MosaikonProgram, StartsEmptyAtWidth128WhateverItsCommandLineSaysAndEndsWith
                              nullptr, folder.Path().c_str(), &startup, &process));
   HWND window = nullptr;
   for (int i = 0; i < 300 && window == nullptr; ++i, Sleep(50))
-    window = FindWindowA(nullptr, kCombinerCaption);
+    window = FindWindowW(nullptr, Wide(kCombinerCaption).c_str());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(SendDlgItemMessageA(window, kSheetListBox, LB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(SendDlgItemMessageA(window, kRadio128, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -44,16 +46,16 @@ TEST(MosaikonProgram, StartsEmptyAtWidth128WhateverItsCommandLineSaysAndEndsWith
 TEST(MosaikonProgram, CarriesItsVersionRecordInJapanese) {
   const std::string path = ProgramPath();
   DWORD handle = 0;
-  std::vector<char> record(GetFileVersionInfoSizeA(path.c_str(), &handle));
+  std::vector<char> record(GetFileVersionInfoSizeW(Wide(path).c_str(), &handle));
   ASSERT_FALSE(record.empty());
-  ASSERT_TRUE(
-      GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+  ASSERT_TRUE(GetFileVersionInfoW(Wide(path).c_str(), 0, static_cast<DWORD>(record.size()),
+                                  record.data()));
   auto text = [&](const std::string& name) {
-    char* value = nullptr;
+    wchar_t* value = nullptr;
     UINT length = 0;
-    const std::string key = "\\StringFileInfo\\041104B0\\" + name;
-    return VerQueryValueA(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &length)
-               ? std::string(value)
+    const std::wstring key = Wide("\\StringFileInfo\\041104B0\\" + name);
+    return VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &length)
+               ? Utf8(value)
                : "<none>";
   };
   EXPECT_EQ(text("FileDescription"), "付属ツール マップ素材結合");
@@ -62,7 +64,7 @@ TEST(MosaikonProgram, CarriesItsVersionRecordInJapanese) {
   EXPECT_EQ(text("ProductVersion"), "1.0.0.0");
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
   EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
   EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
 }

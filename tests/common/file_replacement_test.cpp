@@ -13,6 +13,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "common/wide_win32.h"
 #endif
 
 namespace {
@@ -44,32 +46,35 @@ TEST(FileReplacementTest, TheTargetChangesOnlyWhenAllIsWritten) {
 #ifdef _WIN32
 TEST(FileReplacementTest, TheTemporaryFileIsHiddenAndTheTargetIsNot) {
   TempFolder folder;
-  const std::string target = folder / "a.png";
+  const std::string target = folder / "한글.png";  // a name Shift-JIS cannot hold
   FileReplacement replacement(target);
   ASSERT_TRUE(replacement.Created());
-  EXPECT_TRUE(GetFileAttributesA(replacement.TemporaryPath().c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_TRUE(GetFileAttributesW(Wide(replacement.TemporaryPath()).c_str()) &
+              FILE_ATTRIBUTE_HIDDEN);
   ASSERT_TRUE(replacement.Commit());
-  EXPECT_FALSE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_FALSE(GetFileAttributesW(Wide(target).c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 #endif
 
 TEST(FileReplacementTest, TheFirstWriteIntoAFolderClearsWhatEndedRunsLeft) {
   TempFolder folder;
+  // Names that Shift-JIS cannot hold are read and removed as well.
+  const std::string target = "한글.png";
   const unsigned long ended = EndedProcess();
   ASSERT_NE(ended, 0u);
-  const std::string left = TemporaryFileName("a.png", ended, 0);
-  const std::string living = TemporaryFileName("a.png", ThisProcess(), 999999);
-  for (const std::string& name : {left, living, std::string(".a.png.tmp"), std::string("b.png")}) {
+  const std::string left = TemporaryFileName(target, ended, 0);
+  const std::string living = TemporaryFileName(target, ThisProcess(), 999999);
+  for (const std::string& name : {left, living, "." + target + ".tmp", std::string("b.png")}) {
     WriteFile(folder / name, "x");
   }
-  ASSERT_TRUE(WriteFileReplacing(folder / "a.png", [](std::FILE*) { return true; }));
-  std::vector<std::string> expected = {living, ".a.png.tmp", "a.png", "b.png"};
+  ASSERT_TRUE(WriteFileReplacing(folder / target, [](std::FILE*) { return true; }));
+  std::vector<std::string> expected = {living, "." + target + ".tmp", target, "b.png"};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(ListFolder(folder.Path()), expected);
 
   // The folder is read once in a process: a later write does not look again.
   WriteFile(folder / left, "x");
-  ASSERT_TRUE(WriteFileReplacing(folder / "a.png", [](std::FILE*) { return true; }));
+  ASSERT_TRUE(WriteFileReplacing(folder / target, [](std::FILE*) { return true; }));
   EXPECT_TRUE(FileExists(folder / left));
 }
 

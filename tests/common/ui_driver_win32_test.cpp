@@ -2,6 +2,7 @@
 // and answering windows of the program under test.
 #include <gtest/gtest.h>
 
+#include "common/window_text_win32.h"
 #include "common/file_choosers_win32.h"
 #include "support/ui_driver_win32.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 TEST(UiDriver, AnswersAMessageBoxAndDropsFilesThatGetDroppedFilesReads) {
   int answer = 0;
-  RunWithDriver([&] { answer = MessageBoxA(nullptr, "本文\n二行目", "表題ソ", MB_YESNO); },
+  RunWithDriver([&] { answer = ShowMessage(nullptr, "本文\n二行目", "表題ソ", MB_YESNO); },
                 [] { EXPECT_EQ(AnswerMessageBox("表題ソ", IDNO), "本文\n二行目"); });
   EXPECT_EQ(answer, IDNO);
 

@@ -423,13 +423,13 @@ TEST_F(ImageContractTest, FilesThatAreNoImagesAreInvalid) {
   WriteFile(folder / "huge.png", huge);
   MakeFolder(folder / "folder.png");
   for (const char* name : {"text.png", "empty.png", "truncated.png", "huge.png", "folder.png"}) {
-    EXPECT_EQ(OpenFailure(folder / name), kInvalidFileMessage) << name;
+    EXPECT_EQ(OpenFailure(folder / name), Text(Message::kInvalidFile)) << name;
   }
   // A file that is not there is no invalid file alone: the reason says why.
   EXPECT_EQ(OpenFailure(folder / "absent.png"),
-            std::string(kInvalidFileMessage) + "（ファイルがありません）");
+            std::string(Text(Message::kInvalidFile)) + "（ファイルがありません）");
   EXPECT_EQ(OpenFailure(folder / ("text.png" + std::string(1, kPathSeparator) + "absent.png")),
-            std::string(kInvalidFileMessage) + "（フォルダがありません）");
+            std::string(Text(Message::kInvalidFile)) + "（フォルダがありません）");
 }
 
 // Palette keeping, through the operations a conversion makes: cells cut

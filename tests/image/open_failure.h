@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/messages.h"
 #include "image/image.h"
 
 // The message OpenImage throws for path, with the reason where the file
@@ -9,10 +10,8 @@
 inline std::string OpenFailure(const std::string& path) {
   try {
     OpenImage(path);
-  } catch (const char* message) {
-    return message;
-  } catch (const UnopenableImage& unopenable) {
-    return WithFileFailure(kInvalidFileMessage, unopenable.reason);
+  } catch (const InvalidImageError& error) {
+    return WithFileFailure(error.what(), error.Reason());
   }
   return "";
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "common/encoding.h"
 #include "support/files.h"
 #include "support/image_files.h"
 #include "support/program.h"
@@ -87,21 +88,6 @@ bool IsShiftJis(const std::string& text) {
                              nullptr, 0) > 0;
 }
 
-// UTF-8 text in the code page of this program's literals; empty when it is
-// no UTF-8.
-std::string FromUtf8(const std::string& text) {
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(
-      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  const int wideSize = static_cast<int>(wide.size());
-  std::string narrow(
-      WideCharToMultiByte(932, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(932, 0, wide.data(), wideSize, narrow.data(), static_cast<int>(narrow.size()),
-                      nullptr, nullptr);
-  return narrow;
-}
-
 TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
   // The console programs apart: Mosaikon.exe and mosaikon.exe are one name
   // to Windows.
@@ -117,8 +103,8 @@ TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
   EXPECT_EQ(guide.rfind("\xEF\xBB\xBF", 0), 0u);
   EXPECT_TRUE(EndsLinesWithCrLf(guide));
   // The guide explains every key of the rule file and the names it reserves.
-  const std::string readable = FromUtf8(guide);
-  ASSERT_FALSE(readable.empty());
+  ASSERT_TRUE(IsUtf8(guide));
+  const std::string& readable = guide;
   for (const char* key : {"[Process]", "default", "何もしない", "Specific", "Force", "Except",
                           "Clip", "SrcDiv", "NewSize", "Replace", "FileDiv", "NameFoot",
                           "Individual", "SubProcess", "Group", "XPAuto", "200X"}) {
@@ -129,8 +115,9 @@ TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
   const std::string rules = ReadFile(InRelease("setting.ini"));
   EXPECT_TRUE(IsShiftJis(rules));
   EXPECT_TRUE(EndsLinesWithCrLf(rules));
-  EXPECT_NE(rules.find("\r\n[Process]\r\n"), std::string::npos);
-  EXPECT_NE(rules.find("\r\ndefault=何もしない\r\n"), std::string::npos);
+  const std::string text = ShiftJisToUtf8(rules);
+  EXPECT_NE(text.find("\r\n[Process]\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\ndefault=何もしない\r\n"), std::string::npos);
 }
 
 TEST(Release, ConvertsADroppedSheetByTheExampleRules) {

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-// Files and folders for tests, in the system's narrow encoding (Shift-JIS
-// names under wine, UTF-8 natively).
+#include "common/file_io.h"  // RemoveFile
+
+// Files and folders for tests, named by UTF-8 paths in both builds.
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds when the object goes.
@@ -24,6 +25,9 @@ class TempFolder {
 };
 
 void WriteFile(const std::string& path, const std::string& bytes);
+// A rule file as users keep it: text written here in UTF-8, stored in
+// Shift-JIS.
+void WriteRuleFile(const std::string& path, const std::string& text);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

@@ -1,34 +1,35 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
+#include "common/file_io.h"
+#include "common/wide_win32.h"
 #include "support/files.h"
 
 namespace {
 
 void RemoveTree(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const std::wstring wide = Wide(path);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return;
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
     for (const std::string& name : ListFolder(path)) RemoveTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(wide.c_str());
   } else {
-    DeleteFileA(path.c_str());
+    DeleteFileW(wide.c_str());
   }
 }
 
 }  // namespace
 
 TempFolder::TempFolder() {
-  char base[MAX_PATH + 1] = {};
-  GetTempPathA(sizeof base, base);
+  wchar_t base[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, base);
   for (unsigned attempt = GetTickCount() ^ GetCurrentProcessId();; ++attempt) {
-    std::string candidate = std::string(base) + "vomarin-test-" + std::to_string(attempt);
-    if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+    std::string candidate = Utf8(base) + "vomarin-test-" + std::to_string(attempt);
+    if (CreateDirectoryW(Wide(candidate).c_str(), nullptr)) {
       path = candidate;
       return;
     }
@@ -41,37 +42,40 @@ TempFolder::~TempFolder() { RemoveTree(path); }
 std::string TempFolder::operator/(const std::string& name) const { return path + "\\" + name; }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw std::runtime_error("cannot write " + path);
+  std::FILE* file = OpenFile(path, "wb");
+  const bool written = file != nullptr &&
+                       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                       std::fclose(file) == 0;
+  if (!written) throw std::runtime_error("cannot write " + path);
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::string bytes;
+  ReadWholeFile(path, bytes);
+  return bytes;
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void MakeFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void MakeFolder(const std::string& path) { CreateDirectoryW(Wide(path).c_str(), nullptr); }
 
 std::vector<std::string> ListFolder(const std::string& path) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW(Wide(path + "\\*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = entry.cFileName;
+      const std::string name = Utf8(entry.cFileName);
       if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &entry));
+    } while (FindNextFileW(find, &entry));
     FindClose(find);
   }
   std::sort(names.begin(), names.end());

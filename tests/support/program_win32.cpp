@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "common/wide_win32.h"
 #include "support/files.h"
 #include "support/program.h"
 
@@ -24,7 +25,7 @@ std::string Quoted(const std::string& argument) {
 
 HANDLE OpenInherited(const std::string& path, bool write) {
   SECURITY_ATTRIBUTES security = {sizeof security, nullptr, TRUE};
-  return CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
+  return CreateFileW(Wide(path).c_str(), write ? GENERIC_WRITE : GENERIC_READ,
                      FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
                      write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -33,7 +34,9 @@ HANDLE OpenInherited(const std::string& path, bool write) {
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::string& input,
-                         std::chrono::milliseconds timeLimit) {
+                         std::chrono::milliseconds timeLimit, const std::string&) {
+  // The locale is not passed on: a Windows program takes its language from
+  // the user's settings, which the test session makes Japanese.
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
@@ -43,7 +46,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   for (const std::string& argument : arguments) commandLine += " " + Quoted(argument);
 
   ProgramResult result;
-  STARTUPINFOA startup = {};
+  std::wstring wideCommandLine = Wide(commandLine);
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = OpenInherited(inPath, false);
@@ -51,8 +55,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   startup.hStdError = OpenInherited(errPath, true);
   PROCESS_INFORMATION process = {};
   const BOOL started =
-      CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                     nullptr, folder.c_str(), &startup, &process);
+      CreateProcessW(Wide(program).c_str(), wideCommandLine.data(), nullptr, nullptr, TRUE,
+                     CREATE_NO_WINDOW, nullptr, Wide(folder).c_str(), &startup, &process);
   CloseHandle(startup.hStdInput);
   CloseHandle(startup.hStdOutput);
   CloseHandle(startup.hStdError);
@@ -74,18 +78,18 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 }
 
 std::string TestProgramFolder() {
-  char buffer[5120] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer - 1);
-  const std::string path(buffer, length);
+  wchar_t buffer[5120] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, buffer, 5119);
+  const std::string path = Utf8(std::wstring(buffer, length));
   return path.substr(0, path.rfind('\\') + 1);
 }
 
 unsigned long EndedProcess() {
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  char command[] = "cmd.exe /c exit";
-  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+  wchar_t command[] = L"cmd.exe /c exit";
+  if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                       nullptr, &startup, &process)) {
     return 0;
   }

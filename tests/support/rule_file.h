@@ -9,7 +9,7 @@
 // setting store read it.
 inline std::string UseRuleFile(const TempFolder& folder, const std::string& text) {
   const std::string path = folder / "setting.ini";
-  WriteFile(path, text);
+  WriteRuleFile(path, text);
   SettingStore::Instance().ReadFile(path);
   return path;
 }

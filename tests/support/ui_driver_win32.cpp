@@ -7,6 +7,8 @@
 #include <cstring>
 #include <thread>
 
+#include "common/wide_win32.h"
+
 namespace {
 
 // The text control of a message box.
@@ -45,8 +47,8 @@ BOOL CALLBACK CloseOwnWindow(HWND window, LPARAM) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == GetCurrentProcessId() && IsWindowVisible(window)) {
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    PostMessageA(window, WM_CLOSE, 0, 0);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
   }
   return TRUE;
 }
@@ -95,12 +97,11 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs) {
 std::string WindowText(HWND window) {
   // With a time limit: the window's thread may be busy or waiting.
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length);
-  std::string text(length + 1, '\0');
-  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length);
+  std::wstring text(length + 1, L'\0');
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                       SMTO_NORMAL, 5000, nullptr);
-  text.resize(std::strlen(text.c_str()));
-  return text;
+  return Utf8(text.c_str());
 }
 
 std::string ControlText(HWND dialog, int id) {
@@ -111,7 +112,7 @@ std::string ControlText(HWND dialog, int id) {
 std::string MessageBoxText(HWND box) { return ControlText(box, kMessageBoxText); }
 
 void PressButton(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
@@ -126,12 +127,15 @@ std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeo
 }
 
 void DropFiles(HWND window, const std::vector<std::string>& paths) {
+  // The shell hands over wide names.
+  std::wstring names;
+  for (const std::string& path : paths) names += Wide(path) + L'\0';
+  names += L'\0';
   std::string block(sizeof(DROPFILES), '\0');
-  for (const std::string& path : paths) block += path + '\0';
-  block += '\0';
+  block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
   auto* drop = reinterpret_cast<DROPFILES*>(block.data());
   drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = FALSE;
+  drop->fWide = TRUE;
 
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
@@ -152,18 +156,18 @@ void DropFiles(HWND window, const std::vector<std::string>& paths) {
     if (handle != nullptr) WriteProcessMemory(target, handle, block.data(), block.size(), nullptr);
     CloseHandle(target);
   }
-  if (handle != nullptr) PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(handle), 0);
+  if (handle != nullptr) PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(handle), 0);
 }
 
 void ClickAt(HWND window, int x, int y) {
-  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 void ScrollBy(HWND dialog, int id, int code, int position) {
   HWND bar = GetDlgItem(dialog, id);
-  const UINT message = (GetWindowLongA(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
-  PostMessageA(dialog, message, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+  const UINT message = (GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+  PostMessageW(dialog, message, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
 }
 
 int ScrollPosition(HWND dialog, int id) {
@@ -184,8 +188,8 @@ std::string AnswerFileDialog(const std::string& caption, const std::string& path
   if (path.empty()) {
     PressButton(dialog, IDCANCEL);
   } else {
-    SendMessageTimeoutA(GetDlgItem(dialog, kFileNameField), WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 5000, nullptr);
+    SendMessageTimeoutW(GetDlgItem(dialog, kFileNameField), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(Wide(path).c_str()), SMTO_NORMAL, 5000, nullptr);
     PressButton(dialog, IDOK);
   }
   WaitUntilGone(dialog);
@@ -214,14 +218,14 @@ void Settle(HWND window) {
   const DWORD thread = GetWindowThreadProcessId(window, &process);
   if (process != GetCurrentProcessId()) {
     // No hook reaches into another process: only sent messages are waited for.
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
     return;
   }
   // A thread takes its posted messages in order, each after the one before
   // has been handled: once it takes a marker posted last, all is done.
   settleMarkerTaken = false;
-  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, SeeSettleMarker, nullptr, thread);
-  PostMessageA(window, WM_NULL, 0, kSettleMarker);
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, SeeSettleMarker, nullptr, thread);
+  PostMessageW(window, WM_NULL, 0, kSettleMarker);
   const DWORD start = GetTickCount();
   while (!settleMarkerTaken && GetTickCount() - start < 5000) Sleep(5);
   UnhookWindowsHookEx(hook);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/wide_win32.h"
+
 std::string WinePath(const std::string& linuxPath) {
   std::string path = "Z:" + linuxPath;
   std::replace(path.begin(), path.end(), '/', '\\');
@@ -13,10 +15,10 @@ ProgramUnderTest::ProgramUnderTest(const std::string& program, const std::string
   const TempFolder& folder = copyFolder.emplace();
   const std::string name = program.substr(program.find_last_of('\\') + 1);
   executable = folder / name;
-  CopyFileA(program.c_str(), executable.c_str(), FALSE);
+  CopyFileW(Wide(program).c_str(), Wide(executable).c_str(), FALSE);
   MakeFolder(folder / "resource");
-  CopyFileA(checker.c_str(), (folder / "resource\\check.bmp").c_str(), FALSE);
-  WriteFile(folder / "setting.ini", rules);
+  CopyFileW(Wide(checker).c_str(), Wide(folder / "resource\\check.bmp").c_str(), FALSE);
+  WriteRuleFile(folder / "setting.ini", rules);
 }
 
 ProgramUnderTest::ProgramUnderTest(const std::string& installed) : executable(installed) {}
@@ -32,11 +34,11 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 bool ProgramUnderTest::Start() {
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + executable + "\"";
-  return CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        elsewhere.Path().c_str(), &startup, &process) != FALSE;
+  std::wstring commandLine = Wide("\"" + executable + "\"");
+  return CreateProcessW(Wide(executable).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, Wide(elsewhere.Path()).c_str(), &startup, &process) != FALSE;
 }
 
 int ProgramUnderTest::WaitForExit(DWORD timeoutMs) {

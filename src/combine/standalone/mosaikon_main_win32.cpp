@@ -8,16 +8,17 @@
 #include "combine/combiner_window_win32.h"
 #include "common/app_context.h"
 #include "common/executable_folder.h"
+#include "common/wide_win32.h"
 #include "image/gdiplus_session_win32.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   AppContext& context = AppContext::Instance();
   context.moduleHandle = instance;
   // The program works in its own folder, as the converter does: the preview's
   // checker texture is found there, and the file dialogs return there after
   // every choice instead of staying in the folder of the last file.
   context.exeDirectory = ExecutableFolder();
-  SetCurrentDirectoryA(context.exeDirectory.c_str());
+  SetCurrentDirectoryW(Wide(context.exeDirectory).c_str());
 
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -1,3 +1,0 @@
-#include "common/text.h"
-
-bool IsLeadByte(unsigned char) { return false; }

@@ -1,0 +1,279 @@
+#include "ruletools/rule_edit.h"
+
+#include <algorithm>
+
+#include "convert/rule_error.h"
+#include "convert/rule_values.h"
+#include "setting/setting_section.h"
+
+namespace {
+
+using Grid = RuleLayout::Grid;
+
+const std::string kNoValue;
+
+// The Replace list of text as the rule's reader reads it, or nothing with
+// the reader's message in problem.
+std::optional<std::vector<int>> ReadReplace(const std::string& rule, const std::string& text,
+                                            std::string& problem) {
+  if (text.empty()) return std::vector<int>();
+  SettingSection section =
+      SettingSection::OfLines(rule, {std::string(KeyName(RuleKeyId::kReplace)) + "=" + text});
+  try {
+    return ImageProcessor(rule, section).ReplaceList();
+  } catch (const RuleError& error) {
+    problem = error.Text();
+    return std::nullopt;
+  }
+}
+
+// The layout of rule on sheet, its slots of the size that its Individual
+// rule in the rule file makes of a cell, when that rule can be built.
+RuleLayout LayoutOnSheet(const ImageProcessor& rule, RuleLayout::Size sheet) {
+  if (!rule.IndividualRule().empty()) {
+    try {
+      return LayoutWithIndividual(rule, sheet, ImageProcessor(rule.IndividualRule()));
+    } catch (const RuleError&) {
+      // A conversion stops at that rule; the cells keep their own size here.
+    }
+  }
+  return LayoutOf(rule, sheet);
+}
+
+long long CountOf(Grid grid) { return static_cast<long long>(grid.columns) * grid.rows; }
+
+// The index in to of the place that index has in from (the same column and
+// row), or -1 where to has no such place.
+long long MovedIndex(long long index, Grid from, Grid to) {
+  const long long column = index % from.columns;
+  const long long row = index / from.columns;
+  return column < to.columns && row < to.rows ? row * to.columns + column : -1;
+}
+
+int ItemAt(const std::vector<int>& items, long long slot) {
+  return slot < static_cast<long long>(items.size()) ? items[static_cast<std::size_t>(slot)] : -1;
+}
+
+// Puts cell into slot, lengthening items with blanks where needed; a blank
+// past their end is there already. Slots past what a section of the rule
+// file can hold stay blank.
+void PutCell(std::vector<int>& items, long long slot, int cell) {
+  const auto at = static_cast<std::size_t>(slot);
+  if (at >= items.size()) {
+    if (cell == -1 || at >= kMaxListItems) return;
+    items.resize(at + 1, -1);
+  }
+  items[at] = cell;
+}
+
+}  // namespace
+
+bool RuleEdit::Placement::operator==(const Placement& other) const {
+  return cells.columns == other.cells.columns && cells.rows == other.cells.rows &&
+         slots.columns == other.slots.columns && slots.rows == other.slots.rows;
+}
+
+RuleEdit::RuleEdit(const std::string& ruleName, Size sheetSize)
+    : name(ruleName), sheet(sheetSize), replace(std::vector<int>()) {
+  Relayout();
+  placement = LaidOut();
+}
+
+RuleEdit::RuleEdit(ISettingSection& section, Size sheetSize)
+    : name(section.GetName()), sheet(sheetSize) {
+  for (const RuleKeyEntry& key : kRuleKeys) {
+    if (!Edits(key.id) || !section.HasKey(key.name)) continue;
+    const std::string value = section.GetValue(key.name);
+    if (!value.empty()) values[key.id] = value;
+  }
+  // A Replace the reader cannot read is kept as written; it shows in
+  // BuildError until a text that reads takes its place.
+  std::string problem;
+  replace = ReadReplace(name, Value(RuleKeyId::kReplace), problem);
+  Relayout();
+  placement = LaidOut();
+}
+
+bool RuleEdit::Edits(RuleKeyId key) { return KeyEntry(key).reader == RuleKeyReader::kConversion; }
+
+bool RuleEdit::Rename(const std::string& newName) {
+  if (newName == name) return false;
+  name = newName;
+  Relayout();
+  return true;
+}
+
+const std::string& RuleEdit::Value(RuleKeyId key) const {
+  const auto found = values.find(key);
+  return found != values.end() ? found->second : kNoValue;
+}
+
+bool RuleEdit::SetValue(RuleKeyId key, const std::string& text) {
+  if (!Edits(key) || key == RuleKeyId::kReplace || Value(key) == text) return false;
+  Write(key, text);
+  Relayout();
+  KeepWhatFits();
+  return true;
+}
+
+bool RuleEdit::SetReplaceText(const std::string& text, std::string& problem) {
+  std::optional<std::vector<int>> items = ReadReplace(name, text, problem);
+  if (!items || (replace && text == Value(RuleKeyId::kReplace))) return false;
+  Write(RuleKeyId::kReplace, text);
+  replace = std::move(items);
+  Relayout();
+  KeepWhatFits();
+  return true;
+}
+
+void RuleEdit::ShowSheet(Size size) {
+  if (size.width == sheet.width && size.height == sheet.height) return;
+  sheet = size;
+  Relayout();
+  placement = LaidOut();
+}
+
+int RuleEdit::CellInSlot(long long slot) const {
+  if (!replace || slot < 0 || slot >= SlotCount()) return -1;
+  const int cell = ItemAt(*replace, slot);
+  return layout.HasCell(cell) ? cell : -1;
+}
+
+bool RuleEdit::Place(int cell, long long slot) {
+  if (!layout.HasCell(cell)) return false;
+  return PlaceBlock({cell % layout.grid.columns, cell / layout.grid.columns, 1, 1}, slot);
+}
+
+bool RuleEdit::PlaceBlock(const CellBlock& block, long long slot) {
+  const std::optional<CellBlock> cells = InGrid(block);
+  if (!cells || !replace || slot < 0 || slot >= SlotCount()) return false;
+  const Grid slots = layout.slots;
+  std::vector<int> items = *replace;
+  for (int row = 0; row < cells->rows; ++row) {
+    const long long slotRow = slot / slots.columns + row;
+    for (int column = 0; column < cells->columns; ++column) {
+      const long long slotColumn = slot % slots.columns + column;
+      if (slotColumn >= slots.columns || slotRow >= slots.rows) continue;
+      PutCell(items, slotRow * slots.columns + slotColumn,
+              (cells->row + row) * layout.grid.columns + cells->column + column);
+    }
+  }
+  return Commit(std::move(items));
+}
+
+bool RuleEdit::Blank(long long slot) {
+  if (!replace || slot < 0 || slot >= SlotCount()) return false;
+  std::vector<int> items = *replace;
+  PutCell(items, slot, -1);
+  return Commit(std::move(items));
+}
+
+bool RuleEdit::Swap(long long first, long long second) {
+  const long long slots = SlotCount();
+  if (!replace || first < 0 || second < 0 || first >= slots || second >= slots) return false;
+  std::vector<int> items = *replace;
+  const int firstCell = ItemAt(items, first);
+  PutCell(items, first, ItemAt(items, second));
+  PutCell(items, second, firstCell);
+  return Commit(std::move(items));
+}
+
+bool RuleEdit::FillInOrder(const CellBlock& block, long long first) {
+  const std::optional<CellBlock> cells = InGrid(block);
+  if (!cells || !replace || first < 0 || first >= SlotCount()) return false;
+  std::vector<int> items = *replace;
+  long long slot = first;
+  for (int row = 0; row < cells->rows; ++row) {
+    for (int column = 0; column < cells->columns && slot < SlotCount(); ++column) {
+      PutCell(items, slot++, (cells->row + row) * layout.grid.columns + cells->column + column);
+    }
+  }
+  return Commit(std::move(items));
+}
+
+std::vector<std::pair<std::string, std::string>> RuleEdit::Pairs() const {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const RuleKeyEntry& key : kRuleKeys) {
+    const std::string& value = Value(key.id);
+    if (!value.empty()) pairs.emplace_back(key.name, value);
+  }
+  return pairs;
+}
+
+ImageProcessor RuleEdit::BuildRule() const {
+  std::vector<std::string> lines;
+  for (const auto& [key, value] : Pairs()) lines.push_back(key + "=" + value);
+  SettingSection section = SettingSection::OfLines(name, std::move(lines));
+  return ImageProcessor(name, section);
+}
+
+bool RuleEdit::operator==(const RuleEdit& other) const {
+  return name == other.name && sheet.width == other.sheet.width &&
+         sheet.height == other.sheet.height && values == other.values && replace == other.replace &&
+         placement == other.placement && selection == other.selection;
+}
+
+void RuleEdit::Relayout() {
+  buildError.clear();
+  try {
+    layout = LayoutOnSheet(BuildRule(), sheet);
+    layout.slots = layout.CanvasGrid();
+  } catch (const RuleError& error) {
+    buildError = error.Text();
+    layout = RuleLayout();
+  }
+}
+
+RuleEdit::Placement RuleEdit::LaidOut() const {
+  if (layout.SlotCount() == 0) return Placement();
+  return {layout.grid, layout.slots};
+}
+
+void RuleEdit::KeepWhatFits() {
+  const Placement now = LaidOut();
+  // While nothing is laid out Replace stays as it was arranged.
+  if (now.slots.columns == 0) return;
+  if (replace && placement.slots.columns > 0 && !(now == placement)) {
+    const std::vector<int>& items = *replace;
+    const long long cells = CountOf(placement.cells);
+    const long long used = std::min<long long>(CountOf(placement.slots), items.size());
+    std::vector<int> moved;
+    for (long long slot = 0; slot < used; ++slot) {
+      const int cell = items[static_cast<std::size_t>(slot)];
+      if (cell < 0 || cell >= cells) continue;
+      const long long movedSlot = MovedIndex(slot, placement.slots, now.slots);
+      const long long movedCell = MovedIndex(cell, placement.cells, now.cells);
+      if (movedSlot >= 0 && movedCell >= 0) PutCell(moved, movedSlot, static_cast<int>(movedCell));
+    }
+    Commit(std::move(moved));
+  }
+  placement = now;
+}
+
+bool RuleEdit::Commit(std::vector<int> items) {
+  if (items == *replace) return false;
+  replace = std::move(items);
+  Write(RuleKeyId::kReplace, JoinIntList(*replace, ','));
+  Relayout();
+  return true;
+}
+
+void RuleEdit::Write(RuleKeyId key, const std::string& text) {
+  if (text.empty()) {
+    values.erase(key);
+  } else {
+    values[key] = text;
+  }
+}
+
+std::optional<CellBlock> RuleEdit::InGrid(const CellBlock& block) const {
+  const long long left = std::max(block.column, 0);
+  const long long top = std::max(block.row, 0);
+  const long long right = std::min<long long>(static_cast<long long>(block.column) + block.columns,
+                                              layout.grid.columns);
+  const long long bottom =
+      std::min<long long>(static_cast<long long>(block.row) + block.rows, layout.grid.rows);
+  if (layout.SlotCount() == 0 || left >= right || top >= bottom) return std::nullopt;
+  return CellBlock{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                   static_cast<int>(bottom - top)};
+}
