@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/file_failure.h"
 #include "common/messages.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
@@ -75,8 +76,11 @@ Message LeftOutMessage(LeftOutReason reason) {
 }
 
 // Lists the file at path under "その他" with reason.
-void ListLeftOut(const std::string& path, const std::string& reason) {
-  RunState::Instance().listText[kOtherListKey] += " " + reason + " - " + FilePart(path) + "\r\n";
+// failure, where the file could not be opened, follows the file's name.
+void ListLeftOut(const std::string& path, const std::string& reason,
+                 const FileResult& failure = FileResult()) {
+  RunState::Instance().listText[kOtherListKey] +=
+      " " + reason + " - " + WithFileFailure(FilePart(path), failure) + "\r\n";
 }
 
 AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
@@ -97,7 +101,7 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
       ListLeftOut(path, error.ListedText());
     } catch (const InvalidImageError& error) {
       ++summary.failed;
-      ListLeftOut(path, error.what());
+      ListLeftOut(path, error.what(), error.Reason());
     }
   }
   return summary;

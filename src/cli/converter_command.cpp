@@ -47,15 +47,23 @@ std::string ListLines(const std::string& blocks) {
 std::string FindRuleFile(const ConverterOptions& options) {
   if (options.settingFile) {
     const std::string path = AbsolutePath(*options.settingFile);
-    if (IsReadableFile(path)) return path;
-    PrintError(Text(Message::kCliRuleFileNotFound, {*options.settingFile}));
+    const FileResult readable = ReadableFile(path);
+    if (readable) return path;
+    PrintError(
+        WithFileFailure(Text(Message::kCliRuleFileNotFound, {*options.settingFile}), readable));
     return std::string();
   }
   const std::string here = AbsolutePath("setting.ini");
-  if (IsReadableFile(here)) return here;
+  const FileResult readableHere = ReadableFile(here);
+  if (readableHere) return here;
   const std::string besideProgram = AppContext::Instance().exeDirectory + "setting.ini";
-  if (IsReadableFile(besideProgram)) return besideProgram;
-  PrintError(Text(Message::kCliNoRuleFileInEither, {here, besideProgram}));
+  const FileResult readableBeside = ReadableFile(besideProgram);
+  if (readableBeside) return besideProgram;
+  // One reason only where both places give it.
+  const FileResult both = readableHere.failure == readableBeside.failure
+                              ? readableHere
+                              : FileResult{FileFailure::kNoSystemReason, 0};
+  PrintError(WithFileFailure(Text(Message::kCliNoRuleFileInEither, {here, besideProgram}), both));
   return std::string();
 }
 
@@ -142,8 +150,10 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     // CreateOutputFolder takes any existing name for the folder, as the
     // output step must; a file of that name is refused here, before anything
     // is converted.
-    if (CreateOutputFolder(combineFolder) != FolderResult::kReady || !IsFolder(combineFolder)) {
-      PrintError(Text(Message::kCliCombineFolderUnusable, {*options.combineFolder}));
+    const FileResult made = CreateOutputFolder(combineFolder);
+    if (!made || !IsFolder(combineFolder)) {
+      PrintError(WithFileFailure(Text(Message::kCliCombineFolderUnusable, {*options.combineFolder}),
+                                 made));
       return kExitUsage;
     }
   }

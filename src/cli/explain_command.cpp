@@ -14,8 +14,10 @@ int RunExplainCommand(const ConverterOptions& options) {
   // The parser has refused a --size that is not a size.
   if (options.size) request.size = ParseSizeKey(*options.size);
   if (!options.files.empty()) {
-    if (!IsReadableFile(options.files.front())) {
-      PrintError(Text(Message::kCliImageFileNotFound, {options.files.front()}));
+    const FileResult readable = ReadableFile(options.files.front());
+    if (!readable) {
+      PrintError(
+          WithFileFailure(Text(Message::kCliImageFileNotFound, {options.files.front()}), readable));
       return kExitNotConverted;
     }
     request.sheet = AbsolutePath(options.files.front());

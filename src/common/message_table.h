@@ -8,6 +8,22 @@
 MESSAGE(kInvalidFile, "無効なファイル", "invalid file")
 
 // --- Why a file could not be opened, read, created or saved
+MESSAGE(kFileFailureWithReason, "{1}（{2}）", "{1} ({2})")
+MESSAGE(kFileFailureDiskFull, "ディスクがいっぱいです", "the disk is full")
+MESSAGE(kFileFailureNoPermission, "アクセスが許可されていません", "access is not permitted")
+MESSAGE(kFileFailureReadOnly, "読み取り専用です", "it is read-only")
+MESSAGE(kFileFailureLocked, "他のプログラムが使用中です", "another program is using it")
+MESSAGE(kFileFailureNameTooLong, "名前が長すぎます", "the name is too long")
+MESSAGE(kFileFailureInvalidName, "名前に使えない文字があります",
+        "the name has characters that cannot be used")
+MESSAGE(kFileFailureFolderMissing, "フォルダがありません", "the folder does not exist")
+MESSAGE(kFileFailureFileMissing, "ファイルがありません", "the file does not exist")
+MESSAGE(kFileFailureFolderInTheWay, "同じ名前のフォルダがあります",
+        "a folder of that name is in the way")
+MESSAGE(kFileFailureSystemError, "システムのエラー {1}", "system error {1}")
+MESSAGE(kSaveFailed, "保存できませんでした:{1}", "could not save: {1}")
+MESSAGE(kFolderNameTooLong, "フォルダ名が長すぎます:{1}", "the folder name is too long: {1}")
+MESSAGE(kFolderNotCreated, ":{1}", "could not create the folder: {1}")
 
 // --- Rules and their construction
 MESSAGE(kRuleMissing, "規則[{1}]がsetting.iniにありません", "the rule [{1}] is not in setting.ini")

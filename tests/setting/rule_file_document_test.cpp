@@ -242,8 +242,9 @@ TEST_F(RuleFileDocumentTest, AFileThatCannotBeWrittenOrReadIsNamedWithTheSystems
   RuleFileSave save = document.Save();
   EXPECT_EQ(save.outcome, RuleFileSaveOutcome::kNotWritten);
   EXPECT_EQ(save.path, path + ".bak");
-  EXPECT_FALSE(save.reason.empty());
-  EXPECT_EQ(RuleFileSaveText(save), Text(Message::kRuleFileNotWritten, {save.path, save.reason}));
+  EXPECT_EQ(save.reason.failure, FileFailure::kFolderInTheWay);
+  EXPECT_EQ(RuleFileSaveText(save), Text(Message::kRuleFileNotWritten,
+                                         {save.path, Text(Message::kFileFailureFolderInTheWay)}));
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_EQ(ListFolder(folder.Path()), (std::vector<std::string>{"setting.ini", "setting.ini.bak"}))
       << "no temporary file is left";
@@ -279,7 +280,7 @@ TEST_F(RuleFileDocumentTest, AFileLockedOrInAReadOnlyFolderIsLeftAsItWas) {
 #endif
   const RuleFileSave save = readOnly->Save();
   EXPECT_EQ(save.outcome, RuleFileSaveOutcome::kNotWritten);
-  EXPECT_FALSE(save.reason.empty());
+  EXPECT_FALSE(save.reason);
 #ifdef _WIN32
   _close(lock);
 #endif

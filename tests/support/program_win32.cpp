@@ -100,3 +100,20 @@ std::string TestProgramFolder() {
   const std::string path = Utf8(std::wstring(buffer, length));
   return path.substr(0, path.rfind('\\') + 1);
 }
+
+unsigned long EndedProcess() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  wchar_t command[] = L"cmd.exe /c exit";
+  if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &process)) {
+    return 0;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return process.dwProcessId;
+}
+
+unsigned long ThisProcess() { return GetCurrentProcessId(); }
