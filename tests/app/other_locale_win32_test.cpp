@@ -54,6 +54,20 @@ TEST(OtherLocale, TheConsoleProgramConvertsNamesInAnyScriptByEitherKindOfRuleFil
   }
 }
 
+TEST(OtherLocale, APathLongerThanTwoHundredSixtyCharactersConverts) {
+  const TempFolder root;
+  std::string folder = root.Path();
+  for (int i = 0; folder.size() < 300; ++i) {
+    folder += "\\長いフォルダの名前_" + std::string(20, static_cast<char>('0' + i % 10));
+    MakeFolder(folder);
+  }
+  WriteFile(folder + "\\setting.ini", "[Process]\r\ndefault=Copy\r\n[Copy]\r\nNameFoot=_c\r\n");
+  WriteFile(folder + "\\草原.png", Sheet());
+  const ProgramResult run = RunProgram(kConsole, {"--utf8", folder + "\\草原.png"}, folder);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ListFolder(folder + "\\草原"), std::vector<std::string>{"[V]草原_c.png"});
+}
+
 TEST(OtherLocale, TheWindowedProgramSpeaksEnglishAndConvertsDroppedFilesInAnyScript) {
   const TempFolder maps;
   std::vector<std::string> paths;
