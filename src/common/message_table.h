@@ -42,6 +42,15 @@ MESSAGE(kRuleNoSizeOrDefault, "setting.iniの[Process]に{1}もdefaultもあり�
 MESSAGE(kRuleUnusable, "規則[{1}]を使えません: {2}", "the rule [{1}] cannot be used: {2}")
 
 // --- Conversion, the log and the progress window
+MESSAGE(kCanvasSizeWrong,
+        "規則[{1}]の画像の大きさ（{2}）が正しくないため保存できません（NewSizeとClipを確かめて下さい）",
+        "rule [{1}]: the image size ({2}) is not right, so nothing is saved (check NewSize and Clip)")
+MESSAGE(kCanvasTooLarge, "規則[{1}]の画像（{2}）が大きすぎるため保存できません",
+        "rule [{1}]: the image ({2}) is too large to save")
+MESSAGE(kFileDivFinerThanCanvas, "規則[{1}]のFileDivが画像より細かいため保存できません",
+        "rule [{1}]: FileDiv is finer than the image, so nothing is saved")
+MESSAGE(kPaletteNotKept, "パレットを保てないため、32ビットカラーで保存します",
+        "the palette cannot be kept: saving in 32-bit colour")
 MESSAGE(kConversionCancelled, "キャンセル", "cancelled")
 MESSAGE(kLogSubProcessCall, "サブプロセス{1}の呼び出し", "calling the SubProcess {1}")
 MESSAGE(kNestedRulesTooDeep, "規則[{1}]の呼び出しが深すぎるため中止しました（{2}段まで）",

@@ -13,28 +13,19 @@
 #include "convert/run_context.h"
 #include "image/image.h"
 
-namespace {
-
-// Said once per source file, on the report channel.
-constexpr char kPaletteNotKeptMessage[] = "パレットを保てないため、32ビットカラーで保存します";
-
-}  // namespace
-
 std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const {
-  const std::string rule = "規則[" + ruleName + "]";
   const int width = layout.canvas.width;
   const int height = layout.canvas.height;
   const std::string size = std::to_string(width) + " x " + std::to_string(height);
   // No pixels: a NewSize below 1, or a Clip outside the image.
   if (width < 1 || height < 1) {
-    return rule + "の画像の大きさ（" + size +
-           "）が正しくないため保存できません（NewSizeとClipを確かめて下さい）";
+    return Text(Message::kCanvasSizeWrong, {ruleName, size});
   }
   if (canvas.GetWidth() != width || canvas.GetHeight() != height) {
-    return rule + "の画像（" + size + "）が大きすぎるため保存できません";
+    return Text(Message::kCanvasTooLarge, {ruleName, size});
   }
   if (layout.piece.width < 1 || layout.piece.height < 1) {
-    return rule + "のFileDivが画像より細かいため保存できません";
+    return Text(Message::kFileDivFinerThanCanvas, {ruleName});
   }
   return std::string();
 }
@@ -105,7 +96,8 @@ FileResult ImageProcessor::SavePiece(const IImage& piece, const std::string& pat
   // A source without palette, or cells that an Individual rule returned
   // without their indices.
   if (chain.FirstPaletteNotice()) {
-    chain.context.log.WriteLine(ProcessLog::kReportChannel, kPaletteNotKeptMessage);
+    // Said once per source file.
+    chain.context.log.WriteLine(ProcessLog::kReportChannel, Text(Message::kPaletteNotKept));
   }
   return piece.Save(path);
 }
