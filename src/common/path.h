@@ -2,9 +2,8 @@
 
 #include <string>
 
-// Splitting of paths as the system names them. On Windows the separator is
-// "\" and the paths are Shift-JIS, so a trail byte 0x5C ("表", "ソ") is not
-// taken for a separator; on Linux the separator is "/".
+// Splitting of paths as the system names them: on Windows the separator is
+// "\", on Linux "/". Paths are UTF-8 in both builds.
 
 extern const char kPathSeparator;
 

@@ -107,8 +107,8 @@ bool SameSectionName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::string::size_type i = 0; i < a.size();) {
     const unsigned length = CharLength(a.data(), a.size(), i);
-    if (length == 2) {
-      if (a.compare(i, 2, b, i, 2) != 0) return false;
+    if (length != 1) {
+      if (a.compare(i, length, b, i, length) != 0) return false;
     } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
       return false;
     }
