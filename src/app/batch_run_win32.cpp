@@ -169,11 +169,12 @@ INT_PTR ShowProgressDialog(BatchRun& batch) {
 
 }  // namespace
 
-bool RunBatch() {
+bool RunBatch(bool writeIndexTable) {
   const AppContext& app = AppContext::Instance();
   NoticeCounter notices;
   BatchRun batch;
   batch.cancelRequested = false;
+  batch.context.writeIndexTable = writeIndexTable;
   batch.combineMaps = IsDlgButtonChecked(app.mainWindow, kCombineMapsCheck) == BST_CHECKED;
   batch.notices = &notices;
   batch.progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -201,6 +202,6 @@ bool RunBatch() {
   ProcessLog& log = batch.context.log;
   log.Select(ProcessLog::kReportChannel);
   log.Write(Text(Message::kAllWorkDone));
-  return ShowMessage(app.mainWindow, ClosingQuestion(batch.outcome),
-                     Text(Message::kRunDoneCaption), MB_YESNO) == IDYES;
+  return ShowMessage(app.mainWindow, ClosingQuestion(batch.outcome), Text(Message::kRunDoneCaption),
+                     MB_YESNO) == IDYES;
 }

@@ -9,7 +9,7 @@
 int RunCheckCommand(const ConverterOptions&) {
   const std::vector<CheckFinding> findings = CheckRuleFile();
   for (const CheckFinding& finding : findings) {
-    const std::string line = "[" + finding.section + "] " + finding.text + "\n";
+    const std::string line = FindingLine(finding) + "\n";
     std::fwrite(line.data(), 1, line.size(), stdout);
   }
   if (findings.empty()) {
