@@ -579,6 +579,8 @@ MESSAGE(kSelectStopQuestion,
         "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？",
         "The window is closing.\nStop adding all further files?")
 MESSAGE(kSelectConfirmCaption, "追加キャンセルの確認", "Confirm cancelling")
+MESSAGE(kSelectPreviewLine, "セル {1}、キャンバス {2}、出力 {3}枚",
+        "cells {1}, canvas {2}, {3} files")
 MESSAGE(kManualChoice,
         "{1}は画像の自動判別ができません\n次のウィンドウで適切なものを手動選択して下さい\n",
         "The layout of {1} cannot be told automatically.\nPlease choose it in the next window.\n")
