@@ -38,8 +38,9 @@ class NoticeCounter : public UserPrompt {
     ++count;
     next.ShowNotice(text);
   }
-  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
-    return next.ChooseRule(fileName, candidates);
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                 const IImage& sheet) override {
+    return next.ChooseRule(fileName, candidates, sheet);
   }
 
   int count = 0;
