@@ -13,6 +13,19 @@ struct FindingsWindow {
   const std::function<void(const CheckFinding&)>& openRule;
 };
 
+// The lines of the selected rows, each ended by "\r\n".
+std::string SelectedFindingLines(HWND list) {
+  std::string text;
+  const LRESULT rows = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT row = 0; row < rows; ++row) {
+    if (SendMessageW(list, LB_GETSEL, row, 0) <= 0) continue;
+    std::wstring line(SendMessageW(list, LB_GETTEXTLEN, row, 0), L'\0');
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&line[0]));
+    text += Utf8(line) + "\r\n";
+  }
+  return text;
+}
+
 void CopyToClipboard(HWND owner, const std::string& text) {
   const std::wstring wide = Wide(text);
   const SIZE_T bytes = (wide.size() + 1) * sizeof(wchar_t);
@@ -93,18 +106,6 @@ INT_PTR CALLBACK FindingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 }
 
 }  // namespace
-
-std::string SelectedFindingLines(HWND list) {
-  std::string text;
-  const LRESULT rows = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT row = 0; row < rows; ++row) {
-    if (SendMessageW(list, LB_GETSEL, row, 0) <= 0) continue;
-    std::wstring line(SendMessageW(list, LB_GETTEXTLEN, row, 0), L'\0');
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&line[0]));
-    text += Utf8(line) + "\r\n";
-  }
-  return text;
-}
 
 void ShowFindingsWindow(HWND owner, const std::vector<CheckFinding>& findings,
                         const std::function<void(const CheckFinding&)>& openRule) {

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "ruletools/findings.h"
@@ -18,6 +17,3 @@ constexpr int kFindingsHint = 101;
 // openRule with that finding and closes the window.
 void ShowFindingsWindow(HWND owner, const std::vector<CheckFinding>& findings,
                         const std::function<void(const CheckFinding&)>& openRule);
-
-// The lines of the selected rows, each ended by "\r\n", as Ctrl+C copies them.
-std::string SelectedFindingLines(HWND list);

@@ -144,6 +144,23 @@ std::vector<std::string> ListRows(HWND dialog, int id) {
   return rows;
 }
 
+// The clipboard's text once it reads expected (keys arrive through the
+// system's input queue, after the messages posted to the window), waiting up
+// to 5 seconds; what it reads then otherwise.
+std::string AwaitClipboard(const std::string& expected) {
+  std::string text = "<no clipboard>";
+  for (int wait = 0; wait < 250 && text != expected; ++wait) {
+    if (wait > 0) Sleep(20);
+    if (!OpenClipboard(nullptr)) continue;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+
 int WindowHeight(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
@@ -176,10 +193,19 @@ TEST_F(MainDialogTest, TheRuleFilesProblemsShowAsALineAndAWindowOfTheCheckLines)
     HWND findings = WaitForWindow("規則ファイルの問題");
     ASSERT_NE(findings, nullptr);
     EXPECT_EQ(ListRows(findings, kFindingsList), checkLines);
-    // What Ctrl+A selects, Ctrl+C copies: every row, a line each.
-    SendDlgItemMessageW(findings, kFindingsList, LB_SETSEL, TRUE, -1);
-    EXPECT_EQ(SelectedFindingLines(GetDlgItem(findings, kFindingsList)),
-              checkLines[0] + "\r\n" + checkLines[1] + "\r\n");
+    // Ctrl+A selects every row and Ctrl+C copies them, a line each.
+    SetForegroundWindow(findings);
+    Settle(findings);
+    for (const auto& [key, up] : {std::pair{VK_CONTROL, 0},
+                                  {'A', 0},
+                                  {'A', KEYEVENTF_KEYUP},
+                                  {'C', 0},
+                                  {'C', KEYEVENTF_KEYUP},
+                                  {VK_CONTROL, KEYEVENTF_KEYUP}}) {
+      keybd_event(static_cast<BYTE>(key), 0, up, 0);
+    }
+    const std::string copied = checkLines[0] + "\r\n" + checkLines[1] + "\r\n";
+    EXPECT_EQ(AwaitClipboard(copied), copied);
     PressButton(findings, IDCANCEL);
     EXPECT_TRUE(WaitUntilGone(findings));
     PressButton(dialog, IDCANCEL);
