@@ -101,6 +101,7 @@ class CanvasPicture {
 struct SelectState {
   const IImage& sheet;
   int shown = -1;
+  WNDPROC listProc = nullptr;  // of the drop-down list, which the dialog watches
   CandidatePreview preview;
   CanvasPicture picture;
 };
@@ -109,10 +110,10 @@ SelectState& StateOf(HWND dialog) {
   return *reinterpret_cast<SelectState*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-void ShowHighlighted(HWND dialog) {
+constexpr wchar_t kDialogProperty[] = L"VomarinSelectDialog";
+
+void ShowCandidate(HWND dialog, int highlighted) {
   SelectState& state = StateOf(dialog);
-  const int highlighted =
-      static_cast<int>(SendDlgItemMessageW(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
   if (highlighted == state.shown) return;
   state.shown = highlighted;
   if (highlighted < 0 || highlighted >= static_cast<int>(selectCandidates.size())) {
@@ -124,6 +125,44 @@ void ShowHighlighted(HWND dialog) {
   SetItemText(dialog, kSelectPicture, state.preview.error);
   SetItemText(dialog, kSelectPictureLine, state.preview.line);
   InvalidateRect(GetDlgItem(dialog, kSelectPicture), nullptr, TRUE);
+}
+
+void ShowHighlighted(HWND dialog) {
+  ShowCandidate(dialog, static_cast<int>(
+                            SendDlgItemMessageW(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0)));
+}
+
+// The open drop-down list moves its highlight under the mouse without
+// telling the dialog: the picture follows it from here.
+LRESULT CALLBACK CandidateListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto dialog = static_cast<HWND>(GetPropW(list, kDialogProperty));
+  const LRESULT result = CallWindowProcW(StateOf(dialog).listProc, list, message, wParam, lParam);
+  if (message == WM_MOUSEMOVE) {
+    ShowCandidate(dialog, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
+  }
+  return result;
+}
+
+HWND CandidateList(HWND dialog) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(GetDlgItem(dialog, kSelectCandidateBox), &info) ? info.hwndList : nullptr;
+}
+
+void WatchCandidateList(HWND dialog) {
+  HWND list = CandidateList(dialog);
+  if (list == nullptr) return;
+  SetPropW(list, kDialogProperty, dialog);
+  StateOf(dialog).listProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CandidateListProc)));
+}
+
+void StopWatchingCandidateList(HWND dialog) {
+  HWND list = CandidateList(dialog);
+  const SelectState& state = StateOf(dialog);
+  if (list == nullptr || state.listProc == nullptr) return;
+  SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.listProc));
+  RemovePropW(list, kDialogProperty);
 }
 
 void DrawPicture(HWND dialog, const DRAWITEMSTRUCT& item) {
@@ -158,6 +197,7 @@ void FillDialog(HWND dialog) {
   }
   SendMessageW(box, CB_SETCURSEL, 0, 0);
   ShowHighlighted(dialog);
+  WatchCandidateList(dialog);
 }
 
 bool Confirm(HWND dialog, const std::string& text) {
@@ -172,6 +212,10 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     FillDialog(dialog);
     return TRUE;
   }
+  if (message == WM_DESTROY) {
+    StopWatchingCandidateList(dialog);
+    return FALSE;
+  }
   if (message == WM_DRAWITEM && wParam == kSelectPicture) {
     DrawPicture(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     return TRUE;
@@ -179,7 +223,8 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   if (message != WM_COMMAND) return FALSE;
   switch (LOWORD(wParam)) {
     case kSelectCandidateBox:
-      // Arrow keys and clicks in the list move the highlight.
+      // Arrow keys and clicks move the highlight; so does the mouse over the
+      // open list (CandidateListProc).
       if (HIWORD(wParam) == CBN_SELCHANGE) ShowHighlighted(dialog);
       break;
     case IDOK:
@@ -204,7 +249,7 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 int RunSelectDialog(const IImage& sheet) {
   const AppContext& context = AppContext::Instance();
-  SelectState state{sheet, -1, {}, {}};
+  SelectState state{sheet, -1, nullptr, {}, {}};
   return static_cast<int>(DialogBoxParamW(context.moduleHandle, L"SELECT", context.mainWindow,
                                           SelectDialogProc, reinterpret_cast<LPARAM>(&state)));
 }

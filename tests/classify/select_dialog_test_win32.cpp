@@ -241,6 +241,21 @@ TEST_F(SelectDialogTest, ThePictureFollowsTheHighlightAndTellsWhyACandidateCanno
 
                Highlight(dialog, 0);
                EXPECT_EQ(PictureOnScreen(dialog).pixels, a.pixels);
+
+               // The mouse over the second row of the open list.
+               Send(dialog, kSelectCandidateBox, CB_SHOWDROPDOWN, TRUE);
+               COMBOBOXINFO info = {};
+               info.cbSize = sizeof info;
+               ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(dialog, kSelectCandidateBox), &info));
+               RECT row = {};
+               SendMessageTimeoutA(info.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row),
+                                   SMTO_NORMAL, 5000, nullptr);
+               PostMessageA(info.hwndList, WM_MOUSEMOVE, 0, MAKELPARAM(row.left + 2, row.top + 2));
+               Settle(dialog);
+               EXPECT_EQ(ControlText(dialog, kSelectPictureLine),
+                         "セル 2列 x 1行、キャンバス 64 x 32、出力 2枚");
+               Send(dialog, kSelectCandidateBox, CB_SHOWDROPDOWN, FALSE);
+               Highlight(dialog, 0);
                PressButton(dialog, IDOK);
              },
              {"A", "B", "C"});
