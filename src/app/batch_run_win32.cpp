@@ -39,8 +39,9 @@ class NoticeCounter : public UserPrompt {
     ++count;
     next.ShowNotice(text);
   }
-  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
-    return next.ChooseRule(fileName, candidates);
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                 const IImage& sheet) override {
+    return next.ChooseRule(fileName, candidates, sheet);
   }
 
   int count = 0;
@@ -170,11 +171,12 @@ INT_PTR ShowProgressDialog(BatchRun& batch) {
 
 }  // namespace
 
-bool RunBatch() {
+bool RunBatch(bool writeIndexTable) {
   const AppContext& app = AppContext::Instance();
   NoticeCounter notices;
   BatchRun batch;
   batch.cancelRequested = false;
+  batch.context.writeIndexTable = writeIndexTable;
   batch.combineMaps = IsDlgButtonChecked(app.mainWindow, kCombineMapsCheck) == BST_CHECKED;
   batch.notices = &notices;
   batch.progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -208,6 +210,6 @@ bool RunBatch() {
   }
   log.Select(ProcessLog::kReportChannel);
   log.Write(Text(Message::kAllWorkDone));
-  return ShowMessage(app.mainWindow, ClosingQuestion(batch.outcome),
-                     Text(Message::kRunDoneCaption), MB_YESNO) == IDYES;
+  return ShowMessage(app.mainWindow, ClosingQuestion(batch.outcome), Text(Message::kRunDoneCaption),
+                     MB_YESNO) == IDYES;
 }

@@ -11,4 +11,5 @@ constexpr int kCombineMapsCheck = 302;
 // Processes the whole processing list once, in order, on a worker thread
 // while the progress window runs here; then asks whether the user wants to
 // process more files (true for Yes). The list is left as it is.
-bool RunBatch();
+// writeIndexTable: every rule writes its index table beside its pieces.
+bool RunBatch(bool writeIndexTable);

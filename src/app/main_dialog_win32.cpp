@@ -6,16 +6,66 @@
 #include <vector>
 
 #include "app/batch_run_win32.h"
+#include "app/findings_window_win32.h"
 #include "classify/classify.h"
 #include "classify/list_text.h"
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
 #include "common/messages.h"
+#include "common/program_options.h"
 #include "common/window_text_win32.h"
 #include "convert/run_state.h"
+#include "ruletools/rule_check.h"
+#include "setting/setting_store.h"
 
 namespace {
+
+// What the main window keeps besides its controls (one main window a
+// process).
+struct MainWindowState {
+  const std::string* optionsPath = nullptr;  // null: the boxes are not kept
+  std::vector<CheckFinding> findings;        // of the last check
+  int fullHeight = 0;                        // with the problems line, in pixels
+};
+MainWindowState mainWindow;
+
+// Dialog units that the problems line adds at the foot of "MAIN".
+constexpr int kProblemsLineHeight = 20;
+
+constexpr std::pair<int, bool ProgramOptions::*> kKeptBoxes[] = {
+    {kChooseTransparencyCheck, &ProgramOptions::chooseTransparency},
+    {kCombineMapsCheck, &ProgramOptions::combineMaps},
+    {kWriteIndexTableCheck, &ProgramOptions::writeIndexTable},
+};
+
+void RestoreBoxes(HWND dialog) {
+  if (mainWindow.optionsPath == nullptr) return;
+  const ProgramOptions options = ReadProgramOptions(*mainWindow.optionsPath);
+  for (const auto& [id, option] : kKeptBoxes) {
+    CheckDlgButton(dialog, id, options.*option ? BST_CHECKED : BST_UNCHECKED);
+  }
+}
+
+// The boxes as they are now, with whatever else the file holds as it was;
+// a file that cannot be written loses nothing but the boxes' new state.
+void KeepBoxes(HWND dialog) {
+  if (mainWindow.optionsPath == nullptr) return;
+  ProgramOptions options = ReadProgramOptions(*mainWindow.optionsPath);
+  for (const auto& [id, option] : kKeptBoxes) {
+    options.*option = IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+  }
+  WriteProgramOptions(*mainWindow.optionsPath, options);
+}
+
+// The double click on a finding: the rule editor opens at the finding's
+// rule here once it offers that entry.
+void EditRuleOfFinding(HWND, const CheckFinding&) {}
+
+void ShowProblems(HWND dialog) {
+  ShowFindingsWindow(dialog, mainWindow.findings,
+                     [dialog](const CheckFinding& finding) { EditRuleOfFinding(dialog, finding); });
+}
 
 void RefreshListText(HWND dialog) { SetItemText(dialog, kListText, BuildListText()); }
 
@@ -26,7 +76,7 @@ void Start(HWND dialog) {
     return;
   }
   run.autoTransparent = IsDlgButtonChecked(dialog, kChooseTransparencyCheck) != BST_CHECKED;
-  const bool more = RunBatch();
+  const bool more = RunBatch(IsDlgButtonChecked(dialog, kWriteIndexTableCheck) == BST_CHECKED);
   run.ClearList();
   RefreshListText(dialog);
   if (!more) EndDialog(dialog, 0);
@@ -58,7 +108,28 @@ void AddDropped(HWND dialog, HDROP drop) {
 
 }  // namespace
 
-INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+void RefreshRuleFileCheck(HWND main) {
+  // An empty store: the file could not be read, which the run reports as
+  // it always has.
+  const bool readable = !SettingStore::Instance().SectionNames().empty();
+  mainWindow.findings = readable ? CheckRuleFile() : std::vector<CheckFinding>();
+  const bool shown = !mainWindow.findings.empty();
+  SetItemText(main, kRuleFileProblemsText,
+              Text(Message::kMainRuleFileProblems, {std::to_string(mainWindow.findings.size())}));
+  ShowWindow(GetDlgItem(main, kRuleFileProblemsText), shown ? SW_SHOW : SW_HIDE);
+  ShowWindow(GetDlgItem(main, kShowProblemsButton), shown ? SW_SHOW : SW_HIDE);
+  // Without problems the window ends above the line, as it always has.
+  RECT window = {};
+  GetWindowRect(main, &window);
+  if (mainWindow.fullHeight == 0) mainWindow.fullHeight = window.bottom - window.top;
+  RECT line = {0, 0, 0, kProblemsLineHeight};
+  MapDialogRect(main, &line);
+  const int height = mainWindow.fullHeight - (shown ? 0 : line.bottom);
+  SetWindowPos(main, nullptr, 0, 0, window.right - window.left, height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       SetDialogTexts(dialog, Message::kMainCaption,
@@ -71,11 +142,16 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                       {kClearListButton, Message::kMainClearList},
                       {kChooseTransparencyCheck, Message::kMainChooseTransparency},
                       {kCombineMapsCheck, Message::kMainCombineMaps},
+                      {kWriteIndexTableCheck, Message::kMainWriteIndexTable},
+                      {kShowProblemsButton, Message::kMainShowProblems},
                       {IDOK, Message::kStart},
                       {IDCANCEL, Message::kCancel}});
       AppContext::Instance().mainWindow = dialog;
       DragAcceptFiles(dialog, TRUE);
       RunState::Instance().ClearList();
+      mainWindow = {reinterpret_cast<const std::string*>(lParam), {}, 0};
+      RestoreBoxes(dialog);
+      RefreshRuleFileCheck(dialog);
       CentreWindow(dialog);
       RefreshListText(dialog);
       return TRUE;
@@ -92,6 +168,14 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
           return TRUE;
         case kOpenFileButton:
           OpenFile(dialog);
+          return TRUE;
+        case kChooseTransparencyCheck:
+        case kCombineMapsCheck:
+        case kWriteIndexTableCheck:
+          KeepBoxes(dialog);
+          return TRUE;
+        case kShowProblemsButton:
+          ShowProblems(dialog);
           return TRUE;
         case kClearListButton:
           RunState::Instance().ClearList();

@@ -130,7 +130,7 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
       throw RuleError(RuleErrorKind::kNoSizeOrDefault, "", {sizeKey});
     }
     const std::string value = sizeTable->GetValue(key);
-    return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
+    return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName, image);
   };
   return AddAll(paths, bySize, open, sink);
 }
@@ -141,7 +141,8 @@ AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& 
   return AddAll(paths, given, open, sink);
 }
 
-std::string ClassifyByName(const std::string& candidates, const std::string& fileName) {
+std::string ClassifyByName(const std::string& candidates, const std::string& fileName,
+                           const IImage& sheet) {
   SettingStore& store = SettingStore::Instance();
   std::vector<std::string> remaining;
   for (const std::string& candidate : SplitStringList(candidates, '/')) {
@@ -160,7 +161,7 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
 
   if (remaining.empty()) throw FileLeftOut{LeftOutReason::kNoRuleFits, {}};
   if (remaining.size() == 1) return remaining.front();
-  const int choice = CurrentUserPrompt().ChooseRule(fileName, remaining);
+  const int choice = CurrentUserPrompt().ChooseRule(fileName, remaining, sheet);
   if (choice == UserPrompt::kStopAdding) throw AddingStopped();
   if (choice == UserPrompt::kNobodyToChoose) {
     std::string names;

@@ -71,6 +71,8 @@ AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& 
                       const ImageOpener& open = OpenImage, const JobSink& sink = EnqueueJob);
 
 // The rule among candidates (rule names separated by "/") that fits the
-// file name fileName. Asks the user (CurrentUserPrompt) when several remain.
+// file name fileName. Asks the user (CurrentUserPrompt), showing sheet, the
+// file's image, when several remain.
 // Throws FileLeftOut (kNoRuleFits, kSkipped, kUndecided) or AddingStopped.
-std::string ClassifyByName(const std::string& candidates, const std::string& fileName);
+std::string ClassifyByName(const std::string& candidates, const std::string& fileName,
+                           const IImage& sheet);

@@ -12,16 +12,15 @@ namespace {
 
 class WindowPrompt : public UserPrompt {
  public:
-  void ShowNotice(const std::string& text) override {
-    ShowMessage(nullptr, text, nullptr, MB_OK);
-  }
+  void ShowNotice(const std::string& text) override { ShowMessage(nullptr, text, nullptr, MB_OK); }
 
-  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                 const IImage& sheet) override {
     ShowMessage(AppContext::Instance().mainWindow, Text(Message::kRuleNotTold, {fileName}),
                 Text(Message::kManualChoiceCaption), MB_OK | MB_TOPMOST);
     selectFileName = fileName;
     selectCandidates = candidates;
-    return RunSelectDialog();
+    return RunSelectDialog(sheet);
   }
 };
 

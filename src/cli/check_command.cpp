@@ -10,8 +10,7 @@
 int RunCheckCommand(const ConverterOptions&) {
   const std::vector<CheckFinding> findings = CheckRuleFile();
   for (const CheckFinding& finding : findings) {
-    const std::string line = "[" + finding.section + "] " + finding.text + "\n";
-    WriteText(stdout, line);
+    WriteText(stdout, FindingLine(finding) + "\n");
   }
   if (findings.empty()) {
     WriteText(stdout, std::string(Text(Message::kCliNoMistakes)) + "\n");

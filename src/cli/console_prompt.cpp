@@ -12,7 +12,7 @@ void ConsolePrompt::ShowNotice(const std::string& text) {
 }
 
 int ConsolePrompt::ChooseRule(const std::string& fileName,
-                              const std::vector<std::string>& candidates) {
+                              const std::vector<std::string>& candidates, const IImage&) {
   return interactive ? Ask(fileName, candidates) : kNobodyToChoose;
 }
 

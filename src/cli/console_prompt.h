@@ -15,7 +15,8 @@ class ConsolePrompt : public UserPrompt {
 
   void ShowNotice(const std::string& text) override;
   // Without a terminal, kNobodyToChoose.
-  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override;
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                 const IImage& sheet) override;
 
  private:
   int Ask(const std::string& fileName, const std::vector<std::string>& candidates);

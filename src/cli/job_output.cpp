@@ -10,7 +10,9 @@ void JobOutput::ShowNotice(const std::string& text) {
   Add(stderr, text + "\n");
 }
 
-int JobOutput::ChooseRule(const std::string&, const std::vector<std::string>&) { return kSkipFile; }
+int JobOutput::ChooseRule(const std::string&, const std::vector<std::string>&, const IImage&) {
+  return kSkipFile;
+}
 
 void JobOutput::Print() const {
   for (const auto& [stream, text] : pieces) {

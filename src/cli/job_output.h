@@ -18,7 +18,8 @@ class JobOutput : public UserPrompt {
   // A notice of the output step: a line on the standard error, counted.
   void ShowNotice(const std::string& text) override;
   // Rules are chosen on the thread that adds the files: a job asks for none.
-  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override;
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                 const IImage& sheet) override;
 
   int NoticeCount() const { return notices; }
 

@@ -578,6 +578,15 @@ MESSAGE(kConfirmExit,
         "いくつかのファイルが処理を予定されています\nこのまま処理を中止してもよろしいですか？",
         "Some files are waiting to be processed.\nStop anyway?")
 MESSAGE(kConfirmExitCaption, "終了の確認", "Confirm exit")
+MESSAGE(kMainWriteIndexTable, "対応表を書く", "Write index tables")
+MESSAGE(kMainRuleFileProblems, "規則ファイルに {1} 件の問題があります",
+        "Problems in the rule file: {1}")
+MESSAGE(kMainShowProblems, "問題を見る…", "Show problems…")
+// The findings window: the rule file's check, one finding a row
+MESSAGE(kFindingsCaption, "規則ファイルの問題", "Problems in the rule file")
+MESSAGE(kFindingsHint, "ダブルクリックでその規則を編集します。Ctrl+A, Ctrl+C でコピーできます。",
+        "Double-click to edit the rule. Ctrl+A, Ctrl+C copy.")
+MESSAGE(kFindingsClose, "閉じる", "Close")
 // The progress window
 MESSAGE(kProgressCaption, "Vomarin+ 処理中", "Vomarin+ working")
 MESSAGE(kStopAllQuestion, "処理を全て中止しますか？", "Stop all processing?")
@@ -603,6 +612,8 @@ MESSAGE(kSelectStopQuestion,
         "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？",
         "The window is closing.\nStop adding all further files?")
 MESSAGE(kSelectConfirmCaption, "追加キャンセルの確認", "Confirm cancelling")
+MESSAGE(kSelectPreviewLine, "セル {1}、キャンバス {2}、出力 {3}枚",
+        "cells {1}, canvas {2}, {3} files")
 MESSAGE(kManualChoiceCaption, "手動判別の開始", "Choose by hand")
 // The file dialogs
 MESSAGE(kImageFilesFilter, "画像ファイル", "Image files")

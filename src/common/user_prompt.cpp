@@ -7,7 +7,9 @@ namespace {
 class StandardErrorPrompt : public UserPrompt {
  public:
   void ShowNotice(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  int ChooseRule(const std::string&, const std::vector<std::string>&) override { return kSkipFile; }
+  int ChooseRule(const std::string&, const std::vector<std::string>&, const IImage&) override {
+    return kSkipFile;
+  }
 };
 
 StandardErrorPrompt standardErrorPrompt;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+class IImage;
+
 // The questions and notices that the core puts to the user. The Windows
 // program answers them with its message boxes and dialogs, the command line
 // on the terminal, tests from a script. Front ends install theirs at start.
@@ -18,10 +20,11 @@ class UserPrompt {
   // A notice that waits for the user's OK.
   virtual void ShowNotice(const std::string& text) = 0;
 
-  // Several rules fit the file: the index of the one the user picks from
-  // candidates, kSkipFile, kStopAdding or kNobodyToChoose.
-  virtual int ChooseRule(const std::string& fileName,
-                         const std::vector<std::string>& candidates) = 0;
+  // Several rules fit the file whose image is sheet: the index of the one
+  // the user picks from candidates, kSkipFile, kStopAdding or
+  // kNobodyToChoose.
+  virtual int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                         const IImage& sheet) = 0;
 };
 
 // The prompt in use: on a thread with a ThreadUserPrompt, that one;

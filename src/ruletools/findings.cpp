@@ -29,6 +29,10 @@ std::vector<CheckFinding> FindingList::InFileOrder() const {
   return findings;
 }
 
+std::string FindingLine(const CheckFinding& finding) {
+  return "[" + finding.section + "] " + finding.text;
+}
+
 std::string Shown(const std::string& text) {
   if (text.size() <= kShownTextBytes) return text;
   // "," and "/" are never part of a double-byte character, in either encoding.

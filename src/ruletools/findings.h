@@ -11,6 +11,9 @@ struct CheckFinding {
   std::string text;
 };
 
+// The finding as one line of the check's report: "[section] text".
+std::string FindingLine(const CheckFinding& finding);
+
 // The findings of a check, collected in any order and given back by the
 // place of their section in the file.
 class FindingList {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/batch_run_win32.h"
+#include "app/findings_window_win32.h"
 #include "app/main_dialog_win32.h"
 #include "common/app_context.h"
 #include "common/path.h"
+#include "common/wide_win32.h"
+#include "convert/process_log.h"
 #include "convert/run_state.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
@@ -126,6 +129,105 @@ TEST_F(MainDialogTest, StartRunsTheListThenEmptiesItAndTheAnswerDecidesWhetherTo
   for (const auto& [base, foot] : {std::pair{"b1", "_b"}, {"a2", "_a"}, {"b3", "_b"}}) {
     EXPECT_TRUE(FileExists(Written(base, foot))) << base;
   }
+}
+
+// The rows of the list box id of dialog.
+std::vector<std::string> ListRows(HWND dialog, int id) {
+  HWND list = GetDlgItem(dialog, id);
+  std::vector<std::string> rows;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, row, 0), L'\0');
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0]));
+    rows.push_back(Utf8(text));
+  }
+  return rows;
+}
+
+// The clipboard's text once it reads expected (keys arrive through the
+// system's input queue, after the messages posted to the window), waiting up
+// to 5 seconds; what it reads then otherwise.
+std::string AwaitClipboard(const std::string& expected) {
+  std::string text = "<no clipboard>";
+  for (int wait = 0; wait < 250 && text != expected; ++wait) {
+    if (wait > 0) Sleep(20);
+    if (!OpenClipboard(nullptr)) continue;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+
+int WindowHeight(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return rect.bottom - rect.top;
+}
+
+TEST_F(MainDialogTest, TheRuleFilesProblemsShowAsALineAndAWindowOfTheCheckLines) {
+  // The rule file of SetUp has no mistake: the window is as it always was.
+  int cleanHeight = 0;
+  EXPECT_TRUE(Show([&](HWND dialog) {
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, kRuleFileProblemsText)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, kShowProblemsButton)));
+    cleanHeight = WindowHeight(dialog);
+    PressButton(dialog, IDCANCEL);
+  }));
+
+  // Two planted mistakes, the lines as `vomarin --check` prints them.
+  UseRuleFile(folder,
+              "[Process]\n4,1=Beta\n8,1=Alpah\ndefault=何もしない\n"
+              "[Beta]\nReplace=0\nNameFoot=_b\nSrcDiv=0,1\n");
+  const std::vector<std::string> checkLines = {
+      "[Process] 8,1=Alpah: 規則[Alpah]がありません",
+      "[Beta] 規則として使えません: 不正なSrcDiv（SrcDiv=0,1）"};
+  EXPECT_TRUE(Show([&](HWND dialog) {
+    EXPECT_EQ(ControlText(dialog, kRuleFileProblemsText), "規則ファイルに 2 件の問題があります");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, kRuleFileProblemsText)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, kShowProblemsButton)));
+    EXPECT_GT(WindowHeight(dialog), cleanHeight);
+    PressButton(dialog, kShowProblemsButton);
+    HWND findings = WaitForWindow("規則ファイルの問題");
+    ASSERT_NE(findings, nullptr);
+    EXPECT_EQ(ListRows(findings, kFindingsList), checkLines);
+    // Ctrl+A selects every row and Ctrl+C copies them, a line each.
+    SetForegroundWindow(findings);
+    Settle(findings);
+    for (const auto& [key, up] : {std::pair{VK_CONTROL, 0},
+                                  {'A', 0},
+                                  {'A', KEYEVENTF_KEYUP},
+                                  {'C', 0},
+                                  {'C', KEYEVENTF_KEYUP},
+                                  {VK_CONTROL, KEYEVENTF_KEYUP}}) {
+      keybd_event(static_cast<BYTE>(key), 0, up, 0);
+    }
+    const std::string copied = checkLines[0] + "\r\n" + checkLines[1] + "\r\n";
+    EXPECT_EQ(AwaitClipboard(copied), copied);
+    PressButton(findings, IDCANCEL);
+    EXPECT_TRUE(WaitUntilGone(findings));
+    PressButton(dialog, IDCANCEL);
+  }));
+}
+
+TEST_F(MainDialogTest, TheIndexTableBoxWritesTheTablesBesideThePiecesAndLogsThem) {
+  EXPECT_TRUE(Show([&](HWND dialog) {
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kWriteIndexTableCheck), BST_UNCHECKED);
+    SendDlgItemMessageW(dialog, kWriteIndexTableCheck, BM_SETCHECK, BST_CHECKED, 0);
+    DropFiles(dialog, {folder / "b1.png"});
+    Settle(dialog);
+    PressButton(dialog, IDOK);
+    AnswerMessageBox("作業の完了", IDNO);
+  }));
+  // The table that `vomarin --index-table b1.png` writes.
+  const std::string table = "b1" + std::string(1, kPathSeparator) + "[V]b1_b.csv";
+  EXPECT_EQ(ReadFile(folder / table),
+            "piece,x,y,width,height,cell,source_x,source_y\n[V]b1_b.png,0,0,4,1,0,0,0\n");
+  ProcessLog& log = ProcessLog::Instance();
+  log.Select(ProcessLog::kReportChannel);
+  EXPECT_NE(log.GetText().find(">" + table), std::string::npos);
 }
 
 }  // namespace

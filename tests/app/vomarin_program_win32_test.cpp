@@ -73,4 +73,49 @@ TEST(Program, CarriesItsIconVersionAndManifest) {
   FreeLibrary(module);
 }
 
+// The main window's check boxes 301, 302 and 304 as "0"/"1".
+std::string Boxes(HWND main) {
+  std::string boxes;
+  for (const int id : {301, 302, 304}) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(GetDlgItem(main, id), BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &state);
+    boxes += state == BST_CHECKED ? "1" : "0";
+  }
+  return boxes;
+}
+
+TEST(Program, KeepsItsCheckBoxesAndLanguageInAFileOfItsOwn) {
+  ProgramUnderTest program(kProgram, kChecker, "[Process]\r\n4,1=Copy\r\n[Copy]\r\nReplace=0\r\n");
+  const std::string options = program.Folder() + "\\Vomarin+.options";
+  // Each start: what the boxes show at opening, then the clicks of the user.
+  const struct {
+    const char* before;  // the file before the start, or null for none
+    const char* shown;
+    std::vector<int> clicks;
+    const char* indexTableText;
+  } starts[] = {
+      {nullptr, "000", {302, 304}, "対応表を書く"},
+      {"", "011", {301, 302}, "対応表を書く"},
+      // Damaged: the defaults.
+      {"\xff\xfe garbage\r\nWriteIndexTable=maybe\r\n", "000", {}, "対応表を書く"},
+      {"Language=en\nCombineMaps=1\n", "010", {304, 304}, "Write index tables"},
+  };
+  for (const auto& start : starts) {
+    if (start.before != nullptr && *start.before != '\0') WriteFile(options, start.before);
+    ASSERT_TRUE(program.Start());
+    HWND main = WaitForWindow("Vomarin+", 30000, program.Id());
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Boxes(main), start.shown) << start.shown;
+    for (const int id : start.clicks) {
+      SendMessageTimeoutA(GetDlgItem(main, id), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    }
+    EXPECT_EQ(AwaitControlText(main, 304, start.indexTableText), start.indexTableText);
+    PressButton(main, IDCANCEL);
+    EXPECT_EQ(program.WaitForExit(), 0);
+  }
+  // The boxes as the user left them, with the language that the user wrote.
+  EXPECT_EQ(ReadFile(options),
+            "ChooseTransparency=0\nCombineMaps=1\nWriteIndexTable=0\nLanguage=en\n");
+}
+
 }  // namespace

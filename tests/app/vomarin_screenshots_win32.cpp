@@ -17,7 +17,8 @@ namespace {
 const char kRules[] =
     "[Process]\r\n64,32=草原\r\n96,32=水辺/水路\r\n640,400=大マップ\r\n32,32=試作\r\n"
     "[草原]\r\nReplace=0\r\nNameFoot=_k\r\n[水辺]\r\nReplace=0\r\nNameFoot=_m\r\n"
-    "[水路]\r\nReplace=0\r\nNameFoot=_s\r\n[大マップ]\r\nReplace=0\r\nNameFoot=_o\r\n"
+    "[水路]\r\nSrcDiv=6,2\r\nNewSize=64,32\r\nReplace=1,0,7,6,2,3,9,8\r\nFileDiv=2,1\r\n"
+    "NameFoot=_s\r\n[大マップ]\r\nReplace=0\r\nNameFoot=_o\r\n"
     "[試作]\r\nIndividual=未定義の規則\r\n";
 
 // Tiles of 16 pixels in two shades, with a darker line between them.
@@ -44,6 +45,15 @@ Picture Map(int width, int height) {
     }
   }
   return picture;
+}
+
+// Moves the highlight of the rule-selection dialog to its second candidate
+// as the arrow key does.
+void HighlightSecond(HWND select) {
+  HWND box = GetDlgItem(select, 300);
+  SendMessageTimeoutA(box, CB_SETCURSEL, 1, 0, SMTO_NORMAL, 5000, nullptr);
+  PostMessageA(select, WM_COMMAND, MAKEWPARAM(300, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  Settle(select);
 }
 
 class Session {
@@ -101,8 +111,14 @@ void Run(const std::string& output) {
   Session session(output, program.Id());
   const DWORD id = program.Id();
 
+  // The rule [試作] names a rule that the file lacks: the check's line shows.
   HWND main = session.Window("Vomarin+");
   session.Shoot(main, "main-empty.png");
+  PressButton(main, 306);
+  HWND findings = session.Window("規則ファイルの問題");
+  session.Shoot(findings, "findings.png");
+  PressButton(findings, IDCANCEL);
+  WaitUntilGone(findings);
   PressButton(main, IDOK);
   session.ShootBox(Text(Message::kNothingToRunCaption), "box-empty-list.png", IDOK);
 
@@ -116,6 +132,8 @@ void Run(const std::string& output) {
   session.ShootBox(Text(Message::kManualChoiceCaption), "box-manual.png", IDOK);
   HWND select = session.Window(Text(Message::kSelectCaption));
   session.Shoot(select, "select.png");
+  HighlightSecond(select);
+  session.Shoot(select, "select-second.png");
   PressButton(select, IDOK);
   WaitUntilGone(select);
   session.Shoot(main, "main-with-files.png");
@@ -171,6 +189,28 @@ void Run(const std::string& output) {
   PressButton(main, IDOK);
   session.ShootBox(Text(Message::kRunDoneCaption), "box-closing-failed.png", IDNO);
   if (program.WaitForExit() != 0) throw std::runtime_error("Vomarin+.exe did not end by itself");
+
+  // The new windows in English, from the program's own options file.
+  WriteFile(program.Folder() + "\\Vomarin+.options", "Language=en\n");
+  if (!program.Start()) throw std::runtime_error("Vomarin+.exe did not start again");
+  Session english(output, program.Id());
+  main = english.Window("Vomarin+");
+  english.Shoot(main, "main-en.png");
+  PressButton(main, 306);
+  findings = english.Window("Problems in the rule file");
+  english.Shoot(findings, "findings-en.png");
+  PressButton(findings, IDCANCEL);
+  WaitUntilGone(findings);
+  DropFiles(main, {sheets / "water.png"});
+  AnswerMessageBox("Choose by hand", IDOK, 10000, program.Id());
+  select = english.Window("Vomarin+ Choose the layout");
+  HighlightSecond(select);
+  english.Shoot(select, "select-en.png");
+  PressButton(select, IDOK);
+  WaitUntilGone(select);
+  PressButton(main, IDCANCEL);
+  AnswerMessageBox("Confirm exit", IDYES, 10000, program.Id());
+  if (program.WaitForExit() != 0) throw std::runtime_error("Vomarin+.exe did not end in English");
 }
 
 }  // namespace

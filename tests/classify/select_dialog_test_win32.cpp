@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "classify/classify.h"
 #include "classify/select_dialog_win32.h"
 #include "classify/window_prompt_win32.h"
 #include "common/app_context.h"
 #include "common/user_prompt.h"
 #include "convert/run_state.h"
+#include "image/image.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
 #include "support/ui_driver_win32.h"
@@ -25,15 +28,27 @@ class SelectDialogTest : public ::testing::Test {
   void SetUp() override {
     AppContext::Instance().moduleHandle = GetModuleHandleA(nullptr);
     InstallWindowPrompt();
+    // A sheet of two 32 x 32 cells: blue, then red.
+    Picture picture{64, 32, {}};
+    for (int i = 0; i < 64 * 32; ++i) picture.pixels.push_back(i % 64 < 32 ? kBlue : kRed);
+    WriteFile(folder / "sheet.png", PngFile(picture, true));
+    sheet = OpenImage(folder / "sheet.png");
   }
   void TearDown() override { SetUserPrompt(nullptr); }
 
-  // The user's choice for fileName among A and B, answered by script.
-  static int Choose(const std::string& fileName, const std::function<void()>& script) {
+  // The user's choice for fileName among candidates, answered by script.
+  int Choose(const std::string& fileName, const std::function<void()>& script,
+             const std::vector<std::string>& candidates = {"A", "B"}) {
     int choice = 99;
-    RunWithDriver([&] { choice = CurrentUserPrompt().ChooseRule(fileName, {"A", "B"}); }, script);
+    RunWithDriver([&] { choice = CurrentUserPrompt().ChooseRule(fileName, candidates, *sheet); },
+                  script);
     return choice;
   }
+
+  static constexpr std::uint32_t kBlue = 0xFF2040C0;
+  static constexpr std::uint32_t kRed = 0xFFC04020;
+  TempFolder folder;
+  std::unique_ptr<IImage> sheet;
 };
 
 // Acknowledges the announcing box and returns the dialog that follows.
@@ -167,6 +182,84 @@ TEST_F(SelectDialogTest, AddingAnAmbiguousFileAsksThroughTheBoxAndTheDialog) {
   EXPECT_EQ(run.jobs[0].processor->RuleName(), "B");
   EXPECT_EQ(run.listText, (std::map<std::string, std::string>{{"B", " 1.png\r\n"}}));
   RunState::Instance().ClearList();
+}
+
+// What the screen shows of the picture control of dialog.
+Picture PictureOnScreen(HWND dialog) {
+  SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Settle(dialog);
+  RedrawWindow(GetDlgItem(dialog, kSelectPicture), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT area = {};
+  GetWindowRect(GetDlgItem(dialog, kSelectPicture), &area);
+  return ScreenPixels(area);
+}
+
+// Moves the highlight as the arrow keys do: the list tells its dialog.
+void Highlight(HWND dialog, int index) {
+  Send(dialog, kSelectCandidateBox, CB_SETCURSEL, index);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kSelectCandidateBox, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, kSelectCandidateBox)));
+  Settle(dialog);
+}
+
+int Count(const Picture& picture, std::uint32_t colour) {
+  return static_cast<int>(std::count(picture.pixels.begin(), picture.pixels.end(), colour));
+}
+
+TEST_F(SelectDialogTest, ThePictureFollowsTheHighlightAndTellsWhyACandidateCannotApply) {
+  // A keeps the blue cell in one piece; B puts the red cell twice, in two
+  // pieces; C is not in the rule file.
+  UseRuleFile(folder,
+              "[A]\nSrcDiv=2,1\nNewSize=32,32\nReplace=0\n"
+              "[B]\nSrcDiv=2,1\nNewSize=64,32\nReplace=1,1\nFileDiv=2,1\n");
+  const int choice =
+      Choose("sheet.png",
+             [] {
+               HWND dialog = OpenDialog();
+               ASSERT_NE(dialog, nullptr);
+               const Picture a = PictureOnScreen(dialog);
+               EXPECT_EQ(ControlText(dialog, kSelectPictureLine),
+                         "セル 2列 x 1行、キャンバス 32 x 32、出力 1枚");
+               EXPECT_EQ(ControlText(dialog, kSelectPicture), "");
+               EXPECT_GT(Count(a, kBlue), 32 * 32);  // enlarged, at most twice
+               EXPECT_LE(Count(a, kBlue), 64 * 64);
+               EXPECT_EQ(Count(a, kRed), 0);
+
+               Highlight(dialog, 1);
+               const Picture b = PictureOnScreen(dialog);
+               EXPECT_EQ(ControlText(dialog, kSelectPictureLine),
+                         "セル 2列 x 1行、キャンバス 64 x 32、出力 2枚");
+               EXPECT_EQ(Count(b, kBlue), 0);
+               EXPECT_GT(Count(b, kRed), 64 * 32);
+               EXPECT_GT(Count(b, 0xFFFF0000), 3 * 32);  // the boundaries of the two pieces
+
+               Highlight(dialog, 2);
+               EXPECT_EQ(ControlText(dialog, kSelectPicture), "規則[C]がsetting.iniにありません");
+               EXPECT_EQ(ControlText(dialog, kSelectPictureLine), "");
+               EXPECT_EQ(Count(PictureOnScreen(dialog), kRed), 0);
+
+               Highlight(dialog, 0);
+               EXPECT_EQ(PictureOnScreen(dialog).pixels, a.pixels);
+
+               // The mouse over the second row of the open list.
+               Send(dialog, kSelectCandidateBox, CB_SHOWDROPDOWN, TRUE);
+               COMBOBOXINFO info = {};
+               info.cbSize = sizeof info;
+               ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(dialog, kSelectCandidateBox), &info));
+               RECT row = {};
+               SendMessageTimeoutA(info.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row),
+                                   SMTO_NORMAL, 5000, nullptr);
+               PostMessageA(info.hwndList, WM_MOUSEMOVE, 0, MAKELPARAM(row.left + 2, row.top + 2));
+               Settle(dialog);
+               EXPECT_EQ(ControlText(dialog, kSelectPictureLine),
+                         "セル 2列 x 1行、キャンバス 64 x 32、出力 2枚");
+               Send(dialog, kSelectCandidateBox, CB_SHOWDROPDOWN, FALSE);
+               Highlight(dialog, 0);
+               PressButton(dialog, IDOK);
+             },
+             {"A", "B", "C"});
+  EXPECT_EQ(choice, 0);
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ class ScriptedPrompt : public UserPrompt {
 
   void ShowNotice(const std::string& text) override { notices.push_back(text); }
 
-  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
+  int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates,
+                 const IImage&) override {
     questions.push_back({fileName, candidates});
     if (answers.empty()) return kSkipFile;
     const int answer = answers.front();

@@ -34,6 +34,12 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 bool ProgramUnderTest::Start() {
+  // A start after the last run ended.
+  if (process.hProcess != nullptr) {
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    process = {};
+  }
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   std::wstring commandLine = Wide("\"" + executable + "\"");

@@ -27,9 +27,12 @@ class ProgramUnderTest {
   ProgramUnderTest(const ProgramUnderTest&) = delete;
   ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-  // Starts the program; false when it could not be started.
+  // Starts the program, again once it has ended; false when it could not
+  // be started.
   bool Start();
   DWORD Id() const { return process.dwProcessId; }
+  // The folder the program was copied into.
+  const std::string& Folder() const { return copyFolder->Path(); }
   // Waits for the program to end; its exit code, or -1 when it still runs
   // after timeoutMs.
   int WaitForExit(DWORD timeoutMs = 20000);
