@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/batch_run_win32.h"
+#include "app/rule_editor_win32.h"
 #include "classify/classify.h"
 #include "classify/list_text.h"
 #include "common/app_context.h"
@@ -82,6 +83,10 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
           return TRUE;
         case kOpenFileButton:
           OpenFile(dialog);
+          return TRUE;
+        case kEditRulesButton:
+          OpenRuleEditor(dialog);
+          RefreshListText(dialog);
           return TRUE;
         case kClearListButton:
           RunState::Instance().ClearList();

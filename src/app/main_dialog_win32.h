@@ -7,6 +7,7 @@ constexpr int kListText = 100;
 constexpr int kOpenFileButton = 200;
 constexpr int kClearListButton = 300;
 constexpr int kChooseTransparencyCheck = 301;
+constexpr int kEditRulesButton = 303;
 
 // The dialog "MAIN": the processing list, the ways to add files, the two run
 // options and Start. Ending it ends the program.

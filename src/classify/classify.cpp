@@ -70,8 +70,10 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
         break;
       }
       ++(reason == kDoNothingRule ? summary.doNothing : summary.failed);
-      RunState::Instance().listText[kOtherListKey] +=
-          " " + reason + " - " + FilePart(path) + "\r\n";
+      RunState& run = RunState::Instance();
+      const std::string line = " " + reason + " - " + FilePart(path) + "\r\n";
+      run.listText[kOtherListKey] += line;
+      if (reason != kDoNothingRule) run.otherFiles.push_back({path, line});
     }
   }
   return summary;
@@ -134,4 +136,18 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
   if (choice == UserPrompt::kStopAdding) throw kStopAddingReason;
   if (choice < 0 || choice >= static_cast<int>(remaining.size())) throw kSkippedReason;
   return remaining[static_cast<std::size_t>(choice)];
+}
+
+AddSummary ClassifyOthersAgain() {
+  RunState& run = RunState::Instance();
+  std::vector<std::string> paths;
+  std::string& others = run.listText[kOtherListKey];
+  for (const RunState::OtherFile& file : run.otherFiles) {
+    paths.push_back(file.path);
+    const std::size_t at = others.find(file.line);
+    if (at != std::string::npos) others.erase(at, file.line.size());
+  }
+  if (others.empty()) run.listText.erase(kOtherListKey);
+  run.otherFiles.clear();
+  return AddFiles(paths);
 }

@@ -21,7 +21,9 @@ bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize
   return ListBytes(strings) + 2 > bufferSize;
 }
 
-std::string BuildError(const char* message, const std::string& ruleName) {
+}  // namespace
+
+std::string BuildErrorText(const char* message, const std::string& ruleName) {
   std::string text = MessageInLine(message);
   // The messages that name their key begin with the rule's name, which the
   // finding shows already.
@@ -29,8 +31,6 @@ std::string BuildError(const char* message, const std::string& ruleName) {
   if (text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
   return text;
 }
-
-}  // namespace
 
 bool IsSizeTableName(const std::string& name) { return FoldedSectionName(name) == "PROCESS"; }
 
@@ -82,7 +82,7 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
       try {
         section->rule = std::make_unique<ImageProcessor>(section->name);
       } catch (const char* message) {
-        section->buildError = BuildError(message, section->name);
+        section->buildError = BuildErrorText(message, section->name);
       }
     }
     sections.push_back(std::move(section));
@@ -93,6 +93,28 @@ std::string RuleBook::MissingRuleText(const std::string& name) const {
   const std::string hint = hints.For(name);
   return "規則[" + name + "]がありません" +
          (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）");
+}
+
+BookSection& RuleBook::Put(const std::string& name) {
+  const std::string folded = FoldedSectionName(name);
+  for (const auto& section : sections) {
+    if (section->shadowedBy == nullptr && FoldedSectionName(section->name) == folded) {
+      BookSection& put = *section;
+      byName.erase(put.name);
+      const std::size_t order = put.order;
+      put = BookSection();
+      put.name = name;
+      put.order = order;
+      byName[name] = &put;
+      return put;
+    }
+  }
+  sections.push_back(std::make_unique<BookSection>());
+  BookSection& put = *sections.back();
+  put.name = name;
+  put.order = sections.size() - 1;
+  byName[name] = &put;
+  return put;
 }
 
 const BookSection* RuleBook::Find(const std::string& name) const {
