@@ -139,6 +139,11 @@ void Refresh(HWND dialog, int keep = 0) {
   RefreshRuleViews(dialog);
 }
 
+// A message box under the editor's caption.
+void Tell(HWND dialog, const std::string& text) {
+  ShowMessage(dialog, text, Text(Message::kRuleEditorTitle), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void ShowStatus(HWND dialog, const std::string& text) { SetItemText(dialog, IDC_STATUS, text); }
 
 bool Unsaved(const RuleEditorState& state) {
@@ -176,7 +181,7 @@ bool Save(HWND dialog, bool withInverse) {
     problem = SaveEditedRule(dialog, edit, state.isNew, addToProcess, withInverse);
   }
   if (!problem.empty()) {
-    ShowMessage(dialog, problem, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    Tell(dialog, problem);
     return false;
   }
   SettingStore& store = SettingStore::Instance();
@@ -223,8 +228,7 @@ void NewRule(HWND dialog) {
   const std::string name = ItemText(dialog, IDC_RULE_NAME);
   const std::string problem = InverseNameProblem(name);
   if (!problem.empty()) {
-    ShowMessage(dialog, Text(Message::kRuleEditorNameRefused, {name, problem}), nullptr,
-                MB_OK | MB_ICONEXCLAMATION);
+    Tell(dialog, Text(Message::kRuleEditorNameRefused, {name, problem}));
     return;
   }
   EditRule(dialog, [&name](RuleEdit& edit) { return edit.Rename(name); });
@@ -236,7 +240,7 @@ void OpenSheet(HWND dialog, const std::string& path) {
   try {
     state.sheet = OpenImage(path);
   } catch (const char* message) {
-    ShowMessage(dialog, std::string(message) + "\n" + path, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    Tell(dialog, std::string(message) + "\n" + path);
     return;
   }
   state.sheetPath = path;
