@@ -9,6 +9,8 @@
 
 #include "bench/tile_sheet.h"
 #include "convert/image_processor.h"
+#include "convert/process_log.h"
+#include "convert/run_context.h"
 #include "support/rule_file.h"
 
 namespace {
@@ -37,9 +39,10 @@ const Scene& SharedScene() {
 void ConvertSheet(benchmark::State& state) {
   const Scene& scene = SharedScene();
   ImageProcessor rule("Narrow");
+  ProcessLog log;
   for (auto _ : state) {
     const auto image = OpenImage(scene.source);
-    benchmark::DoNotOptimize(rule.Apply(*image));
+    benchmark::DoNotOptimize(rule.Apply(*image, {log}));
   }
 }
 
@@ -51,7 +54,8 @@ void DecodeSheet(benchmark::State& state) {
 void EncodePieces(benchmark::State& state) {
   const Scene& scene = SharedScene();
   const auto image = OpenImage(scene.source);
-  const auto canvas = ImageProcessor("Narrow").Apply(*image);
+  ProcessLog log;
+  const auto canvas = ImageProcessor("Narrow").Apply(*image, {log});
   for (auto _ : state) {
     for (int piece = 0; piece < 4; ++piece) {
       canvas->Clip(0, piece * 1024, 256, 1024, "")->Save(scene.folder / "piece.png");

@@ -1,9 +1,9 @@
-#include "common/window_text_win32.h"
 #include "app/batch_run_win32.h"
 
 #include <commctrl.h>
 #include <process.h>
 
+#include <atomic>
 #include <string>
 
 #include "app/process_job.h"
@@ -11,9 +11,12 @@
 #include "app/transparent_dialog_win32.h"
 #include "combine/combiner_window_win32.h"
 #include "common/app_context.h"
+#include "common/messages.h"
 #include "common/user_prompt.h"
+#include "common/window_text_win32.h"
 #include "convert/process_log.h"
 #include "convert/progress_state.h"
+#include "convert/run_context.h"
 #include "convert/run_state.h"
 
 namespace {
@@ -21,10 +24,6 @@ namespace {
 // Posted by the worker when it is done: the progress window ends itself.
 constexpr UINT kRunFinished = WM_APP + 1;
 constexpr int kBarRange = 10000;
-
-// Set when the progress window has published its handle, or when it could
-// not be made: the worker's first update waits for it.
-HANDLE progressReady = nullptr;
 
 // Passes the core's notices on to the installed prompt and counts them: a
 // notice during a job means a folder could not be made for its pieces.
@@ -49,10 +48,19 @@ class NoticeCounter : public UserPrompt {
   UserPrompt& next;
 };
 
-struct BatchArguments {
+// One run of the list: what the worker, the progress window and the rules
+// they run share.
+struct BatchRun {
   bool combineMaps = false;  // check box 302, read before the worker starts
   NoticeCounter* notices = nullptr;
   RunOutcome outcome;
+  ProgressState progress;
+  // Set when the progress window has published its handle, or when it could
+  // not be made: the worker's first update waits for it.
+  HANDLE progressReady = nullptr;
+  // Cancelled from the progress window.
+  std::atomic<bool>& cancelRequested = RunState::Instance().cancelRequested;
+  RunContext context{ProcessLog::Instance(), &cancelRequested, &progress};
 };
 
 void SetProgressCount(HWND window, int done, int total) {
@@ -60,8 +68,7 @@ void SetProgressCount(HWND window, int done, int total) {
   SetItemText(window, kProgressCountText, text);
 }
 
-void ResetProgress(int n) {
-  ProgressState& progress = ProgressState::Instance();
+void ResetProgress(ProgressState& progress, int n) {
   progress.total = n;
   progress.done = 0;
   if (const HWND window = progress.progressWindow.load()) {
@@ -71,8 +78,7 @@ void ResetProgress(int n) {
   }
 }
 
-void StepProgress() {
-  ProgressState& progress = ProgressState::Instance();
+void StepProgress(ProgressState& progress) {
   ++progress.done;
   if (const HWND window = progress.progressWindow.load()) {
     SetProgressCount(window, progress.done, progress.total);
@@ -81,31 +87,31 @@ void StepProgress() {
 }
 
 unsigned __stdcall BatchWorker(void* parameter) {
-  auto& arguments = *static_cast<BatchArguments*>(parameter);
+  auto& batch = *static_cast<BatchRun*>(parameter);
   // The progress window opens meanwhile and publishes its handle.
   Sleep(500);
-  WaitForSingleObject(progressReady, INFINITE);
+  WaitForSingleObject(batch.progressReady, INFINITE);
 
   RunState& run = RunState::Instance();
-  RunOutcome& outcome = arguments.outcome;
+  RunOutcome& outcome = batch.outcome;
   outcome.total = static_cast<int>(run.jobs.size());
-  ResetProgress(outcome.total);
+  ResetProgress(batch.progress, outcome.total);
   DialogTransparencyPicker picker;
   for (const Job& job : run.jobs) {
-    if (run.cancelRequested) break;
+    if (batch.cancelRequested) break;
     ++outcome.started;
-    const int noticesBefore = arguments.notices->count;
-    const bool clean = ProcessJob(job, &picker);
-    if (!clean || arguments.notices->count != noticesBefore) ++outcome.failed;
-    StepProgress();
+    const int noticesBefore = batch.notices->count;
+    const bool clean = ProcessJob(job, &picker, batch.context);
+    if (!clean || batch.notices->count != noticesBefore) ++outcome.failed;
+    StepProgress(batch.progress);
   }
-  outcome.cancelled = run.cancelRequested;
+  outcome.cancelled = batch.cancelRequested;
 
   // One combiner window per map group, on this thread; back when the user
   // has closed the last.
-  if (arguments.combineMaps) LaunchCombiner(run.combineGroups);
+  if (batch.combineMaps) LaunchCombiner(run.combineGroups);
 
-  if (const HWND window = ProgressState::Instance().progressWindow.exchange(nullptr)) {
+  if (const HWND window = batch.progress.progressWindow.exchange(nullptr)) {
     PostMessageW(window, kRunFinished, 0, 0);
   }
   return 0;
@@ -122,19 +128,24 @@ void WaitForWorker(HANDLE thread) {
   }
 }
 
-}  // namespace
-
-INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+// The progress window of batch, which its user data holds.
+INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      ProgressState::Instance().progressWindow = dialog;
-      SetEvent(progressReady);
+    case WM_INITDIALOG: {
+      SetDialogTexts(dialog, Message::kProgressCaption, {{IDCANCEL, Message::kCancel}});
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      auto& batch = *reinterpret_cast<BatchRun*>(lParam);
+      batch.progress.progressWindow = dialog;
+      SetEvent(batch.progressReady);
       return TRUE;
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) != IDCANCEL) return FALSE;
-      if (ShowMessage(dialog, "処理を全て中止しますか？", "処理の中止", MB_YESNO) == IDYES) {
-        RunState::Instance().cancelRequested = true;
-        ProgressState::Instance().progressWindow = nullptr;
+      if (ShowMessage(dialog, Text(Message::kStopAllQuestion), Text(Message::kStopAllCaption),
+                      MB_YESNO) == IDYES) {
+        auto& batch = *reinterpret_cast<BatchRun*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        batch.cancelRequested = true;
+        batch.progress.progressWindow = nullptr;
         EndDialog(dialog, 0);
       }
       return TRUE;
@@ -146,35 +157,37 @@ INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
   }
 }
 
-INT_PTR ShowProgressDialog() {
+// Runs the progress window of batch modally on this thread, owned by the
+// main window; the dialog's result, -1 when it cannot be made.
+INT_PTR ShowProgressDialog(BatchRun& batch) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   const AppContext& app = AppContext::Instance();
-  return DialogBoxParamW(app.moduleHandle, L"PROGRESS", app.mainWindow, ProgressDialogProc, 0);
+  return DialogBoxParamW(app.moduleHandle, L"PROGRESS", app.mainWindow, ProgressDialogProc,
+                         reinterpret_cast<LPARAM>(&batch));
 }
 
-bool RunBatch() {
-  RunState& run = RunState::Instance();
-  const AppContext& app = AppContext::Instance();
-  run.cancelRequested = false;
-  ProgressState::Instance().progressWindow = nullptr;
+}  // namespace
 
+bool RunBatch() {
+  const AppContext& app = AppContext::Instance();
   NoticeCounter notices;
-  BatchArguments arguments;
-  arguments.combineMaps = IsDlgButtonChecked(app.mainWindow, kCombineMapsCheck) == BST_CHECKED;
-  arguments.notices = &notices;
-  progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  BatchRun batch;
+  batch.cancelRequested = false;
+  batch.combineMaps = IsDlgButtonChecked(app.mainWindow, kCombineMapsCheck) == BST_CHECKED;
+  batch.notices = &notices;
+  batch.progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 
   auto* const worker =
-      reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, BatchWorker, &arguments, 0, nullptr));
+      reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, BatchWorker, &batch, 0, nullptr));
   if (worker == nullptr) {
     // No thread to be had: the run goes on here, without a progress window.
-    SetEvent(progressReady);
-    BatchWorker(&arguments);
+    SetEvent(batch.progressReady);
+    BatchWorker(&batch);
   } else {
-    if (ShowProgressDialog() == -1) {
-      SetEvent(progressReady);
-      ShowMessage(nullptr, "失敗", nullptr, MB_OK);
+    if (ShowProgressDialog(batch) == -1) {
+      SetEvent(batch.progressReady);
+      ShowMessage(nullptr, Text(Message::kRunFailed), nullptr, MB_OK);
     }
     // After a cancel the job under way runs on: the main window stays shut
     // to the user until the run is over, as under the progress window.
@@ -183,12 +196,11 @@ bool RunBatch() {
     if (!wasDisabled) EnableWindow(app.mainWindow, TRUE);
     CloseHandle(worker);
   }
-  CloseHandle(progressReady);
-  progressReady = nullptr;
+  CloseHandle(batch.progressReady);
 
-  ProcessLog& log = ProcessLog::Instance();
+  ProcessLog& log = batch.context.log;
   log.Select(ProcessLog::kReportChannel);
-  log.Write("全ての作業が終了しました");
-  return ShowMessage(app.mainWindow, ClosingQuestion(arguments.outcome), "作業の完了",
-                     MB_YESNO) == IDYES;
+  log.Write(Text(Message::kAllWorkDone));
+  return ShowMessage(app.mainWindow, ClosingQuestion(batch.outcome),
+                     Text(Message::kRunDoneCaption), MB_YESNO) == IDYES;
 }

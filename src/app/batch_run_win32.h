@@ -12,8 +12,3 @@ constexpr int kCombineMapsCheck = 302;
 // while the progress window runs here; then asks whether the user wants to
 // process more files (true for Yes). The list is left as it is.
 bool RunBatch();
-
-// Runs the progress window modally on this thread, owned by the main
-// window; the dialog's result, -1 when it cannot be made.
-INT_PTR ShowProgressDialog();
-INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,3 @@
-#include "common/window_text_win32.h"
 #include "app/main_dialog_win32.h"
 
 #include <shellapi.h>
@@ -13,6 +12,8 @@
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
+#include "common/messages.h"
+#include "common/window_text_win32.h"
 #include "convert/run_state.h"
 
 namespace {
@@ -22,8 +23,7 @@ void RefreshListText(HWND dialog) { SetItemText(dialog, kListText, BuildListText
 void Start(HWND dialog) {
   RunState& run = RunState::Instance();
   if (run.jobs.empty()) {
-    ShowMessage(dialog, "実行できる処理がありません。\nファイルを追加して下さい。",
-                "ファイルを追加して下さい", MB_OK);
+    ShowMessage(dialog, Text(Message::kNothingToRun), Text(Message::kNothingToRunCaption), MB_OK);
     return;
   }
   run.autoTransparent = IsDlgButtonChecked(dialog, kChooseTransparencyCheck) != BST_CHECKED;
@@ -35,10 +35,8 @@ void Start(HWND dialog) {
 
 void Close(HWND dialog) {
   if (!RunState::Instance().jobs.empty() &&
-      ShowMessage(dialog,
-                  "いくつかのファイルが処理を予定されています\n"
-                  "このまま処理を中止してもよろしいですか？",
-                  "終了の確認", MB_YESNO) != IDYES) {
+      ShowMessage(dialog, Text(Message::kConfirmExit), Text(Message::kConfirmExitCaption),
+                  MB_YESNO) != IDYES) {
     return;
   }
   EndDialog(dialog, 0);
@@ -64,6 +62,19 @@ void AddDropped(HWND dialog, HDROP drop) {
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
+      SetDialogTexts(dialog, Message::kMainCaption,
+                     {{kListLabel, Message::kMainListLabel},
+                      {kAddLabel, Message::kMainAddLabel},
+                      {kOpenFileButton, Message::kOpenFile},
+                      {kOrLabel, Message::kMainOr},
+                      {kDropHint, Message::kMainDropHint},
+                      {kDropManyHint, Message::kMainDropMany},
+                      {kClearListButton, Message::kMainClearList},
+                      {kChooseTransparencyCheck, Message::kMainChooseTransparency},
+                      {kCombineMapsCheck, Message::kMainCombineMaps},
+                      {IDOK, Message::kStart},
+                      {IDCANCEL, Message::kCancel},
+                      {kEditRulesButton, Message::kEditRulesButton}});
       AppContext::Instance().mainWindow = dialog;
       DragAcceptFiles(dialog, TRUE);
       RunState::Instance().ClearList();

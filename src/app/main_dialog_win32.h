@@ -2,7 +2,14 @@
 
 #include <windows.h>
 
+#include "app/batch_run_win32.h"
+
 // Controls of the main window.
+constexpr int kListLabel = 6;
+constexpr int kOrLabel = 9;
+constexpr int kAddLabel = 11;
+constexpr int kDropHint = 12;
+constexpr int kDropManyHint = 402;
 constexpr int kListText = 100;
 constexpr int kOpenFileButton = 200;
 constexpr int kClearListButton = 300;

@@ -2,29 +2,29 @@
 
 #include <exception>
 
+#include "common/messages.h"
 #include "convert/process_log.h"
 
 namespace {
 
 // Rules report their own failures; anything that still leaves Apply (memory
 // running out, say) is reported here so that the run can go on.
-void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image) {
+void ApplyReporting(const Job& job, ImageProcessor& rule, const IImage& image,
+                    const RunContext& context) {
   std::string reason;
   try {
-    rule.Apply(image);
+    rule.Apply(image, context);
     return;
   } catch (const std::exception& error) {
     reason = error.what();
-  } catch (const char* message) {
-    reason = message;
   } catch (const std::string& message) {
     reason = message;
   } catch (...) {
-    reason = "不明なエラー";
+    reason = Text(Message::kJobUnknownError);
   }
-  ProcessLog::Instance().WriteLine(
+  context.log.WriteLine(
       ProcessLog::kErrorChannel,
-      job.image->GetName() + "を規則[" + rule.RuleName() + "]で処理できませんでした: " + reason);
+      Text(Message::kJobNotProcessed, {job.image->GetName(), rule.RuleName(), reason}));
 }
 
 // Appends path to the list of group; nothing for an empty path.
@@ -34,13 +34,13 @@ void RecordGroupOutput(const std::string& group, const std::string& path) {
 
 }  // namespace
 
-JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
+JobResult ConvertJob(const Job& job, TransparencyPicker* picker, const RunContext& context) {
   RunState& run = RunState::Instance();
-  ProcessLog& log = ProcessLog::Instance();
+  ProcessLog& log = context.log;
   const std::size_t errorsBefore = log.Size(ProcessLog::kErrorChannel);
 
   log.Select(ProcessLog::kReportChannel);
-  log.Write("加工を開始:");
+  log.Write(Text(Message::kJobStarted));
   log.Write(job.image->GetName());
   log.EndLine();
   log.PushIndent(">");
@@ -68,7 +68,7 @@ JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
   // The job's own copy of the rule, which jobs of other images share: it
   // remembers the path it wrote last.
   ImageProcessor rule = *job.processor;
-  ApplyReporting(job, rule, *image);
+  ApplyReporting(job, rule, *image, context);
 
   JobResult result;
   result.imageName = image->GetName();
@@ -76,7 +76,7 @@ JobResult ConvertJob(const Job& job, TransparencyPicker* picker) {
   picked.reset();
 
   log.PopIndent();
-  log.WriteLine(ProcessLog::kReportChannel, "加工の終了");
+  log.WriteLine(ProcessLog::kReportChannel, Text(Message::kJobEnded));
   result.clean = log.Size(ProcessLog::kErrorChannel) == errorsBefore;
   return result;
 }
@@ -94,8 +94,8 @@ void RecordJobOutput(const ImageProcessor& rule, const JobResult& result) {
   }
 }
 
-bool ProcessJob(const Job& job, TransparencyPicker* picker) {
-  const JobResult result = ConvertJob(job, picker);
+bool ProcessJob(const Job& job, TransparencyPicker* picker, const RunContext& context) {
+  const JobResult result = ConvertJob(job, picker, context);
   RecordJobOutput(*job.processor, result);
   return result.clean;
 }

@@ -68,25 +68,23 @@ std::string ComboItem(HWND dialog, int id, LRESULT index) {
 }
 
 void SetTexts(HWND dialog) {
-  SetWindowTextUtf8(dialog, Text(Message::kRuleEditorTitle));
-  const std::pair<int, Message> texts[] = {
-      {IDC_RULE_LABEL, Message::kRuleEditorRule},
-      {IDC_NEW_RULE, Message::kRuleEditorNewRule},
-      {IDC_SHEET_LABEL, Message::kRuleEditorSheet},
-      {IDC_OPEN_SHEET, Message::kRuleEditorOpenSheet},
-      {IDC_SIZE_LABEL, Message::kRuleEditorSize},
-      {IDC_PROCESS_CHECK, Message::kRuleEditorProcess},
-      {IDC_ZOOM_LABEL, Message::kRuleEditorZoom},
-      {IDC_FILL_IN_ORDER, Message::kRuleEditorFillInOrder},
-      {IDC_BLANK, Message::kRuleEditorBlank},
-      {IDC_UNDO, Message::kRuleEditorUndo},
-      {IDC_REDO, Message::kRuleEditorRedo},
-      {IDC_FINDINGS_LABEL, Message::kRuleEditorFindings},
-      {IDC_SAVE, Message::kRuleEditorSave},
-      {IDC_SAVE_INVERSE, Message::kRuleEditorSaveInverse},
-      {IDCANCEL, Message::kRuleEditorClose},
-  };
-  for (const auto& [id, message] : texts) SetItemText(dialog, id, Text(message));
+  SetDialogTexts(dialog, Message::kRuleEditorTitle,
+                 {{IDC_RULE_LABEL, Message::kRuleEditorRule},
+                  {IDC_NEW_RULE, Message::kRuleEditorNewRule},
+                  {IDC_SHEET_LABEL, Message::kRuleEditorSheet},
+                  {IDC_OPEN_SHEET, Message::kRuleEditorOpenSheet},
+                  {IDC_SIZE_LABEL, Message::kRuleEditorSize},
+                  {IDC_PROCESS_CHECK, Message::kRuleEditorProcess},
+                  {IDC_ZOOM_LABEL, Message::kRuleEditorZoom},
+                  {IDC_FILL_IN_ORDER, Message::kRuleEditorFillInOrder},
+                  {IDC_BLANK, Message::kRuleEditorBlank},
+                  {IDC_UNDO, Message::kRuleEditorUndo},
+                  {IDC_REDO, Message::kRuleEditorRedo},
+                  {IDC_FINDINGS_LABEL, Message::kRuleEditorFindings},
+                  {IDC_SAVE, Message::kRuleEditorSave},
+                  {IDC_SAVE_INVERSE, Message::kRuleEditorSaveInverse},
+                  {IDCANCEL, Message::kRuleEditorClose}});
+  // The keys' own names, which no language changes.
   for (const RuleKeyEntry& key : kRuleKeys) {
     if (!RuleEdit::Edits(key.id)) continue;
     const int label = key.id == RuleKeyId::kKeepPalette ? FieldOf(key.id)
@@ -239,8 +237,8 @@ void OpenSheet(HWND dialog, const std::string& path) {
   RuleEditorState& state = EditorOf(dialog);
   try {
     state.sheet = OpenImage(path);
-  } catch (const char* message) {
-    Tell(dialog, std::string(message) + "\n" + path);
+  } catch (const InvalidImageError& error) {
+    Tell(dialog, std::string(error.what()) + "\n" + path);
     return;
   }
   state.sheetPath = path;
@@ -282,7 +280,7 @@ void ChooseFirstSheet(RuleEditorState& state) {
       state.sheet = OpenImage(file.path);
       state.sheetPath = file.path;
       return;
-    } catch (const char*) {
+    } catch (const InvalidImageError&) {
       // Listed because it cannot be opened: no sheet to show.
     }
   }

@@ -1,9 +1,10 @@
-#include "common/window_text_win32.h"
 #include "app/transparent_dialog_win32.h"
 
 #include <algorithm>
 
 #include "common/app_context.h"
+#include "common/messages.h"
+#include "common/window_text_win32.h"
 
 namespace {
 
@@ -53,6 +54,11 @@ void SetUpAxis(ScrollAxis& axis, HWND handle, int imageSide, int viewSide) {
 }
 
 void InitPicker(HWND dialog) {
+  SetDialogTexts(dialog, Message::kPickerCaption,
+                 {{kPickerHintText, Message::kPickerHint},
+                  {kClearPickButton, Message::kClear},
+                  {IDOK, Message::kOk},
+                  {IDCANCEL, Message::kCancel}});
   PickerState& state = PickerState::Instance();
   state.pictureControl = GetDlgItem(dialog, kPictureArea);
   RECT picture = {};
@@ -122,10 +128,8 @@ void OnCommand(HWND dialog, int id) {
       EndDialog(dialog, 0);
       break;
     case IDCANCEL:
-      if (ShowMessage(dialog,
-                      "ウィンドウが閉じられようとしています\n"
-                      "以降全ての透過色を自動設定してよろしいですか？",
-                      "透過色指定キャンセルの確認", MB_YESNO) == IDYES) {
+      if (ShowMessage(dialog, Text(Message::kPickerCloseQuestion),
+                      Text(Message::kPickerCloseCaption), MB_YESNO) == IDYES) {
         EndDialog(dialog, kPickerGaveUp);
       }
       break;

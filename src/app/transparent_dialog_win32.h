@@ -11,6 +11,7 @@
 constexpr int kPictureArea = 100;
 constexpr int kVerticalScroll = 200;
 constexpr int kHorizontalScroll = 201;
+constexpr int kPickerHintText = 101;
 constexpr int kClearPickButton = 202;
 // Result of the picker when the user closed it and chose automatic colours.
 constexpr INT_PTR kPickerGaveUp = -2;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
@@ -29,7 +30,7 @@ bool ContainsAny(const std::string& name, const std::string& list) {
   return false;
 }
 
-// The rule for the image loaded from the file fileName, or a thrown reason.
+// The rule for the image loaded from the file fileName; throws as ClassifyByName.
 using RuleChooser = std::function<std::string(const IImage& image, const std::string& fileName)>;
 
 void AddFile(const std::string& path, const RuleChooser& chooseRule, const ImageOpener& open,
@@ -38,11 +39,11 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
   const std::string fileName = FilePart(path);
   std::unique_ptr<IImage> image = open(path);
   const std::string rule = chooseRule(*image, fileName);
-  if (rule == kDoNothingRule) throw kDoNothingRule;
+  if (IsDoNothingRule(rule)) throw FileLeftOut{LeftOutReason::kLeftAlone, {}};
   // A name that no section has is listed only under "その他": a heading for a
   // rule that does not exist would say nothing.
   if (SettingStore::Instance().GetSection(rule) == nullptr) {
-    ThrowRuleError(MissingRuleMessage(rule));
+    throw RuleError(RuleErrorKind::kMissingRule, rule);
   }
 
   // Listed before the rule is built: a file whose rule cannot be built shows
@@ -56,6 +57,33 @@ void AddFile(const std::string& path, const RuleChooser& chooseRule, const Image
   sink(std::move(image), processor->second.get());
 }
 
+// The list's text of reason; a detail stands for its "{1}".
+Message LeftOutMessage(LeftOutReason reason) {
+  switch (reason) {
+    case LeftOutReason::kNoRuleFits:
+      return Message::kListNoRuleFits;
+    case LeftOutReason::kSkipped:
+      return Message::kListSkipped;
+    case LeftOutReason::kUndecided:
+      return Message::kListRuleUndecided;
+    case LeftOutReason::kNoSizeTable:
+      return Message::kListNoSizeTable;
+    case LeftOutReason::kLeftAlone:
+      break;
+  }
+  return Message::kListLeftAlone;
+}
+
+// Lists the file at path under "その他" with reason.
+// mayFitLater: no rule told to leave the file alone, so a rule file
+// changed later may have one for it.
+void ListLeftOut(const std::string& path, const std::string& reason, bool mayFitLater = true) {
+  RunState& run = RunState::Instance();
+  const std::string line = " " + reason + " - " + FilePart(path) + "\r\n";
+  run.listText[kOtherListKey] += line;
+  if (mayFitLater) run.otherFiles.push_back({path, line});
+}
+
 AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
                   const ImageOpener& open, const JobSink& sink) {
   AddSummary summary;
@@ -63,17 +91,19 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
     try {
       AddFile(path, chooseRule, open, sink);
       ++summary.added;
-    } catch (const char* thrown) {
-      const std::string reason = thrown;  // thrown texts live only until the next throw
-      if (reason == kStopAddingReason) {
-        summary.stopped = true;
-        break;
-      }
-      ++(reason == kDoNothingRule ? summary.doNothing : summary.failed);
-      RunState& run = RunState::Instance();
-      const std::string line = " " + reason + " - " + FilePart(path) + "\r\n";
-      run.listText[kOtherListKey] += line;
-      if (reason != kDoNothingRule) run.otherFiles.push_back({path, line});
+    } catch (const AddingStopped&) {
+      summary.stopped = true;
+      break;
+    } catch (const FileLeftOut& leftOut) {
+      ++(leftOut.reason == LeftOutReason::kLeftAlone ? summary.doNothing : summary.failed);
+      ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}),
+                  leftOut.reason != LeftOutReason::kLeftAlone);
+    } catch (const RuleError& error) {
+      ++summary.failed;
+      ListLeftOut(path, error.ListedText());
+    } catch (const InvalidImageError& error) {
+      ++summary.failed;
+      ListLeftOut(path, error.what());
     }
   }
   return summary;
@@ -92,14 +122,14 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
   // Looked up once: the sizes of every file are read from the same table.
   ISettingSection* sizeTable = SettingStore::Instance().GetSection("Process");
   const RuleChooser bySize = [sizeTable](const IImage& image, const std::string& fileName) {
-    if (sizeTable == nullptr) throw kNoSizeTableReason;
+    if (sizeTable == nullptr) throw FileLeftOut{LeftOutReason::kNoSizeTable, {}};
     const std::string sizeKey =
         std::to_string(image.GetWidth()) + "," + std::to_string(image.GetHeight());
     // Without either key the rule name would be empty; the reason names
     // what is missing instead (a size table cut at its length limit, say).
     const char* key = sizeTable->HasKey(sizeKey) ? sizeKey.c_str() : "default";
     if (!sizeTable->HasKey(key)) {
-      ThrowRuleError("setting.iniの[Process]に" + sizeKey + "もdefaultもありません");
+      throw RuleError(RuleErrorKind::kNoSizeOrDefault, "", {sizeKey});
     }
     const std::string value = sizeTable->GetValue(key);
     return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName);
@@ -130,11 +160,18 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
     remaining.push_back(candidate);
   }
 
-  if (remaining.empty()) throw kNoMatchReason;
+  if (remaining.empty()) throw FileLeftOut{LeftOutReason::kNoRuleFits, {}};
   if (remaining.size() == 1) return remaining.front();
   const int choice = CurrentUserPrompt().ChooseRule(fileName, remaining);
-  if (choice == UserPrompt::kStopAdding) throw kStopAddingReason;
-  if (choice < 0 || choice >= static_cast<int>(remaining.size())) throw kSkippedReason;
+  if (choice == UserPrompt::kStopAdding) throw AddingStopped();
+  if (choice == UserPrompt::kNobodyToChoose) {
+    std::string names;
+    for (const std::string& name : remaining) names += (names.empty() ? "" : "/") + name;
+    throw FileLeftOut{LeftOutReason::kUndecided, names};
+  }
+  if (choice < 0 || choice >= static_cast<int>(remaining.size())) {
+    throw FileLeftOut{LeftOutReason::kSkipped, {}};
+  }
   return remaining[static_cast<std::size_t>(choice)];
 }
 

@@ -14,14 +14,29 @@
 // with that rule. Files that cannot be added are listed under "その他" in the
 // list text, with the reason.
 
-// The list-text key of the files that were not added.
+// The list-text key of the files that were not added: it sorts among the
+// rule names by these bytes, and the list shows it in the user's language.
 inline constexpr char kOtherListKey[] = "その他";
 
-// Reasons, thrown as C strings while a file is classified.
-inline constexpr char kNoMatchReason[] = "該当なし";
-inline constexpr char kSkippedReason[] = "キャンセル";
-inline constexpr char kStopAddingReason[] = "全て中止";
-inline constexpr char kNoSizeTableReason[] = "setting.iniに[Process]がありません";
+// Why classifying leaves a file out of the list. What the program does goes
+// by these; the list shows their text.
+enum class LeftOutReason {
+  kNoRuleFits,   // no candidate fits the file name
+  kSkipped,      // the user passed the file over
+  kUndecided,    // several rules fit and nobody was there to choose
+  kNoSizeTable,  // the rule file has no [Process]
+  kLeftAlone,    // the file's rule is kDoNothingRule
+};
+
+// Thrown while a file is classified: it is left out for reason. detail is
+// the candidates of kUndecided, "/" separated.
+struct FileLeftOut {
+  LeftOutReason reason;
+  std::string detail;
+};
+
+// Thrown while a file is classified when the user stops the adding.
+struct AddingStopped {};
 
 // What one call of AddFiles did with its paths.
 struct AddSummary {
@@ -62,6 +77,5 @@ AddSummary ClassifyOthersAgain();
 
 // The rule among candidates (rule names separated by "/") that fits the
 // file name fileName. Asks the user (CurrentUserPrompt) when several remain.
-// Throws kNoMatchReason, kSkippedReason or kStopAddingReason as C strings;
-// a prompt may also throw a reason of its own.
+// Throws FileLeftOut (kNoRuleFits, kSkipped, kUndecided) or AddingStopped.
 std::string ClassifyByName(const std::string& candidates, const std::string& fileName);

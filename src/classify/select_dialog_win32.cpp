@@ -1,19 +1,26 @@
-#include "common/wide_win32.h"
-#include "common/window_text_win32.h"
 #include "classify/select_dialog_win32.h"
 
 #include "common/app_context.h"
+#include "common/messages.h"
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 
 std::string selectFileName;
 std::vector<std::string> selectCandidates;
 
 namespace {
 
-constexpr char kConfirmCaption[] = "追加キャンセルの確認";
 // Tall enough that the drop-down list shows many candidates at once.
 constexpr int kCandidateListHeight = 1000;
 
 void FillDialog(HWND dialog) {
+  SetDialogTexts(dialog, Message::kSelectCaption,
+                 {{kSelectFileNameLabel, Message::kSelectFileNameLabel},
+                  {kSelectKindGroup, Message::kSelectKindGroup},
+                  {kSelectPromptText, Message::kSelectPrompt},
+                  {kSelectNotListedText, Message::kSelectNotListed},
+                  {IDOK, Message::kOk},
+                  {kSelectSkipButton, Message::kCancel}});
   SetItemText(dialog, kSelectFileNameText, selectFileName);
   HWND box = GetDlgItem(dialog, kSelectCandidateBox);
   RECT rect = {};
@@ -27,7 +34,7 @@ void FillDialog(HWND dialog) {
 }
 
 bool Confirm(HWND dialog, const std::string& text) {
-  return ShowMessage(dialog, text, kConfirmCaption, MB_YESNO) == IDYES;
+  return ShowMessage(dialog, text, Text(Message::kSelectConfirmCaption), MB_YESNO) == IDYES;
 }
 
 }  // namespace
@@ -44,12 +51,12 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
       EndDialog(dialog, SendDlgItemMessageW(dialog, kSelectCandidateBox, CB_GETCURSEL, 0, 0));
       break;
     case kSelectSkipButton:
-      if (Confirm(dialog, selectFileName + "を無視してよろしいですか？")) EndDialog(dialog, -1);
+      if (Confirm(dialog, Text(Message::kSelectSkipQuestion, {selectFileName}))) {
+        EndDialog(dialog, -1);
+      }
       break;
     case IDCANCEL:
-      if (Confirm(
-              dialog,
-              "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？")) {
+      if (Confirm(dialog, Text(Message::kSelectStopQuestion))) {
         EndDialog(dialog, -2);
       }
       break;

@@ -9,7 +9,11 @@
 // of a file that several rules fit, skips the file or stops adding files.
 
 // Controls of the dialog.
+inline constexpr int kSelectFileNameLabel = 100;
 inline constexpr int kSelectFileNameText = 101;
+inline constexpr int kSelectKindGroup = 200;
+inline constexpr int kSelectNotListedText = 301;
+inline constexpr int kSelectPromptText = 302;
 inline constexpr int kSelectCandidateBox = 300;
 inline constexpr int kSelectSkipButton = 402;
 

@@ -1,11 +1,12 @@
-#include "common/window_text_win32.h"
 #include "classify/window_prompt_win32.h"
 
 #include <windows.h>
 
 #include "classify/select_dialog_win32.h"
 #include "common/app_context.h"
+#include "common/messages.h"
 #include "common/user_prompt.h"
+#include "common/window_text_win32.h"
 
 namespace {
 
@@ -16,11 +17,8 @@ class WindowPrompt : public UserPrompt {
   }
 
   int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
-    const std::string text = fileName +
-                             "は画像の自動判別ができません\n"
-                             "次のウィンドウで適切なものを手動選択して下さい\n";
-    ShowMessage(AppContext::Instance().mainWindow, text, "手動判別の開始",
-                MB_OK | MB_TOPMOST);
+    ShowMessage(AppContext::Instance().mainWindow, Text(Message::kManualChoice, {fileName}),
+                Text(Message::kManualChoiceCaption), MB_OK | MB_TOPMOST);
     selectFileName = fileName;
     selectCandidates = candidates;
     return RunSelectDialog();

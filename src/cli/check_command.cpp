@@ -3,6 +3,7 @@
 
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "common/messages.h"
 #include "ruletools/rule_check.h"
 
 int RunCheckCommand(const ConverterOptions&) {
@@ -12,7 +13,7 @@ int RunCheckCommand(const ConverterOptions&) {
     std::fwrite(line.data(), 1, line.size(), stdout);
   }
   if (findings.empty()) {
-    std::printf("規則ファイルに誤りは見つかりませんでした\n");
+    std::printf("%s\n", Text(Message::kCliNoMistakes));
     return kExitConverted;
   }
   return kExitNotConverted;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "common/messages.h"
 #include "ruletools/rule_size.h"
 
 namespace {
@@ -35,46 +36,58 @@ bool* FlagOption(ConverterOptions& options, const std::string& name) {
   if (name == "--no-transparency") return &options.noTransparency;
   if (name == "--dry-run") return &options.dryRun;
   if (name == "--check") return &options.check;
+  if (name == "--append") return &options.append;
   if (name == "--index-table") return &options.indexTable;
   if (name == "--help" || name == "-h") return &options.help;
   if (name == "--version") return &options.version;
   return nullptr;
 }
 
-// What is wrong with the combination of options, or empty.
-std::string MisusedOption(const ConverterOptions& options) {
-  if (options.help || options.version) return std::string();
+// What is wrong with the combination of options, if anything.
+std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
+  if (options.help || options.version) return std::nullopt;
   const int tools =
       (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) + (options.invertRule ? 1 : 0);
-  if (tools > 1) return "--check、--explain、--invertは一度に一つだけ指定できます";
+  if (tools > 1) return UsageError{Message::kCliOneToolAtATime, {}};
   const bool converting = options.rule || options.combineFolder || options.noTransparency ||
                           options.dryRun || options.indexTable;
-  if (tools == 1 && converting) return "規則の確認・説明・逆変換と画像の変換は一度にできません";
-  if (options.check && !options.files.empty()) return "--checkには画像ファイルを指定できません";
+  if (tools == 1 && converting) return UsageError{Message::kCliToolWithConversion, {}};
+  if (options.check && !options.files.empty()) {
+    return UsageError{Message::kCliCheckTakesNoFiles, {}};
+  }
   if ((options.explainRule || options.invertRule) && options.files.size() > 1) {
-    return "画像ファイルは一つだけ指定できます";
+    return UsageError{Message::kCliOneImageFile, {}};
   }
   if (options.size && !options.explainRule && !options.invertRule) {
-    return "--sizeは--explainか--invertと一緒に使います";
+    return UsageError{Message::kCliSizeWithoutTool, {}};
   }
   if (options.size && !ParseSizeKey(*options.size)) {
-    return "--sizeの値「" + *options.size + "」は「横,縦」の1以上の整数ではありません";
+    return UsageError{Message::kCliBadSize, {*options.size}};
   }
-  if (options.picture && !options.explainRule) return "-oは--explainと一緒に使います";
-  if (options.name && !options.invertRule) return "--nameは--invertと一緒に使います";
-  if (tools == 0 && options.files.empty()) return "画像ファイルを指定してください";
-  return std::string();
+  if (options.picture && !options.explainRule) {
+    return UsageError{Message::kCliPictureWithoutExplain, {}};
+  }
+  if (options.name && !options.invertRule) return UsageError{Message::kCliNameWithoutInvert, {}};
+  if (options.append && !options.invertRule) return UsageError{Message::kAppendWithoutInvert, {}};
+  if (tools == 0 && options.files.empty()) return UsageError{Message::kCliNoImageFiles, {}};
+  return std::nullopt;
 }
 
 }  // namespace
 
 ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments,
-                                       std::string& error) {
+                                       std::optional<UsageError>& error) {
   ConverterOptions options;
   options.jobs = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
-  error.clear();
+  error.reset();
+  // The first mistake is kept and the reading goes on, so that a --lang
+  // after it still chooses the language it is shown in.
+  const auto note = [&error](UsageError mistake) {
+    if (!error) error = std::move(mistake);
+  };
   bool optionsEnded = false;
   std::optional<std::string> jobs;
+  std::optional<std::string> language;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
@@ -87,83 +100,35 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
     }
     const auto equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
-    std::optional<std::string>* value = name == "--jobs" ? &jobs : ValueOption(options, name);
+    std::optional<std::string>* value = name == "--jobs"   ? &jobs
+                                        : name == "--lang" ? &language
+                                                           : ValueOption(options, name);
     if (value != nullptr) {
       if (equals != std::string::npos) {
         *value = argument.substr(equals + 1);
       } else if (i + 1 < arguments.size()) {
         *value = arguments[++i];
       } else {
-        error = name + "には値が必要です";
-        return options;
+        note({Message::kCliValueNeeded, {name}});
       }
     } else if (bool* flag = FlagOption(options, name);
                flag != nullptr && equals == std::string::npos) {
       *flag = true;
     } else {
-      error = "不明なオプションです: " + argument;
-      return options;
+      note({Message::kCliUnknownOption, {argument}});
     }
+  }
+  if (language) {
+    if (auto mistake = ReadLanguageOption(*language, options.language)) note(*mistake);
   }
   if (jobs) {
     options.jobs = ParseJobs(*jobs);
-    if (options.jobs == 0) {
-      error = "--jobsには1から" + std::to_string(kMaxJobs) + "までの数を指定してください: " + *jobs;
-      return options;
-    }
+    if (options.jobs == 0) note({Message::kCliBadJobs, {std::to_string(kMaxJobs), *jobs}});
   }
-  error = MisusedOption(options);
+  if (!error) error = MisusedOption(options);
   return options;
 }
 
 std::string ConverterUsage() {
-  return "使い方: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
-         "       vomarin --check [--setting FILE]\n"
-         "\n"
-         "画像ファイルを大きさとファイル名から規則ファイルの規則に振り分け、\n"
-         "その規則で変換します。変換した画像は元画像と同じ場所に、\n"
-         "元画像の名前のフォルダを作って出力されます。\n"
-         "\n"
-         "  --setting FILE     規則ファイル（既定は現在のフォルダのsetting.ini、\n"
-         "                     無ければプログラムと同じフォルダのsetting.ini）\n"
-         "  --rule NAME        振り分けずに全てのファイルを規則NAMEで変換します\n"
-         "  --no-transparency  パレットの0番の色を透過色にせず、そのまま変換します\n"
-         "  --dry-run          振り分けの結果を表示するだけで変換しません\n"
-         "  --combine DIR      変換の後、規則のGroupごとに結合した1枚の画像を\n"
-         "                     フォルダDIRに「グループ名.png」で書き出します\n"
-         "                     （マップ結合の画面で保存したときと同じ画像）\n"
-         "  --jobs N           N個のファイルを同時に変換します（1から" +
-         std::to_string(kMaxJobs) +
-         "、既定はプロセッサの数）。\n"
-         "                     表示と出力されるファイルは1個ずつのときと同じです\n"
-         "  --check            変換せずに規則ファイルを調べ、誤りを1行に1つずつ\n"
-         "                     「[セクション名] キー=値: 誤りの説明」で表示します\n"
-         "                     （終了コード 0: 誤りなし、1: 誤りあり）\n"
-         "  --invert RULE [--size W,H] [--name NAME] [SHEET]\n"
-         "                     規則RULEの出力を元の並びに戻す規則（逆変換）を、\n"
-         "                     規則ファイルの末尾に足せるセクションとして表示します。\n"
-         "                     画像の大きさはSHEET、--size、[Process]の順に決まります。\n"
-         "                     セクション名は既定でRULE_inverseです\n"
-         "  --index-table      変換のたびに、出力ファイルと同じフォルダへ\n"
-         "                     「[V]元の名前+NameFoot.csv」の表（どのセルが出力の\n"
-         "                     どのファイルのどこに置かれたか）も書き出します\n"
-         "  --help             この説明を表示します\n"
-         "  --version          版を表示します\n"
-         "\n"
-         "振り分けの結果は規則ごとに[規則名]の下に、変換できないファイルは\n"
-         "[その他]の下に理由とともに表示されます。候補の規則が複数あるファイルは、\n"
-         "端末から実行したときは番号で選び、そうでなければ変換しません。\n"
-         "\n"
-         "終了コード:\n"
-         "  0  全てのファイルを変換した（「何もしない」の規則のファイルを含む）\n"
-         "  1  変換できなかったファイルがある\n"
-         "  2  使い方の誤り、または規則ファイルが無い\n"
-         "\n"
-         "規則の説明: vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]\n"
-         "  規則RULEが画像をどう並べ替えるか（セルの分け方、キャンバスの各位置に\n"
-         "  置くセルの番号、出力ファイル、続けて適用する規則）を表示します。\n"
-         "  画像の大きさは画像ファイルSHEET、--size、[Process]の順に決めます。\n"
-         "  -oを付けると、元画像（左）と変換後（右）を並べた絵をPNGで書き出します。\n"
-         "  終了コード: 0 説明した / 1 規則を使えない、画像を読めない、絵を描けない /\n"
-         "  2 使い方の誤り\n";
+  return Text(Message::kCliConverterUsage, {std::to_string(kMaxJobs)});
 }

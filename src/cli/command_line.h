@@ -4,14 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "cli/usage_error.h"
+#include "common/messages.h"
+
 // The options of the command-line converter:
 //   vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...
 // and --combine DIR, which writes the run's map groups combined into DIR, and
-// --jobs N, how many files convert at once.
+// --jobs N, how many files convert at once, and --lang ja|en, the language of
+// every text.
 // The rule tools take the place of a conversion:
 //   vomarin --check [--setting FILE]
 //   vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]
-//   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET]
+//   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]
 struct ConverterOptions {
   std::optional<std::string> settingFile;
   std::optional<std::string> rule;           // every file takes this rule, unclassified
@@ -21,9 +25,11 @@ struct ConverterOptions {
   std::optional<std::string> invertRule;
   std::optional<std::string> size;     // "W,H": the image size a rule tool assumes
   std::optional<std::string> name;     // the section name of an inverse
+  bool append = false;                 // the inverse goes into the rule file, not to the output
   std::optional<std::string> picture;  // -o: where --explain draws the rule
   bool indexTable = false;             // a table of the slots beside every conversion
   int jobs = 1;  // files converted at once: --jobs, else the number of processors
+  std::optional<Language> language;  // --lang: the texts' language, else the system's
   bool noTransparency = false;
   bool dryRun = false;
   bool help = false;
@@ -36,9 +42,9 @@ inline constexpr int kMaxJobs = 64;
 
 // Reads arguments (without the program name). "--name VALUE" and
 // "--name=VALUE" are the same; "--" ends the options. Returns the options,
-// or sets error to what is wrong.
+// and sets error to the first thing wrong, if any.
 ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments,
-                                       std::string& error);
+                                       std::optional<UsageError>& error);
 
-// The text of --help.
+// The text of --help, in the current language.
 std::string ConverterUsage();

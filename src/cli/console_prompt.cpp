@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/messages.h"
+
 void ConsolePrompt::ShowNotice(const std::string& text) {
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
@@ -10,28 +12,19 @@ void ConsolePrompt::ShowNotice(const std::string& text) {
 
 int ConsolePrompt::ChooseRule(const std::string& fileName,
                               const std::vector<std::string>& candidates) {
-  if (interactive) return Ask(fileName, candidates);
-  std::string names;
-  for (const std::string& candidate : candidates) names += (names.empty() ? "" : "/") + candidate;
-  reason = "自動判別できません（候補:" + names + "）";
-  throw static_cast<const char*>(reason.c_str());
+  return interactive ? Ask(fileName, candidates) : kNobodyToChoose;
 }
 
 int ConsolePrompt::Ask(const std::string& fileName, const std::vector<std::string>& candidates) {
   // The same question as the windowed program's box, then its list.
-  std::fprintf(stderr,
-               "%sは画像の自動判別ができません\n"
-               "次のウィンドウで適切なものを手動選択して下さい\n"
-               "\n[Vomarin+ 規格の選別] ファイル名:%s\n",
-               fileName.c_str(), fileName.c_str());
+  std::fputs(Text(Message::kRuleNotTold, {fileName}).c_str(), stderr);
+  std::fputs(Text(Message::kCliChooseRuleHeading, {fileName}).c_str(), stderr);
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     std::fprintf(stderr, "  %s: %s\n", std::to_string(i + 1).c_str(), candidates[i].c_str());
   }
-  std::fprintf(stderr,
-               "  s: キャンセル（このファイルを無視します）\n"
-               "  q: 以降全ての追加を中止します\n");
+  std::fputs(Text(Message::kCliSkipOrStop), stderr);
   for (;;) {
-    std::fprintf(stderr, "選択してください [1]: ");
+    std::fputs(Text(Message::kCliChoose), stderr);
     std::fflush(stderr);
     char line[256];
     if (std::fgets(line, sizeof line, stdin) == nullptr) {
@@ -51,7 +44,7 @@ int ConsolePrompt::Ask(const std::string& fileName, const std::vector<std::strin
     if (*end == '\0' && number >= 1 && number <= static_cast<long>(candidates.size())) {
       return static_cast<int>(number - 1);
     }
-    std::fprintf(stderr, "1から%sまでの番号、sまたはqを入力して下さい\n",
-                 std::to_string(candidates.size()).c_str());
+    std::fprintf(stderr, "%s\n",
+                 Text(Message::kCliChoiceRange, {std::to_string(candidates.size())}).c_str());
   }
 }

@@ -14,13 +14,11 @@ class ConsolePrompt : public UserPrompt {
   explicit ConsolePrompt(bool interactive) : interactive(interactive) {}
 
   void ShowNotice(const std::string& text) override;
-  // Without a terminal, throws the reason as a C string (the way classifying
-  // reports why a file is left out).
+  // Without a terminal, kNobodyToChoose.
   int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override;
 
  private:
   int Ask(const std::string& fileName, const std::vector<std::string>& candidates);
 
   bool interactive;
-  std::string reason;  // the text last thrown
 };

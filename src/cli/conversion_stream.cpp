@@ -8,7 +8,7 @@
 #include "common/path.h"
 #include "convert/output_folder.h"
 #include "convert/process_log.h"
-#include "convert/run_state.h"
+#include "convert/run_context.h"
 
 namespace {
 
@@ -26,9 +26,10 @@ std::string WithLineFeeds(const std::string& text) {
 
 }  // namespace
 
-ConversionStream::ConversionStream(int jobs, bool holdBack)
+ConversionStream::ConversionStream(int jobs, bool holdBack, bool writeIndexTable)
     : jobs(static_cast<std::size_t>(jobs > 1 ? jobs : 1)),
       holdBack(holdBack),
+      writeIndexTable(writeIndexTable),
       // Held back, the files convert one after another: the order in which
       // pieces replace files of the batch is then the one of a single job,
       // wherever the imaging library keeps a decoded file open.
@@ -49,18 +50,19 @@ void ConversionStream::Add(std::unique_ptr<IImage> image, ImageProcessor* rule) 
 }
 
 // Converts entry on the running thread into its output: the report channel
-// for the standard output, the error channel and the notices for the
-// standard error. No picker: the image is keyed from its palette, or
-// converted as it is.
+// of its own log for the standard output, the error channel and the notices
+// for the standard error. No picker: the image is keyed from its palette,
+// or converted as it is. Nothing cancels a job of the command line.
 void ConversionStream::Convert(Entry& entry) {
   ProcessLog log;
   log.SetEcho([&entry](int channel, const std::string& text) {
     entry.output.Add(channel == ProcessLog::kErrorChannel ? stderr : stdout, WithLineFeeds(text));
   });
+  RunContext context{log};
+  context.writeIndexTable = writeIndexTable;
   {
-    const ProcessLog::ThreadScope logScope(log);
     const ThreadUserPrompt promptScope(entry.output);
-    entry.result = ConvertJob({entry.image.get(), entry.rule}, nullptr);
+    entry.result = ConvertJob({entry.image.get(), entry.rule}, nullptr, context);
   }
   entry.image.reset();
 }

@@ -21,8 +21,9 @@ class ImageProcessor;
 class ConversionStream {
  public:
   // holdBack: nothing converts before ShowAll, and then one job at a time
-  // (see ReadsAnotherOutput).
-  ConversionStream(int jobs, bool holdBack);
+  // (see ReadsAnotherOutput). writeIndexTable: every conversion writes its
+  // index table beside its pieces.
+  ConversionStream(int jobs, bool holdBack, bool writeIndexTable);
 
   // Takes the next job of the batch; a JobSink.
   void Add(std::unique_ptr<IImage> image, ImageProcessor* rule);
@@ -46,6 +47,7 @@ class ConversionStream {
 
   const std::size_t jobs;
   const bool holdBack;
+  const bool writeIndexTable;
   // Each entry belongs to the thread converting it until it is converted.
   std::vector<std::unique_ptr<Entry>> entries;
   std::size_t started = 0;  // entries handed to the lanes

@@ -15,6 +15,7 @@
 #include "combine/launch_combiner.h"
 #include "common/app_context.h"
 #include "common/executable_folder.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "common/text.h"
 #include "convert/output_folder.h"
@@ -50,14 +51,14 @@ std::string FindRuleFile(const ConverterOptions& options) {
   if (options.settingFile) {
     const std::string path = AbsolutePath(*options.settingFile);
     if (IsReadableFile(path)) return path;
-    PrintError("規則ファイルが見つかりません: " + *options.settingFile);
+    PrintError(Text(Message::kCliRuleFileNotFound, {*options.settingFile}));
     return std::string();
   }
   const std::string here = AbsolutePath("setting.ini");
   if (IsReadableFile(here)) return here;
   const std::string besideProgram = AppContext::Instance().exeDirectory + "setting.ini";
   if (IsReadableFile(besideProgram)) return besideProgram;
-  PrintError("規則ファイルが見つかりません: " + here + "、" + besideProgram);
+  PrintError(Text(Message::kCliNoRuleFileInEither, {here, besideProgram}));
   return std::string();
 }
 
@@ -97,7 +98,7 @@ bool WriteCombinedGroups(const std::string& folder) {
         WriteCombinedSheet(state.initialFiles, state.sheetWidth, output);
     for (const std::string& problem : problems) PrintError(problem);
     if (problems.empty()) {
-      std::printf("結合:%s\n", output.c_str());
+      Print(stdout, Text(Message::kCliCombined, {output}) + "\n");
     } else {
       allWritten = false;
     }
@@ -112,11 +113,12 @@ void PrintError(const std::string& text) {
 }
 
 int RunConverterCommand(const std::vector<std::string>& arguments) {
-  std::string error;
+  std::optional<UsageError> error;
   const ConverterOptions options = ParseConverterOptions(arguments, error);
-  if (!error.empty()) {
-    PrintError(error);
-    std::fprintf(stderr, "詳しくは %s --help を見て下さい\n", kProgramName);
+  if (options.language) SetLanguage(*options.language);
+  if (error) {
+    PrintError(error->Text());
+    Print(stderr, Text(Message::kCliSeeHelp, {kProgramName}) + "\n");
     return kExitUsage;
   }
   if (options.help) {
@@ -134,7 +136,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   SettingStore::Instance().ReadFile(ruleFile);
   if (options.check) return RunCheckCommand(options);
   if (options.explainRule) return RunExplainCommand(options);
-  if (options.invertRule) return RunInvertCommand(options);
+  if (options.invertRule) return RunInvertCommand(options, ruleFile);
 
   std::string combineFolder;
   if (options.combineFolder) {
@@ -143,7 +145,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     // output step must; a file of that name is refused here, before anything
     // is converted.
     if (CreateOutputFolder(combineFolder) != FolderResult::kReady || !IsFolder(combineFolder)) {
-      PrintError("結合した画像の出力フォルダを作れません: " + *options.combineFolder);
+      PrintError(Text(Message::kCliCombineFolderUnusable, {*options.combineFolder}));
       return kExitUsage;
     }
   }
@@ -155,12 +157,11 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
 
   RunState& run = RunState::Instance();
   run.autoTransparent = !options.noTransparency;
-  run.indexTable = options.indexTable;
   // Every file is decoded to be classified, a few ahead of the adding, on
   // the jobs' threads; each file added converts at once beside the adding.
   ImagePrefetch prefetch(paths, options.jobs, static_cast<std::size_t>(options.jobs));
   const ImageOpener open = [&prefetch](const std::string& path) { return prefetch.Next(path); };
-  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths));
+  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths), options.indexTable);
   const JobSink sink = [&](std::unique_ptr<IImage> image, ImageProcessor* rule) {
     if (!options.dryRun) conversion.Add(std::move(image), rule);
   };

@@ -3,6 +3,7 @@
 #include "cli/console.h"
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "common/messages.h"
 #include "ruletools/rule_explanation.h"
 #include "ruletools/rule_size.h"
 
@@ -13,7 +14,7 @@ int RunExplainCommand(const ConverterOptions& options) {
   if (options.size) request.size = ParseSizeKey(*options.size);
   if (!options.files.empty()) {
     if (!IsReadableFile(options.files.front())) {
-      PrintError("画像ファイルが見つかりません: " + options.files.front());
+      PrintError(Text(Message::kCliImageFileNotFound, {options.files.front()}));
       return kExitNotConverted;
     }
     request.sheet = AbsolutePath(options.files.front());

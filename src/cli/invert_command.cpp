@@ -3,17 +3,45 @@
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
 #include "cli/rule_tool_size.h"
+#include "common/messages.h"
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
+#include "setting/rule_file_document.h"
 
-int RunInvertCommand(const ConverterOptions& options) {
+namespace {
+
+// Printed as a rule file edited on Windows has it, each line ended by CR
+// LF, after an empty line so that it can follow a file whose last line has
+// no line end.
+constexpr char kPrintedLineEnd[] = "\r\n";
+
+int PrintNameProblem(const std::string& name, const std::string& problem) {
+  PrintError(Text(Message::kCliBadInverseName, {name, problem}));
+  return kExitUsage;
+}
+
+}  // namespace
+
+int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile) {
   const std::string& rule = *options.invertRule;
   const std::string name = options.name ? *options.name : rule + "_inverse";
   const std::string nameProblem = InverseNameProblem(name);
-  if (!nameProblem.empty()) {
-    PrintError("逆変換のセクション名「" + name + "」: " + nameProblem +
-               "（--nameで別の名前を指定できます）");
-    return kExitUsage;
+  if (!nameProblem.empty()) return PrintNameProblem(name, nameProblem);
+
+  // --append reads the file before the inverse is worked out, so that a
+  // name it cannot hold is a usage error like the others.
+  std::optional<RuleFileDocument> document;
+  if (options.append) {
+    std::string failure;
+    document = RuleFileDocument::Read(ruleFile, failure);
+    if (!document) {
+      PrintError(failure);
+      return kExitNotConverted;
+    }
+    if (!document->Holds(name)) {
+      const RuleFileEdit unheld{RuleFileRefusal::kCannotHold, name};
+      return PrintNameProblem(name, RuleFileEditText(unheld, document->Encoding()));
+    }
   }
 
   std::string problem;
@@ -30,7 +58,23 @@ int RunInvertCommand(const ConverterOptions& options) {
     PrintError(refusal);
     return kExitNotConverted;
   }
-  const std::string text = InverseSectionText(*inverse, name);
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  const RuleSection section = InverseSection(*inverse, name);
+  if (!document) {
+    const std::string text = kPrintedLineEnd + RuleSectionText(section, kPrintedLineEnd);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return kExitConverted;
+  }
+
+  const RuleFileEdit edit = document->AppendSection(section);
+  if (!edit.Done()) {
+    PrintError(RuleFileEditText(edit, document->Encoding()));
+    return kExitNotConverted;
+  }
+  const RuleFileSave save = document->Save();
+  if (save.outcome != RuleFileSaveOutcome::kSaved) {
+    PrintError(RuleFileSaveText(save));
+    return kExitNotConverted;
+  }
+  std::printf("%s\n", Text(Message::kRuleFileSectionWritten, {name, ruleFile}).c_str());
   return kExitConverted;
 }

@@ -3,11 +3,13 @@
 // does: sheets in the order given, wider ones cut into strips of the width,
 // palette entry 0 transparent.
 #include <cstdio>
-#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/usage_error.h"
 #include "combine/combined_sheet_file.h"
+#include "common/messages.h"
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -17,21 +19,6 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "使い方: mosaikon [--width 128|256] -o 出力.png シート...\n"
-    "\n"
-    "シートを指定の順に上から積み、横幅 128 か 256 ピクセルの1枚の PNG にします。\n"
-    "横幅より広いシートは横幅ごとの帯に切り、左から順に下へ積みます。拡大・縮小はしません。\n"
-    "パレットを持つ画像は、パレットの0番の色が透明になります。\n"
-    "\n"
-    "  --width 128|256  結合する横幅（既定: 128）\n"
-    "  -o 出力.png      書き出す PNG ファイル（あれば上書きします）\n"
-    "  --help           この説明を表示して終わる\n"
-    "  --version        版を表示して終わる\n"
-    "\n"
-    "終了コード: 0 書き出した / 1 読み込めないシートがあった、または書き出せなかった /\n"
-    "2 引数の誤り\n";
-
 constexpr int kWritten = 0;
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
@@ -40,16 +27,22 @@ struct Arguments {
   int width = 128;
   std::string output;
   std::vector<std::string> sheets;
+  std::optional<Language> language;
+  bool help = false;
+  bool version = false;
+  std::optional<UsageError> error;
+
+  // Whichever of help, version and a mistake comes first is the answer.
+  bool Answered() const { return help || version || error; }
 };
 
-int UsageError(const std::string& problem) {
-  std::fprintf(stderr, "mosaikon: %s\n%s", problem.c_str(), kUsage);
-  return kUsageError;
-}
-
-// Reads the arguments into arguments; an exit status when the program ends
-// here (help, version or a usage error), -1 to go on.
-int ReadArguments(int argc, char** argv, Arguments& arguments) {
+// Reads the arguments to the end, so that a --lang anywhere chooses the
+// language of the answer.
+Arguments ReadArguments(int argc, char** argv) {
+  Arguments arguments;
+  const auto note = [&arguments](UsageError mistake) {
+    if (!arguments.Answered()) arguments.error = std::move(mistake);
+  };
   bool outputGiven = false;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
@@ -59,30 +52,38 @@ int ReadArguments(int argc, char** argv, Arguments& arguments) {
     } else if (argument == "--") {
       optionsEnded = true;
     } else if (argument == "--help" || argument == "-h") {
-      std::fputs(kUsage, stdout);
-      return kWritten;
+      if (!arguments.Answered()) arguments.help = true;
     } else if (argument == "--version") {
-      std::printf("mosaikon %s (Vomarin+)\n", VOMARIN_VERSION);
-      return kWritten;
-    } else if (argument == "--width") {
-      if (i + 1 >= argc) return UsageError("--width に横幅がありません");
-      const std::string width = argv[++i];
-      if (width != "128" && width != "256") {
-        return UsageError("横幅は 128 か 256 です: " + width);
+      if (!arguments.Answered()) arguments.version = true;
+    } else if (argument == "--lang") {
+      if (i + 1 >= argc) {
+        note({Message::kCliValueNeeded, {argument}});
+      } else if (auto mistake = ReadLanguageOption(argv[++i], arguments.language)) {
+        note(*mistake);
       }
-      arguments.width = width == "128" ? 128 : 256;
+    } else if (argument == "--width") {
+      if (i + 1 >= argc) {
+        note({Message::kCliMosaikonNoWidth, {}});
+        continue;
+      }
+      const std::string width = argv[++i];
+      if (width != "128" && width != "256") note({Message::kCliMosaikonBadWidth, {width}});
+      arguments.width = width == "256" ? 256 : 128;
     } else if (argument == "-o") {
-      if (i + 1 >= argc) return UsageError("-o に出力ファイルがありません");
-      if (outputGiven) return UsageError("-o は1つだけ指定できます");
+      if (i + 1 >= argc) {
+        note({Message::kCliMosaikonNoOutputValue, {}});
+        continue;
+      }
+      if (outputGiven) note({Message::kCliMosaikonOneOutput, {}});
       arguments.output = argv[++i];
       outputGiven = true;
     } else {
-      return UsageError("知らないオプションです: " + argument);
+      note({Message::kCliMosaikonUnknownOption, {argument}});
     }
   }
-  if (arguments.output.empty()) return UsageError("出力ファイル（-o）がありません");
-  if (arguments.sheets.empty()) return UsageError("結合するシートがありません");
-  return -1;
+  if (arguments.output.empty()) note({Message::kCliMosaikonNoOutput, {}});
+  if (arguments.sheets.empty()) note({Message::kCliMosaikonNoSheets, {}});
+  return arguments;
 }
 
 }  // namespace
@@ -99,16 +100,29 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
-  Arguments arguments;
-  const int ended = ReadArguments(argc, argv, arguments);
-  if (ended >= 0) return ended;
+  const Arguments arguments = ReadArguments(argc, argv);
+  if (arguments.language) SetLanguage(*arguments.language);
+  if (arguments.help) {
+    std::fputs(Text(Message::kCliMosaikonUsage), stdout);
+    return kWritten;
+  }
+  if (arguments.version) {
+    std::printf("mosaikon %s (Vomarin+)\n", VOMARIN_VERSION);
+    return kWritten;
+  }
+  if (arguments.error) {
+    std::fprintf(stderr, "mosaikon: %s\n%s", arguments.error->Text().c_str(),
+                 Text(Message::kCliMosaikonUsage));
+    return kUsageError;
+  }
 
 #ifdef _WIN32
   const GdiplusSession gdiplus;
 #endif
   const std::vector<std::string> problems =
       WriteCombinedSheet(arguments.sheets, arguments.width, arguments.output);
-  for (const std::string& problem : problems) std::fprintf(stderr, "mosaikon: %s\n", problem.c_str());
+  for (const std::string& problem : problems)
+    std::fprintf(stderr, "mosaikon: %s\n", problem.c_str());
   if (!problems.empty()) return kFailed;
   return kWritten;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <string>
+
 #include "cli/command_line.h"
 
 // The rule tools of the command line, run once the rule file has been read.
 // Each prints its result and returns the exit status.
 int RunCheckCommand(const ConverterOptions& options);
 int RunExplainCommand(const ConverterOptions& options);
-int RunInvertCommand(const ConverterOptions& options);
+// --invert prints the section, or with --append writes it into ruleFile.
+int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile);

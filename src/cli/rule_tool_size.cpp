@@ -15,8 +15,8 @@ std::optional<RuleLayout::Size> RuleToolImageSize(const ConverterOptions& option
     try {
       const std::unique_ptr<IImage> image = OpenImage(AbsolutePath(sheet));
       return RuleLayout::Size{image->GetWidth(), image->GetHeight()};
-    } catch (const char* message) {
-      problem = std::string(message) + ": " + sheet;
+    } catch (const InvalidImageError& error) {
+      problem = std::string(error.what()) + ": " + sheet;
       status = kExitNotConverted;
       return std::nullopt;
     }

@@ -1,5 +1,3 @@
-#include "common/wide_win32.h"
-#include "common/window_text_win32.h"
 #include "combine/combiner_window_win32.h"
 
 #include <shellapi.h>
@@ -14,6 +12,9 @@
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
+#include "common/messages.h"
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 
 namespace {
 
@@ -103,6 +104,18 @@ HBITMAP MakePreviewBitmap(int width, int& height, int areaHeight, bool& cut) {
 }
 
 void StartWindow(HWND dialog) {
+  SetDialogTexts(dialog, Message::kCombinerCaption,
+                 {{kUpButton, Message::kCombinerUp},
+                  {kDownButton, Message::kCombinerDown},
+                  {kAddButton, Message::kCombinerAdd},
+                  {kDeleteButton, Message::kCombinerDelete},
+                  {kSaveButton, Message::kCombinerSave},
+                  {kClearButton, Message::kClear},
+                  {kListGroup, Message::kCombinerList},
+                  {kDropHint, Message::kCombinerDropHint},
+                  {kWidthGroup, Message::kCombinerWidthGroup},
+                  {kSaveEndButton, Message::kCombinerSaveAndEnd},
+                  {kCloseButton, Message::kCombinerEnd}});
   CombinerState& state = CombinerState::Instance();
   CentreWindow(dialog);
   DragAcceptFiles(dialog, TRUE);
@@ -176,7 +189,7 @@ void PaintPreview() {
     BitBlt(dc, 0, 0, area.right, area.bottom, state.memoryDC, 0, state.scrollInfo.position,
            SRCCOPY);
   } else {
-    DrawNotice(dc, area, kNoPreviewMessage, nullptr);
+    DrawNotice(dc, area, Text(Message::kNoPreview), nullptr);
   }
   EndPaint(state.previewControl, &paint);
 }
@@ -224,7 +237,8 @@ bool SaveCombined() {
       ComposeSheets(state.sheetList.Sheets(), state.sheetWidth);
   if (combined->Save(path)) return true;
   const std::string text =
-      std::string(combined->GetWidth() == 0 ? kTooLargeToSaveMessage : kSaveFailedMessage) + "\n" +
+      std::string(Text(combined->GetWidth() == 0 ? Message::kCombinedTooLargeToSave
+                                                 : Message::kCombinedSaveFailed)) + "\n" +
       path;
   ShowMessage(state.dialogWindow, text, nullptr, MB_OK | MB_ICONWARNING);
   return false;
@@ -259,13 +273,13 @@ void HandleCommand(UINT message, WPARAM wParam) {
     SetScrollPosition(0);
   } else if (IsCommand(message, wParam, "save")) {
     if (list.Count() == 0) {
-      ShowMessage(nullptr, kAddFilesFirstMessage, nullptr, MB_OK);
+      ShowMessage(nullptr, Text(Message::kAddFilesFirst), nullptr, MB_OK);
       return;
     }
     SaveCombined();
   } else if (IsCommand(message, wParam, "saveend")) {
     if (list.Count() == 0) {
-      if (ShowMessage(nullptr, kEndWithoutSavingMessage, nullptr, MB_OKCANCEL) == IDOK)
+      if (ShowMessage(nullptr, Text(Message::kEndWithoutSaving), nullptr, MB_OKCANCEL) == IDOK)
         EndDialog(state.dialogWindow, 0);
       return;
     }
@@ -321,13 +335,13 @@ void RebuildPreview() {
     } else if (combined) {
       // Beyond the image limit nothing was composed; saving says so too.
       const RECT band = {0, 0, area.right, kCutNoticeHeight};
-      DrawNotice(state.memoryDC, band, kTooLargeToShowMessage, nullptr);
+      DrawNotice(state.memoryDC, band, Text(Message::kCombinedTooLargeToShow), nullptr);
     }
     if (cut) {
       // The sheet goes on below what the bitmap holds; say so at its end.
       const RECT band = {0, height - kCutNoticeHeight, std::max<int>(area.right, sheetWidth),
                          height};
-      DrawNotice(state.memoryDC, band, kPreviewCutMessage, kPreviewCutNote);
+      DrawNotice(state.memoryDC, band, Text(Message::kPreviewCut), Text(Message::kPreviewCutNote));
       shownHeight = height;
     }
   } else {

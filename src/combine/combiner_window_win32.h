@@ -26,20 +26,10 @@ enum CombinerControl : int {
   kPreviewScrollBar = 600,
   kRadio128 = 700,
   kRadio256 = 701,
+  kListGroup = 9,
+  kDropHint = 401,
+  kWidthGroup = 601,
 };
-
-// Texts the window shows.
-inline constexpr char kCombinerCaption[] = "マップ結合";
-inline constexpr char kAddFilesFirstMessage[] = "結合する画像ファイルを追加してください";
-inline constexpr char kEndWithoutSavingMessage[] =
-    "ファイルが登録されていません。保存せずに終了しますか？";
-inline constexpr char kSaveFailedMessage[] = "結合した画像を保存できませんでした。";
-inline constexpr char kTooLargeToSaveMessage[] =
-    "結合した画像が大きすぎるため、保存できませんでした。";
-inline constexpr char kPreviewCutMessage[] = "プレビューはここまでです。";
-inline constexpr char kPreviewCutNote[] = "保存では全体を書き出します。";
-inline constexpr char kNoPreviewMessage[] = "プレビューを表示できません。";
-inline constexpr char kTooLargeToShowMessage[] = "結合した画像が大きすぎるため、表示できません。";
 
 INT_PTR CALLBACK CombinerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,14 +2,8 @@
 
 #include <new>
 
+#include "common/messages.h"
 #include "common/path.h"
-
-namespace {
-
-constexpr char kNoRoomMessage[] = "メモリが足りません";
-constexpr char kNotAddedHeading[] = "次のファイルは追加できませんでした。";
-
-}  // namespace
 
 void SheetList::ShowIn(SheetRows* rows) {
   if (!sheets.empty()) return;
@@ -24,7 +18,7 @@ void SheetList::AddSheetFromFile(const std::string& path) {
   sheets.push_back(std::move(sheet));
   if (!listControl->InsertAt(listControl->Count(), FilePart(path))) {
     sheets.pop_back();
-    throw kNoRoomMessage;
+    throw std::bad_alloc();
   }
 }
 
@@ -33,10 +27,10 @@ std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(const std::vector<st
   for (const std::string& path : paths) {
     try {
       AddSheetFromFile(path);
-    } catch (const char* message) {
-      failures.push_back({path, message});
+    } catch (const InvalidImageError& error) {
+      failures.push_back({path, error.what()});
     } catch (const std::bad_alloc&) {
-      failures.push_back({path, kNoRoomMessage});
+      failures.push_back({path, Text(Message::kCombineNoRoom)});
     }
   }
   return failures;
@@ -70,9 +64,9 @@ void SheetList::ClearSheets() {
 
 std::string DescribeLoadFailures(const std::vector<SheetLoadFailure>& failures) {
   if (failures.empty()) return std::string();
-  std::string text = kNotAddedHeading;
+  std::string text = Text(Message::kCombineNotAdded);
   for (const SheetLoadFailure& failure : failures) {
-    text += "\n" + failure.path + "（" + failure.reason + "）";
+    text += "\n" + Text(Message::kCombinePathAndReason, {failure.path, failure.reason});
   }
   return text;
 }

@@ -35,8 +35,9 @@ class SheetList {
 
   // Loads the image at path, makes the colour of its palette entry 0
   // transparent and appends it as a new last row named after the file part
-  // of path. Throws the image layer's message (a C string) when the file
-  // cannot be loaded; the list is then unchanged.
+  // of path. Throws InvalidImageError when the file cannot be loaded,
+  // std::bad_alloc when the rows have no room for it; the
+  // list is then unchanged.
   void AddSheetFromFile(const std::string& path);
 
   // AddSheetFromFile for each path in order; a file that cannot be loaded

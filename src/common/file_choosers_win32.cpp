@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "common/app_context.h"
+#include "common/messages.h"
 #include "common/wide_win32.h"
 
 namespace {
@@ -49,17 +50,19 @@ std::string Choose(HWND owner, ChooserBuffers& buffers, const std::string& filte
 }  // namespace
 
 std::string ChooseOpenFile(HWND owner) {
-  static const char filter[] =
-      "画像ファイル\0*.jpg;*.jpeg;*.bmp;*.png;*.gif;*.tiff\0All files(*.*)\0*.*\0";
-  return Choose(owner, openBuffers, std::string(filter, sizeof filter), "ファイルを開く", L"jpg",
-                OFN_FILEMUSTEXIST, false);
+  const std::string filter = std::string(Text(Message::kImageFilesFilter)) + '\0' +
+                             "*.jpg;*.jpeg;*.bmp;*.png;*.gif;*.tiff" + '\0' +
+                             Text(Message::kAllFilesFilter) + '\0' + "*.*" + '\0' + '\0';
+  return Choose(owner, openBuffers, filter, Text(Message::kOpenFile), L"jpg", OFN_FILEMUSTEXIST,
+                false);
 }
 
 std::string ChooseSaveFile(HWND owner) {
-  static const char filter[] = "PNG画像ファイル {*.png}\0*.png\0";
+  const std::string filter =
+      std::string(Text(Message::kPngFilesFilter)) + '\0' + "*.png" + '\0' + '\0';
   // A save dialog that insisted on existing files could not save under a
   // new name; the folder must exist, the file need not.
-  return Choose(owner, saveBuffers, std::string(filter, sizeof filter), "ファイルを保存する", L"png",
+  return Choose(owner, saveBuffers, filter, Text(Message::kSaveFile), L"png",
                 OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT, true);
 }
 

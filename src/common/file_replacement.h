@@ -22,11 +22,14 @@ class FileReplacement {
   const std::string& TemporaryPath() const { return temporary; }
   // Renames the file over the target; true when it has the target's name.
   bool Commit();
+  // Why the file could not be made, or not renamed, in the system's words.
+  const std::string& Failure() const { return failure; }
 
  private:
   std::string target;
   std::string temporary;
   bool committed = false;
+  std::string failure;
 };
 
 // Writes target through write, which fills the stream (opened in binary
@@ -35,4 +38,7 @@ class FileReplacement {
 // holds all of it; otherwise target is as it was. The data is not forced to
 // the disk first: that wait cost a quarter of a batch's time, and what a
 // crash of the system could cost is output that the next run writes again.
-bool WriteFileReplacing(const std::string& target, const std::function<bool(std::FILE*)>& write);
+// failure, when given, receives why target was not written, in the system's
+// words.
+bool WriteFileReplacing(const std::string& target, const std::function<bool(std::FILE*)>& write,
+                        std::string* failure = nullptr);

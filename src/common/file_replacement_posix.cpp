@@ -6,6 +6,7 @@
 
 #include "common/file_replacement.h"
 #include "common/path.h"
+#include "common/system_error.h"
 
 // The name starts with "." and carries the process and a counter, and the
 // file is made only if no file of that name exists, so two writers never
@@ -24,8 +25,9 @@ FileReplacement::FileReplacement(const std::string& target) : target(target) {
       temporary = name;
       return;
     }
-    if (errno != EEXIST) return;
+    if (errno != EEXIST) break;
   }
+  failure = LastSystemErrorText();
 }
 
 FileReplacement::~FileReplacement() {
@@ -34,5 +36,6 @@ FileReplacement::~FileReplacement() {
 
 bool FileReplacement::Commit() {
   committed = Created() && std::rename(temporary.c_str(), target.c_str()) == 0;
+  if (Created() && !committed) failure = LastSystemErrorText();
   return committed;
 }

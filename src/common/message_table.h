@@ -10,26 +10,600 @@ MESSAGE(kInvalidFile, "無効なファイル", "invalid file")
 // --- Why a file could not be opened, read, created or saved
 
 // --- Rules and their construction
+MESSAGE(kRuleMissing, "規則[{1}]がsetting.iniにありません", "the rule [{1}] is not in setting.ini")
+MESSAGE(kRuleBadSrcDiv, "不正なSrcDiv", "invalid SrcDiv")
+MESSAGE(kRuleBadFileDiv, "不正なfileDiv", "invalid fileDiv")
+MESSAGE(kRuleKeyOfRule, "[{1}] {2}", "[{1}] {2}")
+MESSAGE(kRuleValueNotANumber, "{1}の値「{2}」は数値ではありません", "the value \"{2}\" of {1} is not a number")
+MESSAGE(kRuleValueTooLarge, "{1}の値「{2}」は大きすぎます", "the value \"{2}\" of {1} is too large")
+MESSAGE(kRuleTooFewValues, "{1}の値が足りません（{2}個必要です）", "{1} has too few values ({2} needed)")
+MESSAGE(kRuleNegativeValue, "{1}に負の数は使えません", "{1} cannot be negative")
+MESSAGE(kRuleValueNotZeroOrOne, "{1}の値「{2}」は0か1にして下さい", "the value \"{2}\" of {1} must be 0 or 1")
+MESSAGE(kRuleNameFootLeavesFolder, "{1}にフォルダの区切り（\\ /）や「..」は使えません",
+        "{1} cannot contain a folder separator (\\ /) or \"..\"")
+MESSAGE(kRuleNoSizeOrDefault, "setting.iniの[Process]に{1}もdefaultもありません",
+        "[Process] of setting.ini has neither {1} nor default")
+MESSAGE(kRuleUnusable, "規則[{1}]を使えません: {2}", "the rule [{1}] cannot be used: {2}")
 
 // --- Conversion, the log and the progress window
+MESSAGE(kConversionCancelled, "キャンセル", "cancelled")
+MESSAGE(kLogSubProcessCall, "サブプロセス{1}の呼び出し", "calling the SubProcess {1}")
+MESSAGE(kNestedRulesTooDeep, "規則[{1}]の呼び出しが深すぎるため中止しました（{2}段まで）",
+        "stopped at the rule [{1}]: rules call rules too deeply (at most {2} levels)")
+MESSAGE(kNestedRulesTooMany, "規則[{1}]の呼び出しが多すぎるため中止しました（{2}回まで）",
+        "stopped at the rule [{1}]: rules are called too many times (at most {2})")
+MESSAGE(kJobStarted, "加工を開始:", "Processing:")
+MESSAGE(kJobEnded, "加工の終了", "Done")
+MESSAGE(kJobUnknownError, "不明なエラー", "unknown error")
+MESSAGE(kJobNotProcessed, "{1}を規則[{2}]で処理できませんでした: {3}",
+        "{1} could not be processed with rule [{2}]: {3}")
+MESSAGE(kRunCompleted, "変換が正常に完了しました。\n", "The conversion completed normally.\n")
+MESSAGE(kRunCancelled, "処理を中止しました。\n{1}個のファイルは変換が完了していません。\n",
+        "The processing was stopped.\n{1} file(s) were not converted to the end.\n")
+MESSAGE(kRunEndedWithFailures,
+        "変換が終了しました。\n{1}個のファイルは正常に変換できませんでした。\n",
+        "The conversion has ended.\n{1} file(s) could not be converted properly.\n")
+MESSAGE(kRunOutputPlace, "生成画像は元画像と同じ場所に出力されています。\n\n",
+        "The images made are in the same place as their source images.\n\n")
+MESSAGE(kRunProcessMore, "続けて他のファイルも処理しますか？", "Process other files as well?")
 
 // --- Classification and the processing list
+MESSAGE(kListOtherFiles, "その他", "Other")
+MESSAGE(kListNoRuleFits, "該当なし", "no rule fits")
+MESSAGE(kListSkipped, "キャンセル", "skipped")
+MESSAGE(kListRuleUndecided, "自動判別できません（候補:{1}）",
+        "the rule cannot be told automatically (candidates: {1})")
+MESSAGE(kListLeftAlone, "何もしない", "何もしない (left as it is)")
+MESSAGE(kListNoSizeTable, "setting.iniに[Process]がありません", "setting.ini has no [Process]")
+MESSAGE(kListEmpty,
+        "有効なファイルがありません\r\n"
+        "→からファイルを追加してください\r\n\r\n"
+        "[ファイルを開く]でフォルダから\r\n"
+        "ファイルを選択できます\r\n\r\n"
+        "またはこのウィンドウのどこかに\r\n"
+        "ファイルをドロップしてください\r\n",
+        "No valid files yet\r\n"
+        "Add files with the buttons →\r\n\r\n"
+        "[Open file] lets you choose\r\n"
+        "files in a folder\r\n\r\n"
+        "or drop files anywhere\r\n"
+        "on this window\r\n")
+MESSAGE(kListClassified,
+        "以下のように判別されました\r\n"
+        "さらにファイルを追加できます→\r\n"
+        "開始ボタンで処理を開始します\r\n\r\n",
+        "The files were classified as below\r\n"
+        "You can add more files →\r\n"
+        "The start button begins the processing\r\n\r\n")
+MESSAGE(kRuleNotTold,
+        "{1}は画像の自動判別ができません\n"
+        "次のウィンドウで適切なものを手動選択して下さい\n",
+        "The rule for {1} cannot be told automatically\n"
+        "Please choose the right one by hand in the next window\n")
 
 // --- Rule tools: the check
+MESSAGE(kToolLeftOverRight, "右の{1}ピクセル", "the right {1} px")
+MESSAGE(kToolLeftOverBelow, "下の{1}ピクセル", "the bottom {1} px")
+MESSAGE(kToolLeftOverBoth, "{1}と{2}", "{1} and {2}")
+MESSAGE(kToolNoRule, "規則[{1}]がありません", "there is no rule [{1}]")
+MESSAGE(kCheckDidYouMean, "（{1}のことですか）", " (did you mean {1}?)")
+MESSAGE(kCheckWithValue, "{1}（{2}）", "{1} ({2})")
+MESSAGE(kCheckShadowed, "同じ名前のセクション[{1}]が前にあるため、このセクションは読まれません",
+        "a section of the same name [{1}] comes before it, so this section is not read")
+MESSAGE(kCheckShadowedCase, "（セクション名の大文字と小文字は区別されません）",
+        " (section names do not tell capital from small letters)")
+MESSAGE(kCheckSectionCut,
+        "セクションが読み取れる長さ（{1}バイト）を超えているため、途中から後は読まれません",
+        "the section is longer than can be read ({1} bytes), so its end is not read")
+MESSAGE(kCheckNotUsable, "規則として使えません: {1}", "cannot be used as a rule: {1}")
+MESSAGE(kCheckNoKeyName, "「{1}」にはキーの名前がありません", "\"{1}\" has no key name")
+MESSAGE(kCheckUnknownKey, "{1}: キー{2}はどこからも読まれません", "{1}: nothing reads the key {2}")
+MESSAGE(kCheckKeyTwice, "キー{1}が{2}回書かれています。使われるのは最後の「{3}」だけです",
+        "the key {1} is written {2} times; only the last, \"{3}\", is used")
+MESSAGE(kCheckSkippedLine, "「{1}」は「キー=値」の形ではないため、読まれません",
+        "\"{1}\" is not of the form \"key=value\", so it is not read")
+MESSAGE(kCheckSkippedLines, "「{1}」は「キー=値」の形ではないため、この行と後の{2}行は読まれません",
+        "\"{1}\" is not of the form \"key=value\", so this line and the {2} after it are not read")
+MESSAGE(kCheckMoreItems, " ほか{1}個", " and {1} more")
+MESSAGE(kCheckReplaceOutside,
+        "{1}: {2}はSrcDiv={3},{4}のセルの番号（0〜{5}、空白は-1）ではないため、置かれません",
+        "{1}: {2} are not cell numbers of SrcDiv={3},{4} (0 to {5}, -1 for a blank), so they are "
+        "not placed")
+MESSAGE(kCheckEmptyRuleName, "{1}: 規則の名前が空の項目があります", "{1}: an item has an empty rule name")
+MESSAGE(kCheckNamesCut,
+        "セクション名の一覧が読み取れる長さ（{1}バイト）を超えているため、このセクションから後は読まれません",
+        "the list of section names is longer than can be read ({1} bytes), so this section and "
+        "those after it are not read")
+MESSAGE(kCheckChoosingKeyUnread,
+        "{1}: この規則は[Process]で2つ以上の候補の1つになっていないため、{2}は読まれません",
+        "{1}: this rule is not one of two or more candidates in [Process], so {2} is not read")
+MESSAGE(kCheckSizeTableCase,
+        "大きさの表のセクション名は[Process]です（大文字と小文字を区別します）。このままではどの画像も振り分けられません",
+        "the size table's section is named [Process] (capital and small letters count); as it is, "
+        "no image is sorted to a rule")
+MESSAGE(kCheckNoSizeTable, "大きさの表[Process]がないため、どの画像も振り分けられません",
+        "there is no size table [Process], so no image is sorted to a rule")
+MESSAGE(kCheckBadSizeKey,
+        "キー{1}は「default」でも「幅,高さ」（1以上の整数2つ）でもないため使われません",
+        "the key {1} is neither \"default\" nor \"width,height\" (two whole numbers of 1 or more), "
+        "so it is not used")
+MESSAGE(kCheckLeadingZero, "キー{1}は0で始まる数を含むため、どの画像の大きさにも合いません（{2}と書きます）",
+        "the key {1} has a number beginning with 0, so it matches no image size (write {2})")
+MESSAGE(kCheckSizeTooLarge,
+        "キー{1}の大きさの画像は開けないため（一辺{2}ピクセル、全体で{3}ピクセルまで）、使われません",
+        "images of the size {1} cannot be opened (at most {2} pixels a side, {3} pixels in all), so "
+        "it is not used")
+MESSAGE(kCheckEmptyCandidate, "候補に空の名前があります", "a candidate has an empty name")
+MESSAGE(kCheckCircularCall, "{1}: 規則の呼び出しが元の規則に戻るため、変換は途中で中止されます: {2}",
+        "{1}: the rules call back to the one they started from, so the conversion stops partway: {2}")
+MESSAGE(kCheckTooDeep, "{1}: 規則の呼び出しが{2}段を超えるため、変換は途中で中止されます: {3}",
+        "{1}: rules call rules more than {2} levels deep, so the conversion stops partway: {3}")
+MESSAGE(kCheckWhere, "{1}: {2}の画像（{3}）では、", "{1}: for an image of {2} ({3}), ")
+MESSAGE(kCheckGrid, "{1}列{2}行", "{1} x {2}")
+MESSAGE(kCheckClipOutside, "切り出す範囲が画像からはみ出すため、何も切り出されません",
+        "the area to cut out reaches outside the image, so nothing is cut out")
+MESSAGE(kCheckCellsTooSmall,
+        "切り出した{1}を{2}に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません",
+        "dividing the clipped {1} into a {2} grid makes cells smaller than 1 pixel, so no cell is "
+        "cut out")
+MESSAGE(kCheckClipLeftOver, "切り出した{1}が{2}で割り切れないため、{3}がどのセルにも入りません",
+        "the clipped {1} does not divide evenly into a {2} grid, so {3} fall in no cell")
+MESSAGE(kCheckCanvasBadSize, "キャンバス（{1}）の大きさが正しくないため作れません",
+        "the canvas ({1}) cannot be made, as its size is not valid")
+MESSAGE(kCheckCanvasTooLarge, "キャンバス（{1}）が大きすぎるため作れません",
+        "the canvas ({1}) cannot be made, as it is too large")
+MESSAGE(kCheckSlotLeftOver,
+        "キャンバス（{1}）がセル（{2}）の整数倍ではないため、{3}にはセルが置かれません",
+        "the canvas ({1}) is not a whole multiple of the cell ({2}), so no cell is placed in {3}")
+MESSAGE(kCheckSlotsTooFew,
+        "キャンバス（{1}）に置けるセル（{2}）は{3}個（{4}）だけのため、{5}番目から後のセル{6}個は置かれません",
+        "the canvas ({1}) has room for only {3} cells of {2} (a {4} grid), so {6} cells from item "
+        "{5} on are not placed")
+MESSAGE(kCheckFileDivTooFine, "キャンバス（{1}）より細かいため保存できません",
+        "FileDiv is finer than the canvas ({1}), so nothing can be saved")
+MESSAGE(kCheckPiecesLeftOver, "キャンバス（{1}）が{2}で割り切れないため、{3}はどのファイルにも入りません",
+        "the canvas ({1}) does not divide evenly into a {2} grid, so {3} fall in no file")
+MESSAGE(kCheckTooManyCombinations,
+        "規則と画像の大きさの組み合わせが多すぎるため（{1}組まで）、残りの組み合わせは調べていません",
+        "there are too many combinations of rules and image sizes (at most {1}), so the rest were "
+        "not checked")
 
 // --- Rule tools: the explanation and the picture
+MESSAGE(kExplainGrid, "{1}列 x {2}行", "{1} x {2}")
+MESSAGE(kExplainListSeparator, "、", ", ")
+MESSAGE(kExplainMoreRules, "ほか{1}個", " and {1} more")
+MESSAGE(kExplainUnsized,
+        "規則[{1}]: 画像の大きさが分からないため、セルの大きさも分かりません。セルの番号だけを示します（画像ファイルか--sizeを指定するか、[Process]にこの規則を書けば、詳しく示します）",
+        "rule [{1}]: the image size is not known, so neither is the cell size. Only the cell "
+        "numbers are shown (give an image file or --size, or write this rule in [Process], for the "
+        "details)")
+MESSAGE(kExplainSourceCells, "元画像: {1}のセル", "source image: a {1} grid of cells")
+MESSAGE(kExplainNoCellsPlaced, "置くセル: ありません（Replaceがありません）",
+        "cells placed: none (there is no Replace)")
+MESSAGE(kExplainPlacedNumbers, "置くセルの番号（キャンバスの左上の位置から行ごと、-は空白）:",
+        "numbers of the cells placed (row by row from the top left of the canvas, - for a blank):")
+MESSAGE(kExplainFirstItems, "  （全{1}個のうち、最初の{2}個だけを示しました）",
+        "  (only the first {2} of {1} are shown)")
+MESSAGE(kExplainSized, "規則[{1}]: 画像 {2}（{3}）", "rule [{1}]: image {2} ({3})")
+MESSAGE(kExplainNumbersLeftOut,
+        "絵: {1}ピクセルより小さいセルと、番号が収まらないセルには、番号を描いていません",
+        "picture: cells smaller than {1} pixels and cells their number does not fit in are drawn "
+        "without it")
+MESSAGE(kExplainClip, "Clip（{1},{2} から {3}）を", "Clip ({3} from {1},{2}) ")
+MESSAGE(kExplainClipOutside, "元画像: Clipの範囲が画像の中にないため、セルを切り出しません",
+        "source image: Clip is not inside the image, so no cell is cut out")
+MESSAGE(kExplainCellsTooSmall,
+        "元画像: {1}{2}に分けるとセルが1ピクセルに満たないため、セルを切り出しません",
+        "source image: dividing {1}into a {2} grid makes cells smaller than 1 pixel, so no cell is "
+        "cut out")
+MESSAGE(kExplainSourceDivided, "元画像: {1}{2}のセル（{3}）に分けます",
+        "source image: {1}divided into a {2} grid of cells ({3})")
+MESSAGE(kExplainSourceLeftOver, "  {1}はどのセルにも入りません", "  {1} fall in no cell")
+MESSAGE(kExplainCanvasNotMade, "キャンバス: {1}は作れないため、何も出力しません",
+        "canvas: {1} cannot be made, so nothing is written")
+MESSAGE(kExplainCanvasEmpty, "キャンバス: {1}、置くセルはありません", "canvas: {1}, with no cell placed")
+MESSAGE(kExplainCanvasSlots, "キャンバス: {1}、{2}の位置（{3}）に置くセルの番号（-は空白）:",
+        "canvas: {1}, numbers of the cells placed in its {2} grid of places ({3}) (- for a blank):")
+MESSAGE(kExplainTopLeftOnly, "  （全{1}のうち、左上の{2}だけを示しました）",
+        "  (only the top left {2} of the {1} grid are shown)")
+MESSAGE(kExplainCanvasLeftOver, "  {1}は空白のままです", "  {1} stay blank")
+MESSAGE(kExplainFileDivTooFine, "出力ファイル: FileDivがキャンバスより細かいため、保存できません",
+        "output files: FileDiv is finer than the canvas, so nothing can be saved")
+MESSAGE(kExplainPieces, "出力ファイル（{1}枚）:", "output files ({1}):")
+MESSAGE(kExplainPieceArea, "  キャンバスの{1},{2} から {3}", "  {3} from {1},{2} of the canvas")
+MESSAGE(kExplainMorePieces, "  （ほか{1}枚は省略しました）", "  ({1} more are left out)")
+MESSAGE(kExplainPiecesLeftOver, "  キャンバスの{1}はどのファイルにも入りません",
+        "  {1} of the canvas fall in no file")
+MESSAGE(kExplainIndividual, "セルごとに先に適用する規則（Individual）: [{1}]",
+        "rule applied first to each cell (Individual): [{1}]")
+MESSAGE(kExplainIndividualSlot, "。セルは{1}になります", "; the cells become {1}")
+MESSAGE(kExplainIndividualNoImage, "。その規則はセルから画像を作れません",
+        "; that rule cannot make an image of a cell")
+MESSAGE(kExplainSubProcess, "続けて同じ画像に適用する規則（SubProcess）: {1}",
+        "rules applied next to the same image (SubProcess): {1}")
+MESSAGE(kExplainKeepPalette, "KeepPalette=1: パレット画像は、パレットを保ったまま8ビットのPNGで保存します",
+        "KeepPalette=1: a palette image is saved as an 8-bit PNG, keeping its palette")
+MESSAGE(kExplainSizeOption, "--sizeの指定", "given by --size")
+MESSAGE(kExplainSizeOfFile, "{1}の大きさ", "the size of {1}")
+MESSAGE(kExplainSizeFromTable, "[Process]の{1},{2}", "{1},{2} in [Process]")
+MESSAGE(kExplainNoPictureWithoutSize, "画像の大きさが分からないため、絵を描けません",
+        "the image size is not known, so no picture can be drawn")
+MESSAGE(kExplainNoMemory, "メモリが足りないため、規則を説明できません",
+        "there is not enough memory to explain the rule")
+MESSAGE(kPictureNoCanvas, "キャンバス（{1}）を作れないため、絵を描けません",
+        "the canvas ({1}) cannot be made, so no picture can be drawn")
+MESSAGE(kPictureTooLarge, "絵（{1}）が画像の大きさの上限（{2}、{3}ピクセル）を超えるため、描けません",
+        "the picture ({1}) is larger than an image may be ({2}, {3} pixels), so it cannot be drawn")
+MESSAGE(kPictureNoMemory, "メモリが足りないため、絵を描けません",
+        "there is not enough memory to draw the picture")
+MESSAGE(kPictureNotSaved, "絵を保存できませんでした: {1}", "could not save the picture: {1}")
 
 // --- Rule tools: the inverse
+MESSAGE(kInverseTitle, "規則[{1}]の逆変換: {2}の画像を変換した出力を元の並びに戻します",
+        "inverse of the rule [{1}]: puts the output of converting an image of {2} back in its "
+        "original order")
+MESSAGE(kInverseInputOne, "入力: 規則[{1}]の出力（{2}）", "input: the output of the rule [{1}] ({2})")
+MESSAGE(kInverseInputPieces,
+        "入力: 規則[{1}]の出力{2}枚（FileDiv={3},{4}）を番号順に左から右、上から下へつなげた{5}の画像。先につなげて下さい",
+        "input: the {2} outputs of the rule [{1}] (FileDiv={3},{4}) joined in number order, left to "
+        "right and top to bottom, into an image of {5}. Join them first")
+MESSAGE(kInverseStack, "  1列なので mosaikon --width {1} -o 結合.png {2} {3} … で上から順に積めます",
+        "  as they form one column, mosaikon --width {1} -o joined.png {2} {3} … stacks them from "
+        "the top")
+MESSAGE(kInverseOriginalName, "元の名前", "original")
+MESSAGE(kInverseOutputClipped,
+        "出力: Clip（{1}）がセルの境目で始まらないため、切り出した範囲のセルだけ（元画像の{2},{3}から{4}）を戻します",
+        "output: as Clip ({1}) does not begin on a cell border, only the cells of the clipped area "
+        "({4} from {2},{3} of the original image) come back")
+MESSAGE(kInverseOutputSame, "出力: 元画像と同じ{1}に、セルを元の位置に戻します",
+        "output: the cells go back to their places in an image of {1}, the size of the original")
+MESSAGE(kInverseOutputTopLeft, "出力: 元画像{1}のうち、セルの並ぶ左上の{2}に、セルを元の位置に戻します",
+        "output: the cells go back to their places in the top left {2} of the original {1}, where "
+        "the cells lie")
+MESSAGE(kInverseLostCells, "戻らないもの: 出力に残らないセル{1}個（{2}）。空白になります",
+        "not restored: {1} cells that the output does not keep ({2}); they stay blank")
+MESSAGE(kInverseLostClip, "戻らないもの: Clip（{1}）の外の画素",
+        "not restored: the pixels outside Clip ({1})")
+MESSAGE(kInverseLostStrips, "戻らないもの: SrcDivのセルに入らない右の{1}画素・下の{2}画素",
+        "not restored: the right {1} px and the bottom {2} px, which fall in no SrcDiv cell")
+MESSAGE(kInverseNoSubProcess, "SubProcessの規則（{1}）の出力は含みません",
+        "the outputs of the SubProcess rules ({1}) are not included")
+MESSAGE(kInverseNameEmpty, "空の名前は使えません", "the name cannot be empty")
+MESSAGE(kInverseNameSpaces, "前後に空白のある名前は使えません",
+        "the name cannot begin or end with a space")
+MESSAGE(kInverseNameBracket, "「]」を含む名前は使えません", "the name cannot contain \"]\"")
+MESSAGE(kInverseNameControl, "改行などの制御文字を含む名前は使えません",
+        "the name cannot contain a line break or another control character")
+MESSAGE(kInverseNameTaken, "規則ファイルに同じ名前のセクションがあります",
+        "the rule file has a section of the same name")
+MESSAGE(kInverseUnreadable, "規則[{1}]を読めません: {2}", "cannot read the rule [{1}]: {2}")
+MESSAGE(kInverseIndividual,
+        "規則[{1}]はIndividualの規則[{2}]でセルの中身を変えるため、並べ替えでは元に戻せません",
+        "the rule [{1}] changes its cells with the Individual rule [{2}], which rearranging cells "
+        "cannot undo")
+MESSAGE(kInverseNoSize,
+        "規則[{1}]の画像の大きさが分かりません。セルの大きさで逆変換の数値が決まるため、画像ファイルか--size 幅,高さを指定してください",
+        "the image size for the rule [{1}] is not known. The numbers of the inverse follow from the "
+        "cell size: give an image file or --size width,height")
+MESSAGE(kInverseSizeTooLarge, "画像の大きさ{1}は扱える大きさを超えています",
+        "the image size {1} is larger than can be handled")
+MESSAGE(kInverseNothingPlaced,
+        "規則[{1}]は{2}の画像のセルを一つも出力に置かないため、逆変換がありません（{3}）",
+        "the rule [{1}] places no cell of an image of {2} in its output, so it has no inverse ({3})")
+MESSAGE(kInverseTooLong, "逆変換の規則が規則ファイルの1つのセクションに収まる大きさ（{1}バイト）を超えます",
+        "the inverse rule is larger than one section of the rule file can hold ({1} bytes)")
+MESSAGE(kInverseWhyClip, "Clipが画像の中にありません", "Clip is not inside the image")
+MESSAGE(kInverseWhyCells, "SrcDivのセルが切り出した範囲より細かくなります",
+        "the SrcDiv cells are finer than the clipped area")
+MESSAGE(kInverseWhyCanvas, "キャンバスの大きさ{1}の画像は作れません", "a canvas of {1} cannot be made")
+MESSAGE(kInverseWhyNoCells, "Replaceが保存される位置に置くセルがありません",
+        "Replace puts no cell where anything is saved")
+MESSAGE(kInverseWhySlot, "キャンバス{1}がセル{2}より小さくなります",
+        "the canvas {1} is smaller than a cell {2}")
+MESSAGE(kInverseWhyFileDiv, "FileDivがキャンバスより細かいため何も保存されません",
+        "FileDiv is finer than the canvas, so nothing is saved")
 
 // --- Writing the rule file
+MESSAGE(kRuleFileUnreadable, "規則ファイルを読めません: {1}（{2}）",
+        "cannot read the rule file: {1} ({2})")
+MESSAGE(kRuleFileNotWritten, "規則ファイルを書き込めません: {1}（{2}）。元のファイルはそのままです",
+        "cannot write the rule file: {1} ({2}). The file is as it was")
+MESSAGE(kRuleFileChangedSinceRead,
+        "規則ファイルが読み込んだ後に他のプログラムで変更されています: {1}",
+        "the rule file was changed by another program after it was read: {1}")
+MESSAGE(kRuleFileSectionExists, "規則ファイルに同じ名前のセクション[{1}]があります",
+        "the rule file already has a section [{1}]")
+MESSAGE(kRuleFileNoSection, "規則ファイルにセクション[{1}]がありません",
+        "the rule file has no section [{1}]")
+MESSAGE(kRuleFileCannotHold, "「{1}」には規則ファイルの文字コード（{2}）で書けない文字があります",
+        "\"{1}\" has characters that the rule file's encoding ({2}) cannot hold")
+MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を書き込みました: {2}",
+        "wrote the section [{1}] into the rule file: {2}")
+MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
 
 // --- The command-line programs
+MESSAGE(kCliSeeHelp, "詳しくは {1} --help を見て下さい", "See {1} --help for more")
+MESSAGE(kCliUnknownOption, "不明なオプションです: {1}", "unknown option: {1}")
+MESSAGE(kCliValueNeeded, "{1}には値が必要です", "{1} needs a value")
+MESSAGE(kCliBadJobs, "--jobsには1から{1}までの数を指定してください: {2}",
+        "--jobs takes a number from 1 to {1}: {2}")
+MESSAGE(kCliBadLanguage, "--langにはjaかenを指定してください: {1}", "--lang takes ja or en: {1}")
+MESSAGE(kCliOneToolAtATime, "--check、--explain、--invertは一度に一つだけ指定できます",
+        "only one of --check, --explain and --invert can be given at a time")
+MESSAGE(kCliToolWithConversion, "規則の確認・説明・逆変換と画像の変換は一度にできません",
+        "checking, explaining or inverting a rule cannot go with converting images")
+MESSAGE(kCliCheckTakesNoFiles, "--checkには画像ファイルを指定できません",
+        "--check takes no image files")
+MESSAGE(kCliOneImageFile, "画像ファイルは一つだけ指定できます", "only one image file can be given")
+MESSAGE(kCliSizeWithoutTool, "--sizeは--explainか--invertと一緒に使います",
+        "--size goes with --explain or --invert")
+MESSAGE(kCliBadSize, "--sizeの値「{1}」は「横,縦」の1以上の整数ではありません",
+        "the value \"{1}\" of --size is not \"width,height\" in whole numbers of 1 or more")
+MESSAGE(kCliPictureWithoutExplain, "-oは--explainと一緒に使います", "-o goes with --explain")
+MESSAGE(kCliNameWithoutInvert, "--nameは--invertと一緒に使います", "--name goes with --invert")
+MESSAGE(kCliNoImageFiles, "画像ファイルを指定してください", "please name the image files")
+MESSAGE(kCliRuleFileNotFound, "規則ファイルが見つかりません: {1}", "rule file not found: {1}")
+MESSAGE(kCliNoRuleFileInEither, "規則ファイルが見つかりません: {1}、{2}",
+        "rule file not found: {1}, {2}")
+MESSAGE(kCliCombineFolderUnusable, "結合した画像の出力フォルダを作れません: {1}",
+        "cannot make the folder for the combined sheets: {1}")
+MESSAGE(kCliCombined, "結合:{1}", "Combined:{1}")
+MESSAGE(kCliNoMistakes, "規則ファイルに誤りは見つかりませんでした",
+        "No mistakes were found in the rule file")
+MESSAGE(kCliImageFileNotFound, "画像ファイルが見つかりません: {1}", "image file not found: {1}")
+MESSAGE(kCliBadInverseName, "逆変換のセクション名「{1}」: {2}（--nameで別の名前を指定できます）",
+        "section name \"{1}\" of the inverse: {2} (--name gives another name)")
+MESSAGE(kCliChooseRuleHeading, "\n[Vomarin+ 規格の選別] ファイル名:{1}\n",
+        "\n[Vomarin+ Choosing the layout] File name:{1}\n")
+MESSAGE(kCliSkipOrStop,
+        "  s: キャンセル（このファイルを無視します）\n"
+        "  q: 以降全ての追加を中止します\n",
+        "  s: skip (this file is ignored)\n"
+        "  q: stop adding this and every later file\n")
+MESSAGE(kCliChoose, "選択してください [1]: ", "Choose [1]: ")
+MESSAGE(kCliChoiceRange, "1から{1}までの番号、sまたはqを入力して下さい",
+        "Please type a number from 1 to {1}, s or q")
+MESSAGE(kCliConverterUsage,
+        "使い方: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
+        "       vomarin --check [--setting FILE]\n"
+        "\n"
+        "画像ファイルを大きさとファイル名から規則ファイルの規則に振り分け、\n"
+        "その規則で変換します。変換した画像は元画像と同じ場所に、\n"
+        "元画像の名前のフォルダを作って出力されます。\n"
+        "\n"
+        "  --setting FILE     規則ファイル（既定は現在のフォルダのsetting.ini、\n"
+        "                     無ければプログラムと同じフォルダのsetting.ini）\n"
+        "  --rule NAME        振り分けずに全てのファイルを規則NAMEで変換します\n"
+        "  --no-transparency  パレットの0番の色を透過色にせず、そのまま変換します\n"
+        "  --dry-run          振り分けの結果を表示するだけで変換しません\n"
+        "  --combine DIR      変換の後、規則のGroupごとに結合した1枚の画像を\n"
+        "                     フォルダDIRに「グループ名.png」で書き出します\n"
+        "                     （マップ結合の画面で保存したときと同じ画像）\n"
+        "  --jobs N           N個のファイルを同時に変換します（1から{1}、既定はプロセッサの数）。\n"
+        "                     表示と出力されるファイルは1個ずつのときと同じです\n"
+        "  --check            変換せずに規則ファイルを調べ、誤りを1行に1つずつ\n"
+        "                     「[セクション名] キー=値: 誤りの説明」で表示します\n"
+        "                     （終了コード 0: 誤りなし、1: 誤りあり）\n"
+        "  --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]\n"
+        "                     規則RULEの出力を元の並びに戻す規則（逆変換）を、\n"
+        "                     規則ファイルの末尾に足せるセクションとして表示します。\n"
+        "                     画像の大きさはSHEET、--size、[Process]の順に決まります。\n"
+        "                     セクション名は既定でRULE_inverseです\n"
+        "  --append           --invertのセクションを表示せずに規則ファイルの末尾へ\n"
+        "                     書き込み、書き込んだファイルを表示します。元の規則\n"
+        "                     ファイルは「名前.bak」に残り、他の行は変わりません\n"
+        "  --index-table      変換のたびに、出力ファイルと同じフォルダへ\n"
+        "                     「[V]元の名前+NameFoot.csv」の表（どのセルが出力の\n"
+        "                     どのファイルのどこに置かれたか）も書き出します\n"
+        "  --lang ja|en       表示を日本語（ja）か英語（en）にします\n"
+        "                     （既定はシステムの言語）\n"
+        "  --help             この説明を表示します\n"
+        "  --version          版を表示します\n"
+        "\n"
+        "振り分けの結果は規則ごとに[規則名]の下に、変換できないファイルは\n"
+        "[その他]の下に理由とともに表示されます。候補の規則が複数あるファイルは、\n"
+        "端末から実行したときは番号で選び、そうでなければ変換しません。\n"
+        "\n"
+        "終了コード:\n"
+        "  0  全てのファイルを変換した（「何もしない」の規則のファイルを含む）\n"
+        "  1  変換できなかったファイルがある\n"
+        "  2  使い方の誤り、または規則ファイルが無い\n"
+        "\n"
+        "規則の説明: vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]\n"
+        "  規則RULEが画像をどう並べ替えるか（セルの分け方、キャンバスの各位置に\n"
+        "  置くセルの番号、出力ファイル、続けて適用する規則）を表示します。\n"
+        "  画像の大きさは画像ファイルSHEET、--size、[Process]の順に決めます。\n"
+        "  -oを付けると、元画像（左）と変換後（右）を並べた絵をPNGで書き出します。\n"
+        "  終了コード: 0 説明した / 1 規則を使えない、画像を読めない、絵を描けない /\n"
+        "  2 使い方の誤り\n",
+        "Usage: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
+        "       vomarin --check [--setting FILE]\n"
+        "\n"
+        "Sorts image files to the rules of the rule file by their size and file name\n"
+        "and converts them with their rule. The converted images are written where the\n"
+        "source image is, into a folder named after it.\n"
+        "\n"
+        "  --setting FILE     the rule file (by default setting.ini in the current\n"
+        "                     folder, else setting.ini in the program's folder)\n"
+        "  --rule NAME        converts every file with rule NAME, without sorting\n"
+        "  --no-transparency  converts as it is, without making palette colour 0\n"
+        "                     transparent\n"
+        "  --dry-run          shows the sorting only, without converting\n"
+        "  --combine DIR      after converting, writes one sheet for each Group of the\n"
+        "                     rules, combined, into folder DIR as \"group name.png\"\n"
+        "                     (the same image as the map combiner window saves)\n"
+        "  --jobs N           converts N files at once (1 to {1}, by default the number of\n"
+        "                     processors). What is shown and the files written are\n"
+        "                     those of one file at a time\n"
+        "  --check            checks the rule file without converting and shows its\n"
+        "                     mistakes one a line as \"[section] key=value: the mistake\"\n"
+        "                     (exit status 0: no mistakes, 1: mistakes)\n"
+        "  --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]\n"
+        "                     shows the rule that puts the output of rule RULE back in\n"
+        "                     its first order (the inverse), as a section to add at the\n"
+        "                     end of the rule file. The image size comes from SHEET,\n"
+        "                     --size or [Process], in that order.\n"
+        "                     The section is named RULE_inverse by default\n"
+        "  --append           with --invert, writes the section at the end of the rule\n"
+        "                     file instead of showing it, and shows the file written.\n"
+        "                     The rule file as it was stays as \"NAME.bak\"; no other\n"
+        "                     line changes\n"
+        "  --index-table      with every conversion, also writes the table\n"
+        "                     \"[V]source name+NameFoot.csv\" (which cell went where in\n"
+        "                     which output file) into the folder of the output files\n"
+        "  --lang ja|en       shows the texts in Japanese (ja) or English (en)\n"
+        "                     (by default in the system's language)\n"
+        "  --help             shows this help\n"
+        "  --version          shows the version\n"
+        "\n"
+        "The sorting is shown under [rule name] for each rule; files that cannot be\n"
+        "converted are shown under [Other] with the reason. A file that several rules\n"
+        "fit is chosen by number when run from a terminal, and is not converted\n"
+        "otherwise.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  every file was converted (files of the rule \"何もしない\" included)\n"
+        "  1  some file could not be converted\n"
+        "  2  a usage error, or no rule file\n"
+        "\n"
+        "Explaining a rule: vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]\n"
+        "  Shows how rule RULE rearranges an image (how it divides it into cells, the\n"
+        "  number of the cell at each place of the canvas, the output files, the rules\n"
+        "  it applies next). The image size comes from image file SHEET, --size or\n"
+        "  [Process], in that order. With -o, writes a PNG picture of the source image\n"
+        "  (left) beside the result (right).\n"
+        "  Exit status: 0 explained / 1 the rule cannot be used, the image cannot be\n"
+        "  read or the picture cannot be drawn / 2 a usage error\n")
+MESSAGE(kCliMosaikonUsage,
+        "使い方: mosaikon [--width 128|256] -o 出力.png シート...\n"
+        "\n"
+        "シートを指定の順に上から積み、横幅 128 か 256 ピクセルの1枚の PNG にします。\n"
+        "横幅より広いシートは横幅ごとの帯に切り、左から順に下へ積みます。拡大・縮小はしません。\n"
+        "パレットを持つ画像は、パレットの0番の色が透明になります。\n"
+        "\n"
+        "  --width 128|256  結合する横幅（既定: 128）\n"
+        "  -o 出力.png      書き出す PNG ファイル（あれば上書きします）\n"
+        "  --lang ja|en     表示の言語（既定: システムの言語）\n"
+        "  --help           この説明を表示して終わる\n"
+        "  --version        版を表示して終わる\n"
+        "\n"
+        "終了コード: 0 書き出した / 1 読み込めないシートがあった、または書き出せなかった /\n"
+        "2 引数の誤り\n",
+        "Usage: mosaikon [--width 128|256] -o OUTPUT.png SHEET...\n"
+        "\n"
+        "Stacks the sheets from the top in the order given into one PNG 128 or 256\n"
+        "pixels wide. A sheet wider than that is cut into strips of the width, stacked\n"
+        "downwards from the left. Nothing is scaled. In an image with a palette,\n"
+        "palette colour 0 becomes transparent.\n"
+        "\n"
+        "  --width 128|256  the width to combine at (default: 128)\n"
+        "  -o OUTPUT.png    the PNG file to write (overwritten if there is one)\n"
+        "  --lang ja|en     the language of the texts (default: the system's)\n"
+        "  --help           shows this help and ends\n"
+        "  --version        shows the version and ends\n"
+        "\n"
+        "Exit status: 0 written / 1 a sheet could not be read, or the file could not be\n"
+        "written / 2 wrong arguments\n")
+MESSAGE(kCliMosaikonNoWidth, "--width に横幅がありません", "--width has no width")
+MESSAGE(kCliMosaikonBadWidth, "横幅は 128 か 256 です: {1}", "the width is 128 or 256: {1}")
+MESSAGE(kCliMosaikonNoOutputValue, "-o に出力ファイルがありません", "-o has no output file")
+MESSAGE(kCliMosaikonOneOutput, "-o は1つだけ指定できます", "-o can be given only once")
+MESSAGE(kCliMosaikonUnknownOption, "知らないオプションです: {1}", "unknown option: {1}")
+MESSAGE(kCliMosaikonNoOutput, "出力ファイル（-o）がありません", "no output file (-o)")
+MESSAGE(kCliMosaikonNoSheets, "結合するシートがありません", "no sheets to combine")
 
 // --- The combiner
+MESSAGE(kCombineNoRoom, "メモリが足りません", "not enough memory")
+MESSAGE(kCombineNotAdded, "次のファイルは追加できませんでした。",
+        "The following files could not be added.")
+MESSAGE(kCombinePathAndReason, "{1}（{2}）", "{1} ({2})")
+MESSAGE(kCombineCannotRead, "読み込めません: {1}（{2}）", "cannot read: {1} ({2})")
+MESSAGE(kCombineTooLarge, "結合した画像が大きすぎます（{1} x {2}）",
+        "the combined sheet is too large ({1} x {2})")
+MESSAGE(kCombineCannotWrite, "書き出せません: {1}", "cannot write: {1}")
 
 // --- The windows
-
-// rule editor
+// The main window
+MESSAGE(kMainCaption, "Vomarin+", "Vomarin+")
+MESSAGE(kMainListLabel, "処理予定リスト：", "Files to process:")
+MESSAGE(kMainAddLabel, "↓画像を追加します", "Add images below")
+MESSAGE(kOpenFile, "ファイルを開く", "Open file")
+MESSAGE(kMainOr, "or", "or")
+MESSAGE(kMainDropHint, "ここにファイルを渡す", "Drop files here")
+MESSAGE(kMainDropMany, "(複数でも可)", "(several at once)")
+MESSAGE(kMainClearList, "リスト消去", "Clear list")
+MESSAGE(kMainChooseTransparency, "透過色を指定する", "Pick transparency")
+MESSAGE(kMainCombineMaps, "マップを結合する", "Combine maps")
+MESSAGE(kStart, "開始", "Start")
+MESSAGE(kCancel, "キャンセル", "Cancel")
+MESSAGE(kOk, "OK", "OK")
+MESSAGE(kClear, "クリア", "Clear")
+MESSAGE(kNothingToRun, "実行できる処理がありません。\nファイルを追加して下さい。",
+        "There is nothing to process.\nPlease add files.")
+MESSAGE(kNothingToRunCaption, "ファイルを追加して下さい", "Please add files")
+MESSAGE(kConfirmExit,
+        "いくつかのファイルが処理を予定されています\nこのまま処理を中止してもよろしいですか？",
+        "Some files are waiting to be processed.\nStop anyway?")
+MESSAGE(kConfirmExitCaption, "終了の確認", "Confirm exit")
+// The progress window
+MESSAGE(kProgressCaption, "Vomarin+ 処理中", "Vomarin+ working")
+MESSAGE(kStopAllQuestion, "処理を全て中止しますか？", "Stop all processing?")
+MESSAGE(kStopAllCaption, "処理の中止", "Stop processing")
+MESSAGE(kRunFailed, "失敗", "Failed")
+MESSAGE(kAllWorkDone, "全ての作業が終了しました", "All work has finished")
+MESSAGE(kRunDoneCaption, "作業の完了", "Work complete")
+// The transparent-colour picker
+MESSAGE(kPickerCaption, "Vomarin+  透過色の決定", "Vomarin+  Transparent colour")
+MESSAGE(kPickerHint, "画面クリックで透過色指定", "Click to pick a colour")
+MESSAGE(kPickerCloseQuestion,
+        "ウィンドウが閉じられようとしています\n以降全ての透過色を自動設定してよろしいですか？",
+        "The window is closing.\nSet the transparent colour of all further files automatically?")
+MESSAGE(kPickerCloseCaption, "透過色指定キャンセルの確認", "Confirm cancelling the colour choice")
+// Choosing a rule by hand
+MESSAGE(kSelectCaption, "Vomarin+ 規格の選別", "Vomarin+ Choose the layout")
+MESSAGE(kSelectFileNameLabel, "ファイル名:", "File name:")
+MESSAGE(kSelectKindGroup, "画像の種類", "Kind of image")
+MESSAGE(kSelectPrompt, "選択してください↓", "Please choose:")
+MESSAGE(kSelectNotListed, "リストに無い場合は非対応です", "Not listed: not supported")
+MESSAGE(kSelectSkipQuestion, "{1}を無視してよろしいですか？", "Skip {1}?")
+MESSAGE(kSelectStopQuestion,
+        "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？",
+        "The window is closing.\nStop adding all further files?")
+MESSAGE(kSelectConfirmCaption, "追加キャンセルの確認", "Confirm cancelling")
+MESSAGE(kManualChoice,
+        "{1}は画像の自動判別ができません\n次のウィンドウで適切なものを手動選択して下さい\n",
+        "The layout of {1} cannot be told automatically.\nPlease choose it in the next window.\n")
+MESSAGE(kManualChoiceCaption, "手動判別の開始", "Choose by hand")
+// The file dialogs
+MESSAGE(kImageFilesFilter, "画像ファイル", "Image files")
+MESSAGE(kAllFilesFilter, "All files(*.*)", "All files(*.*)")
+MESSAGE(kPngFilesFilter, "PNG画像ファイル {*.png}", "PNG image files {*.png}")
+MESSAGE(kSaveFile, "ファイルを保存する", "Save file")
+// The combiner
+MESSAGE(kCombinerCaption, "マップ結合", "Combine maps")
+MESSAGE(kCombinerUp, "上へ", "Up")
+MESSAGE(kCombinerDown, "下へ", "Down")
+MESSAGE(kCombinerAdd, "追加", "Add")
+MESSAGE(kCombinerDelete, "削除", "Delete")
+MESSAGE(kCombinerSave, "保存", "Save")
+MESSAGE(kCombinerList, "結合リスト", "Sheets to combine")
+MESSAGE(kCombinerDropHint, "D＆Dで複数追加", "Drop to add")
+MESSAGE(kCombinerWidthGroup, "解像度[生成横幅]", "Size [width]")
+MESSAGE(kCombinerSaveAndEnd, "保存して終了", "Save, exit")
+MESSAGE(kCombinerEnd, "終了", "Exit")
+MESSAGE(kAddFilesFirst, "結合する画像ファイルを追加してください", "Please add the image files to combine")
+MESSAGE(kEndWithoutSaving, "ファイルが登録されていません。保存せずに終了しますか？",
+        "No files are listed. Exit without saving?")
+MESSAGE(kCombinedSaveFailed, "結合した画像を保存できませんでした。",
+        "The combined image could not be saved.")
+MESSAGE(kCombinedTooLargeToSave, "結合した画像が大きすぎるため、保存できませんでした。",
+        "The combined image is too large to save.")
+MESSAGE(kPreviewCut, "プレビューはここまでです。", "The preview ends here.")
+MESSAGE(kPreviewCutNote, "保存では全体を書き出します。", "Saving writes the whole image.")
+MESSAGE(kNoPreview, "プレビューを表示できません。", "The preview cannot be shown.")
+MESSAGE(kCombinedTooLargeToShow, "結合した画像が大きすぎるため、表示できません。",
+        "The combined image is too large to show.")
+// The rule editor
 MESSAGE(kEditRulesButton, "規則を編集…", "Edit rules…")
 MESSAGE(kRuleEditorTitle, "規則の編集", "Edit rule")
 MESSAGE(kRuleEditorRule, "規則：", "Rule:")

@@ -9,8 +9,9 @@
 class UserPrompt {
  public:
   // Results of ChooseRule besides a candidate's index.
-  static constexpr int kSkipFile = -1;
-  static constexpr int kStopAdding = -2;
+  static constexpr int kSkipFile = -1;        // the user passes this file over
+  static constexpr int kStopAdding = -2;      // the user stops adding this and every later file
+  static constexpr int kNobodyToChoose = -3;  // no one is there to choose: the file is left out
 
   virtual ~UserPrompt() = default;
 
@@ -18,7 +19,7 @@ class UserPrompt {
   virtual void ShowNotice(const std::string& text) = 0;
 
   // Several rules fit the file: the index of the one the user picks from
-  // candidates, kSkipFile or kStopAdding.
+  // candidates, kSkipFile, kStopAdding or kNobodyToChoose.
   virtual int ChooseRule(const std::string& fileName,
                          const std::vector<std::string>& candidates) = 0;
 };

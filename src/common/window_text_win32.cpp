@@ -24,3 +24,9 @@ std::string WindowTextUtf8(HWND window) {
   const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
   return Utf8(std::wstring(text.data(), static_cast<std::size_t>(length > 0 ? length : 0)));
 }
+
+void SetDialogTexts(HWND dialog, Message caption,
+                    std::initializer_list<std::pair<int, Message>> controls) {
+  SetWindowTextUtf8(dialog, Text(caption));
+  for (const auto& [id, text] : controls) SetItemText(dialog, id, Text(text));
+}

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
+
+#include "common/messages.h"
 
 // Texts of windows and message boxes as UTF-8, through the wide calls.
 
@@ -14,3 +18,9 @@ std::string ItemText(HWND dialog, int id);
 
 void SetWindowTextUtf8(HWND window, const std::string& text);
 std::string WindowTextUtf8(HWND window);
+
+// Gives a dialog that opens its texts in the user's language: the caption
+// and each control's text from the table (the template holds the Japanese
+// ones, so that its layout is seen in the resource editor).
+void SetDialogTexts(HWND dialog, Message caption,
+                    std::initializer_list<std::pair<int, Message>> controls);

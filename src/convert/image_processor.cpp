@@ -2,15 +2,12 @@
 
 #include <stdexcept>
 
-#include "common/text.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
 #include "setting/setting_store.h"
 
 namespace {
-
-std::string RuleKey(const std::string& rule, const char* key) { return "[" + rule + "] " + key; }
 
 // The value of key, or the table's default when the section lacks it.
 std::string ValueOrDefault(ISettingSection& section, RuleKeyId id) {
@@ -27,44 +24,41 @@ std::vector<int> ReadNumbers(const std::string& value, const std::string& rule, 
     try {
       numbers.push_back(ParseInt(item));
     } catch (const std::invalid_argument&) {
-      ThrowRuleError(RuleKey(rule, key) + "の値「" + item + "」は数値ではありません");
+      throw RuleError(RuleErrorKind::kNotANumber, rule, {key, item});
     } catch (const std::out_of_range&) {
-      ThrowRuleError(RuleKey(rule, key) + "の値「" + item + "」は大きすぎます");
+      throw RuleError(RuleErrorKind::kTooLarge, rule, {key, item});
     }
   }
   if (numbers.size() < needed) {
-    ThrowRuleError(RuleKey(rule, key) + "の値が足りません（" + std::to_string(needed) +
-                   "個必要です）");
+    throw RuleError(RuleErrorKind::kTooFewValues, rule, {key, std::to_string(needed)});
   }
   return numbers;
 }
 
-// A grid key: columns and rows, neither 0 (zeroMessage) nor negative.
+// A grid key: columns and rows, neither 0 (the error zero) nor negative.
 ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule, RuleKeyId id,
-                              const char* zeroMessage) {
+                              RuleErrorKind zero) {
   const std::vector<int> numbers = ReadNumbers(ValueOrDefault(section, id), rule, id);
   const ImageProcessor::Grid grid{numbers[0], numbers[1]};
-  if (grid.columns == 0 || grid.rows == 0) throw zeroMessage;
-  if (grid.columns < 0 || grid.rows < 0)
-    ThrowRuleError(RuleKey(rule, KeyName(id)) + "に負の数は使えません");
+  if (grid.columns == 0 || grid.rows == 0) throw RuleError(zero, rule);
+  if (grid.columns < 0 || grid.rows < 0) {
+    throw RuleError(RuleErrorKind::kNegative, rule, {KeyName(id)});
+  }
   return grid;
 }
 
 // A name foot becomes part of a file name; one that reaches into another
 // folder would let the rule write outside the output folder.
 bool LeavesTheFolder(const std::string& nameFoot) {
-  for (std::string::size_type i = 0; i < nameFoot.size();
-       i += CharLength(nameFoot.data(), nameFoot.size(), i)) {
-    if (nameFoot[i] == '\\' || nameFoot[i] == '/') return true;
-  }
-  return nameFoot.find("..") != std::string::npos;
+  return nameFoot.find_first_of("\\/") != std::string::npos ||
+         nameFoot.find("..") != std::string::npos;
 }
 
 }  // namespace
 
 ImageProcessor::ImageProcessor(const std::string& name) : ruleName(name) {
   ISettingSection* found = SettingStore::Instance().GetSection(ruleName);
-  if (found == nullptr) ThrowRuleError(MissingRuleMessage(ruleName));
+  if (found == nullptr) throw RuleError(RuleErrorKind::kMissingRule, ruleName);
   ParseRule(*found);
 }
 
@@ -73,8 +67,8 @@ ImageProcessor::ImageProcessor(const std::string& name, ISettingSection& section
 }
 
 void ImageProcessor::ParseRule(ISettingSection& section) {
-  srcDiv = ReadGrid(section, ruleName, RuleKeyId::kSrcDiv, kBadSrcDivMessage);
-  fileDiv = ReadGrid(section, ruleName, RuleKeyId::kFileDiv, kBadFileDivMessage);
+  srcDiv = ReadGrid(section, ruleName, RuleKeyId::kSrcDiv, RuleErrorKind::kBadSrcDiv);
+  fileDiv = ReadGrid(section, ruleName, RuleKeyId::kFileDiv, RuleErrorKind::kBadFileDiv);
   const std::vector<int> clip =
       ReadNumbers(ValueOrDefault(section, RuleKeyId::kClip), ruleName, RuleKeyId::kClip);
   clipRect = {clip[0], clip[1], clip[2], clip[3]};
@@ -92,14 +86,13 @@ void ImageProcessor::ParseRule(ISettingSection& section) {
   group = ValueOrDefault(section, RuleKeyId::kGroup);
   const std::string value = ValueOrDefault(section, RuleKeyId::kKeepPalette);
   if (value != "0" && value != "1") {
-    ThrowRuleError(RuleKey(ruleName, KeyName(RuleKeyId::kKeepPalette)) + "の値「" + value +
-                   "」は0か1にして下さい");
+    throw RuleError(RuleErrorKind::kNotZeroOrOne, ruleName,
+                    {KeyName(RuleKeyId::kKeepPalette), value});
   }
   keepPalette = value == "1";
 
   if (LeavesTheFolder(nameFoot)) {
-    ThrowRuleError(RuleKey(ruleName, KeyName(RuleKeyId::kNameFoot)) +
-                   "にフォルダの区切り（\\ /）や「..」は使えません");
+    throw RuleError(RuleErrorKind::kLeavesTheFolder, ruleName, {KeyName(RuleKeyId::kNameFoot)});
   }
 }
 

@@ -7,27 +7,15 @@
 
 class IImage;
 class ISettingSection;
+class RuleChain;
 struct RuleLayout;
-
-// A rule ready to run.
-class IImageProcessor {
- public:
-  // Applies the rule to source (borrowed) and returns the canvas it drew,
-  // owned by the caller.
-  virtual std::unique_ptr<IImage> Apply(const IImage& source) = 0;
-  virtual std::string GetGroup() const = 0;
-  virtual std::string GetLastOutputPath() const = 0;
-
- protected:
-  // Owners delete the concrete ImageProcessor.
-  ~IImageProcessor() = default;
-};
+struct RunContext;
 
 // One section of the rule file read into a rule. Construction reads every
-// conversion key once and either yields a complete rule or throws its
-// message as a C string (see RuleError); the object holds no reference to
+// conversion key once and either yields a complete rule or throws a
+// RuleError; the object holds no reference to
 // the rule file afterwards and may run any number of times.
-class ImageProcessor final : public IImageProcessor {
+class ImageProcessor {
  public:
   struct Size {
     int width = 0;
@@ -50,9 +38,13 @@ class ImageProcessor final : public IImageProcessor {
   ImageProcessor(const std::string& ruleName, ISettingSection& section);
   ~ImageProcessor() = default;
 
-  std::unique_ptr<IImage> Apply(const IImage& source) override;
-  std::string GetGroup() const override;
-  std::string GetLastOutputPath() const override;
+  // Applies the rule to source (borrowed) within the caller's context and
+  // returns the canvas it drew, owned by the caller. A named source gives
+  // its pieces where the context writes files; an unnamed one (a cell, a
+  // copy) never does.
+  std::unique_ptr<IImage> Apply(const IImage& source, const RunContext& context);
+  std::string GetGroup() const;
+  std::string GetLastOutputPath() const;
 
   // The rule as read, for those that show or check it.
   const std::string& RuleName() const { return ruleName; }
@@ -74,17 +66,20 @@ class ImageProcessor final : public IImageProcessor {
   using Cells = std::map<long long, std::unique_ptr<IImage>>;
 
   void ParseRule(ISettingSection& section);
+  // Apply as one rule of chain, the outermost or a nested one.
+  std::unique_ptr<IImage> ApplyInChain(const IImage& source, RuleChain& chain);
   Cells SplitCells(const IImage& source, const RuleLayout& layout) const;
   // Replaces every cell by the Individual rule's canvas; false when the rule
   // could not run (the error channel says why).
-  bool ApplyIndividualRule(Cells& cells) const;
+  bool ApplyIndividualRule(Cells& cells, RuleChain& chain) const;
   void ComposeCells(IImage& canvas, const Cells& cells, const RuleLayout& layout) const;
-  void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout);
+  void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout,
+                    RuleChain& chain);
   // Writes one piece, with the source's palette when the rule keeps it.
-  bool SavePiece(const IImage& piece, const std::string& path) const;
+  bool SavePiece(const IImage& piece, const std::string& path, RuleChain& chain) const;
   // Why the canvas gives no file, or empty when it gives its pieces.
   std::string UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const;
-  void RunFollowOnRules(const IImage& source) const;
+  void RunFollowOnRules(const IImage& source, RuleChain& chain) const;
 
   std::string ruleName;
   Size newSize;

@@ -1,5 +1,6 @@
 #include "convert/nested_rules.h"
 
+#include "common/messages.h"
 #include "convert/process_log.h"
 #include "convert/rule_error.h"
 
@@ -10,58 +11,39 @@ namespace {
 constexpr long kMaxIndividualRuns = 100000;
 constexpr long kMaxSubProcessRuns = 256;
 
-struct Nesting {
-  int depth = 0;  // active Apply calls
-  long individualRuns = 0;
-  long subProcessRuns = 0;
-  bool stopped = false;  // a limit was met and reported
-  bool paletteNoticeGiven = false;
-};
-thread_local Nesting nesting;
-
-void WriteError(const std::string& text) {
-  ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel, text);
-}
-
 }  // namespace
 
-ActiveApply::ActiveApply() { ++nesting.depth; }
-
-ActiveApply::~ActiveApply() {
-  if (--nesting.depth == 0) nesting = Nesting();
+void RuleChain::WriteError(const std::string& text) {
+  context.log.WriteLine(ProcessLog::kErrorChannel, text);
 }
 
-bool MayRunNestedRule(const std::string& name, NestedUse use) {
-  if (nesting.stopped) return false;
-  long& runs = use == NestedUse::kIndividual ? nesting.individualRuns : nesting.subProcessRuns;
+bool RuleChain::MayRun(const std::string& name, NestedUse use) {
+  if (stopped) return false;
+  long& runs = use == NestedUse::kIndividual ? individualRuns : subProcessRuns;
   const long maxRuns = use == NestedUse::kIndividual ? kMaxIndividualRuns : kMaxSubProcessRuns;
-  if (nesting.depth > kMaxNesting) {
-    WriteError("規則[" + name + "]の呼び出しが深すぎるため中止しました（" +
-               std::to_string(kMaxNesting) + "段まで）");
-    nesting.stopped = true;
+  if (depth > kMaxNesting) {
+    WriteError(Text(Message::kNestedRulesTooDeep, {name, std::to_string(kMaxNesting)}));
+    stopped = true;
   } else if (runs >= maxRuns) {
-    WriteError("規則[" + name + "]の呼び出しが多すぎるため中止しました（" +
-               std::to_string(maxRuns) + "回まで）");
-    nesting.stopped = true;
+    WriteError(Text(Message::kNestedRulesTooMany, {name, std::to_string(maxRuns)}));
+    stopped = true;
   }
-  if (nesting.stopped) return false;
+  if (stopped) return false;
   ++runs;
   return true;
 }
 
-bool NestedRulesStopped() { return nesting.stopped; }
-
-bool FirstPaletteNotice() {
-  const bool first = !nesting.paletteNoticeGiven;
-  nesting.paletteNoticeGiven = true;
+bool RuleChain::FirstPaletteNotice() {
+  const bool first = !paletteNoticeGiven;
+  paletteNoticeGiven = true;
   return first;
 }
 
-std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name) {
+std::unique_ptr<ImageProcessor> RuleChain::Build(const std::string& name) {
   try {
     return std::make_unique<ImageProcessor>(name);
-  } catch (const char* message) {
-    WriteError(UnusableRuleMessage(name, message));
+  } catch (const RuleError& error) {
+    WriteError(RuleError(name, error).Text());
     return nullptr;
   }
 }

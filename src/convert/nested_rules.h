@@ -4,6 +4,7 @@
 #include <string>
 
 #include "convert/image_processor.h"
+#include "convert/run_context.h"
 
 // Rules that a rule runs in turn (Individual, SubProcess) are built for one
 // use. Chains of them are limited, so that rules that name each other in a
@@ -12,30 +13,54 @@
 // How many nested rules deep a chain may reach below the outermost rule.
 inline constexpr int kMaxNesting = 16;
 
-// Counts one active Apply on this thread while it lives.
-class ActiveApply {
- public:
-  ActiveApply();
-  ~ActiveApply();
-  ActiveApply(const ActiveApply&) = delete;
-  ActiveApply& operator=(const ActiveApply&) = delete;
-};
-
 enum class NestedUse { kIndividual, kSubProcess };
 
-// Counts one run of the nested rule name; false, after one message on the
-// error channel, when the chain is too deep or has run too many rules. Once
-// a limit is met nothing further runs under the outermost Apply.
-bool MayRunNestedRule(const std::string& name, NestedUse use);
+// The rules run under one outermost Apply, which makes it: the caller's
+// context, handed on to every rule of the chain, and the counts that limit
+// the chain.
+class RuleChain {
+ public:
+  explicit RuleChain(const RunContext& context) : context(context) {}
+  RuleChain(const RuleChain&) = delete;
+  RuleChain& operator=(const RuleChain&) = delete;
 
-// True once a limit has been met under the outermost Apply of this thread.
-bool NestedRulesStopped();
+  // Counts one active application of a rule of the chain while it lives.
+  class Level {
+   public:
+    explicit Level(RuleChain& chain) : chain(chain) { ++chain.depth; }
+    ~Level() { --chain.depth; }
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
 
-// True at the first call under the outermost Apply of this thread, false
-// after it: the notice that a palette could not be kept is given once per
-// source file, whichever rules write its pieces.
-bool FirstPaletteNotice();
+   private:
+    RuleChain& chain;
+  };
 
-// The rule name, or null after writing on the error channel why it cannot
-// be built.
-std::unique_ptr<ImageProcessor> BuildNestedRule(const std::string& name);
+  // Counts one run of the nested rule name; false, after one message on the
+  // error channel, when the chain is too deep or has run too many rules.
+  // Once a limit is met nothing further runs in the chain.
+  bool MayRun(const std::string& name, NestedUse use);
+
+  // True once a limit has been met.
+  bool Stopped() const { return stopped; }
+
+  // True at the first call, false after it: the notice that a palette could
+  // not be kept is given once per source file, whichever rules write its
+  // pieces.
+  bool FirstPaletteNotice();
+
+  // The rule name, or null after writing on the error channel why it cannot
+  // be built.
+  std::unique_ptr<ImageProcessor> Build(const std::string& name);
+
+  const RunContext& context;
+
+ private:
+  void WriteError(const std::string& text);
+
+  int depth = 0;  // active applications
+  long individualRuns = 0;
+  long subProcessRuns = 0;
+  bool stopped = false;  // a limit was met and reported
+  bool paletteNoticeGiven = false;
+};

@@ -9,7 +9,7 @@
 #include "convert/output_folder.h"
 #include "convert/process_log.h"
 #include "convert/rule_layout.h"
-#include "convert/run_state.h"
+#include "convert/run_context.h"
 #include "image/image.h"
 
 namespace {
@@ -39,12 +39,12 @@ std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, const RuleLay
 }
 
 void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourceName,
-                                  const RuleLayout& layout) {
+                                  const RuleLayout& layout, RuleChain& chain) {
   // Images cut out of others have no name and write nothing.
   if (sourceName.empty()) return;
 
   // A canvas that gives no piece is reported before any folder is made.
-  ProcessLog& log = ProcessLog::Instance();
+  ProcessLog& log = chain.context.log;
   const std::string unwritable = UnwritableCanvas(canvas, layout);
   if (!unwritable.empty()) {
     log.WriteLine(ProcessLog::kErrorChannel, unwritable);
@@ -79,12 +79,12 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
     const std::unique_ptr<IImage> piece = canvas.Clip(area.x, area.y, area.width, area.height, "");
     const std::string name = baseName + kPathSeparator + layout.PieceFileName(baseName, index);
     const std::string path = folderPart + kPathSeparator + name;
-    const bool saved = SavePiece(*piece, path);
+    const bool saved = SavePiece(*piece, path, chain);
     lastOutputPath = path;
     report(name, path, saved);
   }
 
-  if (RunState::Instance().indexTable) {
+  if (chain.context.writeIndexTable) {
     const std::string name = baseName + kPathSeparator + layout.IndexTableFileName(baseName);
     const std::string path = folderPart + kPathSeparator + name;
     // The cells an Individual rule returned are no longer the source's pixels.
@@ -95,13 +95,14 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
   }
 }
 
-bool ImageProcessor::SavePiece(const IImage& piece, const std::string& path) const {
+bool ImageProcessor::SavePiece(const IImage& piece, const std::string& path,
+                               RuleChain& chain) const {
   if (!keepPalette) return piece.Save(path);
   if (piece.HasPaletteIndices()) return piece.SaveWithPalette(path);
   // A source without palette, or cells that an Individual rule returned
   // without their indices.
-  if (FirstPaletteNotice()) {
-    ProcessLog::Instance().WriteLine(ProcessLog::kReportChannel, kPaletteNotKeptMessage);
+  if (chain.FirstPaletteNotice()) {
+    chain.context.log.WriteLine(ProcessLog::kReportChannel, kPaletteNotKeptMessage);
   }
   return piece.Save(path);
 }

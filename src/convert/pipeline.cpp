@@ -1,39 +1,47 @@
 #include <string>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/nested_rules.h"
 #include "convert/process_log.h"
 #include "convert/progress_state.h"
 #include "convert/rule_layout.h"
-#include "convert/run_state.h"
+#include "convert/run_context.h"
 #include "image/image.h"
 
 namespace {
 
-// The one pipeline stop: thrown as a standard string, caught by Apply.
-const std::string kCancelStop = "キャンセル";
+// The one pipeline stop: a cancelled run, thrown and caught within Apply.
+struct CancelStop {};
 
 }  // namespace
 
-std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source) {
-  const ActiveApply active;
-  const bool cancelled = RunState::Instance().cancelRequested;
+std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source, const RunContext& context) {
+  RuleChain chain(context);
+  return ApplyInChain(source, chain);
+}
+
+std::unique_ptr<IImage> ImageProcessor::ApplyInChain(const IImage& source, RuleChain& chain) {
+  const RuleChain::Level level(chain);
+  const RunContext& context = chain.context;
+  const bool cancelled = context.cancel != nullptr && context.cancel->load();
 
   const std::string sourceName = source.GetName();
-  const ProgressState& progress = ProgressState::Instance();
-  if (!sourceName.empty()) progress.SetText(ProgressState::kFileNameText, FilePart(sourceName));
-  progress.SetText(ProgressState::kRuleNameText, ruleName);
+  if (const ProgressState* progress = context.progress) {
+    if (!sourceName.empty()) progress->SetText(ProgressState::kFileNameText, FilePart(sourceName));
+    progress->SetText(ProgressState::kRuleNameText, ruleName);
+  }
 
   RuleLayout layout = LayoutOf(*this, {source.GetWidth(), source.GetHeight()});
   std::unique_ptr<IImage> canvas = source.CreateBlank(layout.canvas.width, layout.canvas.height);
 
   bool stopped = false;
   try {
-    if (cancelled) throw kCancelStop;
+    if (cancelled) throw CancelStop();
     Cells cells = SplitCells(source, layout);
     if (!individualRule.empty()) {
-      stopped = !ApplyIndividualRule(cells);
+      stopped = !ApplyIndividualRule(cells, chain);
       // The cells are of one size, unless the rule could not make its
       // canvas for them: then the last cell decides.
       if (!stopped && !cells.empty()) {
@@ -43,14 +51,14 @@ std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source) {
     }
     if (!stopped) {
       ComposeCells(*canvas, cells, layout);
-      WriteOutputs(*canvas, sourceName, layout);
+      if (context.writeFiles) WriteOutputs(*canvas, sourceName, layout, chain);
     }
-  } catch (const std::string& stop) {
-    ProcessLog::Instance().WriteLine(ProcessLog::kErrorChannel, stop);
+  } catch (const CancelStop&) {
+    context.log.WriteLine(ProcessLog::kErrorChannel, Text(Message::kConversionCancelled));
     stopped = true;
   }
 
-  if (!stopped) RunFollowOnRules(source);
+  if (!stopped && context.writeFiles) RunFollowOnRules(source, chain);
   return canvas;
 }
 
@@ -67,15 +75,15 @@ ImageProcessor::Cells ImageProcessor::SplitCells(const IImage& source,
   return cells;
 }
 
-bool ImageProcessor::ApplyIndividualRule(Cells& cells) const {
-  if (!MayRunNestedRule(individualRule, NestedUse::kIndividual)) return false;
-  const std::unique_ptr<ImageProcessor> rule = BuildNestedRule(individualRule);
+bool ImageProcessor::ApplyIndividualRule(Cells& cells, RuleChain& chain) const {
+  if (!chain.MayRun(individualRule, NestedUse::kIndividual)) return false;
+  const std::unique_ptr<ImageProcessor> rule = chain.Build(individualRule);
   if (!rule) return false;
   bool first = true;
   for (auto& [index, cell] : cells) {
-    if (!first && !MayRunNestedRule(individualRule, NestedUse::kIndividual)) return false;
+    if (!first && !chain.MayRun(individualRule, NestedUse::kIndividual)) return false;
     first = false;
-    cell = rule->Apply(*cell);
+    cell = rule->ApplyInChain(*cell, chain);
   }
   return true;
 }
@@ -90,18 +98,17 @@ void ImageProcessor::ComposeCells(IImage& canvas, const Cells& cells,
   }
 }
 
-void ImageProcessor::RunFollowOnRules(const IImage& source) const {
-  ProcessLog& log = ProcessLog::Instance();
+void ImageProcessor::RunFollowOnRules(const IImage& source, RuleChain& chain) const {
+  ProcessLog& log = chain.context.log;
   // Once a limit has stopped the chain, the rest of a long list is neither
   // run nor announced: a rule file may name thousands of them.
   for (const std::string& name : subProcesses) {
-    if (NestedRulesStopped()) break;
+    if (chain.Stopped()) break;
     log.Select(ProcessLog::kReportChannel);
-    log.Write("サブプロセス");
-    log.Write(name);
-    log.Write("の呼び出し");
-    log.EndLine();
-    if (!MayRunNestedRule(name, NestedUse::kSubProcess)) break;
-    if (const std::unique_ptr<ImageProcessor> rule = BuildNestedRule(name)) rule->Apply(source);
+    log.WriteLine(ProcessLog::kReportChannel, Text(Message::kLogSubProcessCall, {name}));
+    if (!chain.MayRun(name, NestedUse::kSubProcess)) break;
+    if (const std::unique_ptr<ImageProcessor> rule = chain.Build(name)) {
+      rule->ApplyInChain(source, chain);
+    }
   }
 }

@@ -1,19 +1,9 @@
 #include "convert/process_log.h"
 
-namespace {
-
-thread_local ProcessLog* threadLog = nullptr;
-
-}  // namespace
-
 ProcessLog& ProcessLog::Instance() {
   static ProcessLog log;
-  return threadLog != nullptr ? *threadLog : log;
+  return log;
 }
-
-ProcessLog::ThreadScope::ThreadScope(ProcessLog& log) : previous(threadLog) { threadLog = &log; }
-
-ProcessLog::ThreadScope::~ThreadScope() { threadLog = previous; }
 
 void ProcessLog::Select(int channel) { currentChannel = channel; }
 

@@ -6,8 +6,9 @@
 
 // The record of what processing runs did: an error channel and a report
 // channel, in memory. While an input file is processed its lines carry an
-// indent that the run pushes for it. There is one for the process; a job
-// that runs beside others writes into one of its own (ThreadScope).
+// indent that the run pushes for it. The windowed program keeps one for the
+// process; a job that runs beside others writes into one of its own. Rules
+// write into the log of their RunContext.
 class ProcessLog {
  public:
   static constexpr int kErrorChannel = 0;
@@ -16,21 +17,8 @@ class ProcessLog {
   // Receives every piece of text as it is appended, with its channel.
   using Echo = std::function<void(int channel, const std::string& text)>;
 
-  // The log of the running thread: the one a ThreadScope on this thread has
-  // put in place, else the process-wide one.
+  // The log of the process.
   static ProcessLog& Instance();
-
-  // While it lives, Instance() on the thread that made it is log.
-  class ThreadScope {
-   public:
-    explicit ThreadScope(ProcessLog& log);
-    ~ThreadScope();
-    ThreadScope(const ThreadScope&) = delete;
-    ThreadScope& operator=(const ThreadScope&) = delete;
-
-   private:
-    ProcessLog* previous;
-  };
 
   ProcessLog() = default;
   ProcessLog(const ProcessLog&) = delete;

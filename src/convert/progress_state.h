@@ -5,14 +5,13 @@
 
 #include "common/platform_handles.h"
 
-// The progress window of a run, as far as the engine and the run reach it.
+// The progress window of a run, as far as the engine and the run reach it;
+// the run owns it and hands it to the engine in its RunContext.
 class ProgressState {
  public:
   // Controls of the progress window.
   static constexpr int kFileNameText = 100;
   static constexpr int kRuleNameText = 101;
-
-  static ProgressState& Instance();
 
   // Sets the text of control id of the progress window; nothing while no
   // progress window is open (and always nothing without windows).
@@ -22,7 +21,4 @@ class ProgressState {
   int done = 0;
   // Written by the window thread, read by the worker.
   std::atomic<WindowHandle> progressWindow{nullptr};
-
- private:
-  ProgressState() = default;
 };

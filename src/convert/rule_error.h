@@ -1,28 +1,58 @@
 #pragma once
 
+#include <exception>
+#include <memory>
 #include <string>
-
-// A rule that cannot be built is reported by throwing its message as a C
-// string, like the fixed messages below; catchers copy the text at once.
-
-inline constexpr char kBadSrcDivMessage[] = "不正なSrcDiv";
-inline constexpr char kBadFileDivMessage[] = "不正なfileDiv\n";
+#include <vector>
 
 // The reserved rule name of files that are to be left alone; it needs no
-// section.
+// section. It is a name from the user's rule file, never translated.
 inline constexpr char kDoNothingRule[] = "何もしない";
 
-// The message for a rule name that no section of the rule file has.
-std::string MissingRuleMessage(const std::string& ruleName);
+// True for the reserved name kDoNothingRule.
+bool IsDoNothingRule(const std::string& name);
 
-// A construction message without the line feeds that end some of them
-// (kBadFileDivMessage), to stand inside a line of another text.
-std::string MessageInLine(const std::string& message);
+// Why a rule cannot be built; the comment names the arguments each takes.
+enum class RuleErrorKind {
+  kMissingRule,      // the rule file has no section of the rule's name
+  kBadSrcDiv,        // SrcDiv with a 0
+  kBadFileDiv,       // FileDiv with a 0
+  kNotANumber,       // key, the item
+  kTooLarge,         // key, the item
+  kTooFewValues,     // key, how many are needed
+  kNegative,         // key
+  kNotZeroOrOne,     // key, the value
+  kLeavesTheFolder,  // key (a name foot with a separator or "..")
+  kNoSizeOrDefault,  // the size key that the size table lacks, as "W,H"
+  kUnusable,         // the rule named cannot be built: the cause
+};
 
-// The message for a rule that cannot be built where it is to run (named by
-// another rule, or by a rule tool), given the message of its construction.
-std::string UnusableRuleMessage(const std::string& ruleName, const std::string& message);
+// A rule that cannot be built, thrown by its construction and by what builds
+// the rules it names. Decisions go by Kind(); the text is made from the
+// message table in the current language where it is shown.
+class RuleError : public std::exception {
+ public:
+  RuleError(RuleErrorKind kind, std::string rule, std::vector<std::string> arguments = {});
+  // rule cannot be used where it is to run: building it failed with cause.
+  RuleError(std::string rule, const RuleError& cause);
 
-// Throws message as a C string. The text lives in storage of the throwing
-// thread until its next rule error.
-[[noreturn]] void ThrowRuleError(const std::string& message);
+  RuleErrorKind Kind() const { return kind; }
+  const std::string& Rule() const { return rule; }
+  // The message in one line, naming the rule.
+  std::string Text() const;
+  // The message without the "[rule] " that the messages naming a key begin
+  // with, for a text that names the rule already.
+  std::string Reason() const;
+  // The message as the processing list has always shown it: the FileDiv
+  // message ends its line there.
+  std::string ListedText() const;
+
+  const char* what() const noexcept override;
+
+ private:
+  RuleErrorKind kind;
+  std::string rule;
+  std::vector<std::string> arguments;
+  std::shared_ptr<const RuleError> cause;
+  mutable std::string shown;  // what() keeps its text here
+};

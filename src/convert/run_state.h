@@ -44,10 +44,8 @@ class RunState {
   std::vector<OtherFile> otherFiles;
   // True: no transparent-colour picker, palette entry 0 instead.
   bool autoTransparent = false;
-  // True: every application of a rule writes its index table beside its
-  // pieces.
-  bool indexTable = false;
-  // Set once by the window thread, polled by the worker.
+  // Set once by the window thread, polled by the worker and, through the
+  // run's context, by the rules it applies.
   std::atomic<bool> cancelRequested{false};
 
  private:

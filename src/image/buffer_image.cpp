@@ -177,7 +177,7 @@ void BufferImage::PaintTo(PaintTarget target, int x, int y) const {
   std::unique_ptr<IImage> loaded;
   try {
     loaded = OpenImage(kCheckerPath);
-  } catch (const char*) {
+  } catch (const InvalidImageError&) {
     // No texture: the background stays as it is.
   }
   const auto* checker = dynamic_cast<const BufferImage*>(loaded.get());

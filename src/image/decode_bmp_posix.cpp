@@ -30,13 +30,13 @@ std::uint32_t U32(const unsigned char* at) {
 std::vector<std::uint32_t> ReadColourTable(std::FILE* file) {
   unsigned char head[14 + 40] = {};
   const std::size_t got = std::fread(head, 1, sizeof head, file);
-  if (got < 14 + 12) throw kInvalidFileMessage;
+  if (got < 14 + 12) throw InvalidImageError();
   const std::uint32_t header_size = U32(head + 14);
   const bool core = header_size == 12;  // the oldest header: 16-bit sizes, 3-byte entries
-  if (!core && (header_size < 40 || got < sizeof head)) throw kInvalidFileMessage;
+  if (!core && (header_size < 40 || got < sizeof head)) throw InvalidImageError();
   const unsigned bits = U16(head + (core ? 24 : 28));
   if (bits > 8) return {};
-  if (bits != 1 && bits != 4 && bits != 8) throw kInvalidFileMessage;
+  if (bits != 1 && bits != 4 && bits != 8) throw InvalidImageError();
 
   std::uint32_t count = std::uint32_t{1} << bits;
   const std::uint32_t used = core ? 0 : U32(head + 46);
@@ -45,7 +45,7 @@ std::vector<std::uint32_t> ReadColourTable(std::FILE* file) {
   std::vector<unsigned char> table(count * entry_size);
   if (std::fseek(file, static_cast<long>(14 + header_size), SEEK_SET) != 0 ||
       std::fread(table.data(), 1, table.size(), file) != table.size()) {
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   std::vector<std::uint32_t> palette;
   for (std::uint32_t i = 0; i < count; ++i) {
@@ -109,16 +109,16 @@ std::vector<std::uint8_t> ReadIndices(std::FILE* file, int width, int height) {
 
 std::unique_ptr<BufferImage> DecodeBmp(std::FILE* file, const std::string& name) {
   std::vector<std::uint32_t> palette = ReadColourTable(file);
-  if (std::fseek(file, 0, SEEK_SET) != 0) throw kInvalidFileMessage;
+  if (std::fseek(file, 0, SEEK_SET) != 0) throw InvalidImageError();
 
   int width = 0, height = 0, channels = 0;
   if (!stbi_info_from_file(file, &width, &height, &channels) ||
       !IsAllowedImageSize(width, height) || !HoldsItsPixels(file) ||
       std::fseek(file, 0, SEEK_SET) != 0) {
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   std::unique_ptr<stbi_uc, StbFree> rgba(stbi_load_from_file(file, &width, &height, &channels, 4));
-  if (!rgba || !IsAllowedImageSize(width, height)) throw kInvalidFileMessage;
+  if (!rgba || !IsAllowedImageSize(width, height)) throw InvalidImageError();
 
   const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
   std::vector<std::uint32_t> pixels(count);

@@ -20,7 +20,7 @@ int ReadFromFile(GifFileType* gif, GifByteType* buffer, int size) {
 }
 
 void Check(int status) {
-  if (status == GIF_ERROR) throw kInvalidFileMessage;
+  if (status == GIF_ERROR) throw InvalidImageError();
 }
 
 // Skips extensions up to the first image descriptor and returns the
@@ -32,7 +32,7 @@ int SkipToFirstImage(GifFileType* gif) {
     GifRecordType type = UNDEFINED_RECORD_TYPE;
     Check(DGifGetRecordType(gif, &type));
     if (type == IMAGE_DESC_RECORD_TYPE) return transparent;
-    if (type != EXTENSION_RECORD_TYPE) throw kInvalidFileMessage;  // the file ends without an image
+    if (type != EXTENSION_RECORD_TYPE) throw InvalidImageError();  // the file ends without an image
     int code = 0;
     GifByteType* block = nullptr;
     Check(DGifGetExtension(gif, &code, &block));
@@ -51,18 +51,18 @@ int SkipToFirstImage(GifFileType* gif) {
 std::unique_ptr<BufferImage> DecodeGif(std::FILE* file, const std::string& name) {
   int error = 0;
   std::unique_ptr<GifFileType, GifClose> opened(DGifOpen(file, ReadFromFile, &error));
-  if (!opened) throw kInvalidFileMessage;
+  if (!opened) throw InvalidImageError();
   GifFileType* gif = opened.get();
   const int width = gif->SWidth;
   const int height = gif->SHeight;
-  if (!IsAllowedImageSize(width, height)) throw kInvalidFileMessage;
+  if (!IsAllowedImageSize(width, height)) throw InvalidImageError();
 
   const int transparent = SkipToFirstImage(gif);
   Check(DGifGetImageDesc(gif));
   const GifImageDesc& frame = gif->Image;
   const ColorMapObject* colours = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
   if (colours == nullptr || colours->ColorCount < 1 || frame.Width < 1 || frame.Height < 1) {
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
 
   std::vector<std::uint32_t> palette;

@@ -107,7 +107,7 @@ std::unique_ptr<BufferImage> DecodeJpeg(std::FILE* file, const std::string& name
   std::vector<std::uint32_t> pixels;
   std::vector<unsigned char> row;
   Output output{&pixels, &row, 0, 0};
-  if (!Decompress(file, output)) throw kInvalidFileMessage;
+  if (!Decompress(file, output)) throw InvalidImageError();
   return std::make_unique<BufferImage>(name, output.width, output.height, std::move(pixels),
                                        std::vector<std::uint32_t>());
 }

@@ -15,7 +15,7 @@ constexpr std::size_t kMaxChunkBytes = std::size_t{16} << 20;
 constexpr std::size_t kMaxChunkCacheBytes = std::size_t{64} << 20;
 
 void Check(int status) {
-  if (status != 0) throw kInvalidFileMessage;
+  if (status != 0) throw InvalidImageError();
 }
 
 // A palette PNG: its indices as the file holds them (rows packed at depths
@@ -34,14 +34,14 @@ std::unique_ptr<BufferImage> DecodeIndexed(spng_ctx* png, const spng_ihdr& heade
     palette.push_back(
         Argb(alpha, entries.entries[i].red, entries.entries[i].green, entries.entries[i].blue));
   }
-  if (palette.empty()) throw kInvalidFileMessage;
+  if (palette.empty()) throw InvalidImageError();
 
   const std::size_t width = header.width, height = header.height;
   const unsigned depth = header.bit_depth;
   const std::size_t stride = (width * depth + 7) / 8;
   std::size_t bytes = 0;
   Check(spng_decoded_image_size(png, SPNG_FMT_PNG, &bytes));
-  if (bytes != stride * height) throw kInvalidFileMessage;
+  if (bytes != stride * height) throw InvalidImageError();
   std::vector<std::uint8_t> packed(bytes);
   Check(spng_decode_image(png, packed.data(), bytes, SPNG_FMT_PNG, 0));
 
@@ -61,7 +61,7 @@ std::unique_ptr<BufferImage> DecodeIndexed(spng_ctx* png, const spng_ihdr& heade
 
 std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name) {
   std::unique_ptr<spng_ctx, ContextFree> context(spng_ctx_new(0));
-  if (!context) throw kInvalidFileMessage;
+  if (!context) throw InvalidImageError();
   spng_ctx* png = context.get();
   Check(spng_set_image_limits(png, kMaxImageSide, kMaxImageSide));
   Check(spng_set_chunk_limits(png, kMaxChunkBytes, kMaxChunkCacheBytes));
@@ -69,13 +69,13 @@ std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name)
 
   spng_ihdr header{};
   Check(spng_get_ihdr(png, &header));
-  if (!IsAllowedImageSize(header.width, header.height)) throw kInvalidFileMessage;
+  if (!IsAllowedImageSize(header.width, header.height)) throw InvalidImageError();
   if (header.color_type == SPNG_COLOR_TYPE_INDEXED) return DecodeIndexed(png, header, name);
 
   const std::size_t count = std::size_t{header.width} * header.height;
   std::size_t bytes = 0;
   Check(spng_decoded_image_size(png, SPNG_FMT_RGBA8, &bytes));
-  if (bytes != count * 4) throw kInvalidFileMessage;
+  if (bytes != count * 4) throw InvalidImageError();
 
   // Decoded as RGBA bytes into the pixel buffer itself, then turned into
   // ARGB words in place.

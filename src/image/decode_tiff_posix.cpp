@@ -111,25 +111,25 @@ std::vector<std::uint8_t> ReadIndices(TIFF* tiff, std::uint32_t width, std::uint
 // photometric interpretation and compression the library was built with.
 std::unique_ptr<BufferImage> DecodeTiff(std::FILE* file, const std::string& name) {
   std::unique_ptr<TIFFOpenOptions, OptionsFree> options(TIFFOpenOptionsAlloc());
-  if (!options) throw kInvalidFileMessage;
+  if (!options) throw InvalidImageError();
   TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kMaxSingleAllocation);
   TIFFOpenOptionsSetErrorHandlerExtR(options.get(), Silence, nullptr);
   TIFFOpenOptionsSetWarningHandlerExtR(options.get(), Silence, nullptr);
   std::unique_ptr<TIFF, TiffClose> opened(TIFFClientOpenExt(
       name.c_str(), "rm", file, Read, Write, Seek, Close, Size, Map, Unmap, options.get()));
-  if (!opened) throw kInvalidFileMessage;
+  if (!opened) throw InvalidImageError();
   TIFF* tiff = opened.get();
 
   std::uint32_t width = 0, height = 0;
   if (!TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width) ||
       !TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height) || !IsAllowedImageSize(width, height)) {
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   char message[1024] = {};
-  if (!TIFFRGBAImageOK(tiff, message)) throw kInvalidFileMessage;
+  if (!TIFFRGBAImageOK(tiff, message)) throw InvalidImageError();
   std::vector<std::uint32_t> pixels(std::size_t{width} * height);
   if (!TIFFReadRGBAImageOriented(tiff, width, height, pixels.data(), ORIENTATION_TOPLEFT, 1)) {
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   // libtiff hands back ABGR words with the colour premultiplied by alpha;
   // the image keeps ARGB with straight colour.

@@ -9,7 +9,7 @@
 // The native build's decoders, one per format. Each reads file from its
 // start, checks the size in the header against IsAllowedImageSize before
 // allocating pixels, and returns the image named name; anything it cannot
-// decode throws kInvalidFileMessage after releasing what it took. The file
+// decode throws InvalidImageError after releasing what it took. The file
 // stays open and owned by the caller.
 
 std::unique_ptr<BufferImage> DecodePng(std::FILE* file, const std::string& name);

@@ -103,7 +103,7 @@ GdiplusImage::GdiplusImage(const std::string& path) : name(path) {
   if (!IsAllowedImageSize(width, height)) {
     if (bitmap) GdipDisposeImage(bitmap);
     bitmap = nullptr;
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   paletteImage = !ColourTable(bitmap).empty();
   std::vector<std::uint32_t> palette;

@@ -22,7 +22,7 @@
 // and every operation on it does nothing.
 class GdiplusImage final : public IImage {
  public:
-  // Decodes the file at path (Shift-JIS). Throws kInvalidFileMessage when
+  // Decodes the file at path (Shift-JIS). Throws InvalidImageError when
   // nothing can be decoded or the image is larger than the layer's limit.
   explicit GdiplusImage(const std::string& path);
   // A new bitmap of the library's own, every pixel 0x00000000.

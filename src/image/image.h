@@ -1,13 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 
 #include "image/paint_target.h"
 
-// The text thrown (as a C string) when a file cannot be decoded.
-inline constexpr char kInvalidFileMessage[] = "無効なファイル";
+// Thrown when a file cannot be decoded; what() is the table's text for it.
+class InvalidImageError : public std::exception {
+ public:
+  const char* what() const noexcept override;
+};
 
 // A raster image. Images the layer makes itself are 32-bit non-premultiplied
 // ARGB; an image decoded from a file keeps the file's own format (a palette,
@@ -78,7 +82,7 @@ class IImage {
 };
 
 // The image of the file at path, decoded by the build's imaging library.
-// Throws kInvalidFileMessage when the file cannot be decoded.
+// Throws InvalidImageError when the file cannot be decoded.
 std::unique_ptr<IImage> OpenImage(const std::string& path);
 
 // A new fully transparent 32-bit ARGB image of the build's imaging library,

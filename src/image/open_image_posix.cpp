@@ -37,26 +37,26 @@ std::unique_ptr<IImage> OpenImage(const std::string& path) {
   // Opened without blocking, so that a named pipe or a device does not hang
   // the caller; only regular files are read.
   const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (descriptor < 0) throw kInvalidFileMessage;
+  if (descriptor < 0) throw InvalidImageError();
   struct stat info {};
   if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(descriptor);
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
   std::unique_ptr<std::FILE, FileCloser> file(fdopen(descriptor, "rb"));
   if (!file) {
     close(descriptor);
-    throw kInvalidFileMessage;
+    throw InvalidImageError();
   }
 
   unsigned char head[8] = {};
   const std::size_t size = std::fread(head, 1, sizeof head, file.get());
   const Decoder decode = DecoderFor(head, size);
-  if (decode == nullptr || std::fseek(file.get(), 0, SEEK_SET) != 0) throw kInvalidFileMessage;
+  if (decode == nullptr || std::fseek(file.get(), 0, SEEK_SET) != 0) throw InvalidImageError();
   try {
     return decode(file.get(), path);
   } catch (const std::bad_alloc&) {
-    throw kInvalidFileMessage;  // within the limit, yet more than this machine has
+    throw InvalidImageError();  // within the limit, yet more than this machine has
   }
 }
 

@@ -6,7 +6,7 @@ RuleLayout AppliedLayout(const ImageProcessor& rule, RuleLayout::Size image) {
   if (rule.IndividualRule().empty()) return LayoutOf(rule, image);
   try {
     return LayoutWithIndividual(rule, image, ImageProcessor(rule.IndividualRule()));
-  } catch (const char* message) {
-    ThrowRuleError(UnusableRuleMessage(rule.IndividualRule(), message));
+  } catch (const RuleError& error) {
+    throw RuleError(rule.IndividualRule(), error);
   }
 }

@@ -3,6 +3,8 @@
 #include <map>
 #include <set>
 
+#include "common/messages.h"
+
 namespace {
 
 // Longer chains show their first and last names only.
@@ -79,9 +81,8 @@ void FindCircularChains(const RuleBook& book, FindingList& findings) {
         circle.push_back(nested.rule->name);
         const BookSection& closing = *step.rule;
         findings.Add(closing.order, closing.name,
-                     closing.Written(nested.key) +
-                         ": 規則の呼び出しが元の規則に戻るため、変換は途中で中止されます: " +
-                         ChainText(circle));
+                     Text(Message::kCheckCircularCall,
+                          {closing.Written(nested.key), ChainText(circle)}));
       } else if (nestedState == State::kNew) {
         nestedState = State::kOnPath;
         path.push_back({nested.rule, NestedRules(book, *nested.rule)});

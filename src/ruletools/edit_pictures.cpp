@@ -1,6 +1,7 @@
 #include "ruletools/edit_pictures.h"
 
 #include "ruletools/picture_parts.h"
+#include "ruletools/rule_preview.h"
 
 namespace {
 
@@ -8,8 +9,7 @@ namespace {
 constexpr std::uint32_t kCanvasArea = 0xFF505050;
 constexpr std::uint32_t kBlankSlot = 0xFF283C64;
 
-// The sheet as a conversion takes it: an unnamed copy, so that composing it
-// writes nothing.
+// The sheet as a conversion takes it.
 std::unique_ptr<IImage> Source(const RuleEdit& edit, const IImage* sheet) {
   if (sheet != nullptr) return sheet->Clip(0, 0, 0, 0, "");
   if (edit.Layout().image.width > 0) return NeutralGrid(edit.Layout());
@@ -27,8 +27,7 @@ std::unique_ptr<IImage> EditedSheetPicture(const RuleEdit& edit, const IImage* s
 std::unique_ptr<IImage> EditedCanvasPicture(const RuleEdit& edit, const IImage* sheet) {
   const RuleLayout& layout = edit.Layout();
   if (!edit.BuildError().empty() || !layout.canvasMade) return CreateBlankImage(0, 0);
-  ImageProcessor rule = edit.BuildRule();
-  const std::unique_ptr<IImage> canvas = rule.Apply(*Source(edit, sheet));
+  const std::unique_ptr<IImage> canvas = ComposePreview(edit.BuildRule(), *Source(edit, sheet));
   std::unique_ptr<IImage> picture = CreateBlankImage(layout.canvas.width, layout.canvas.height);
   picture->FillRect(0, 0, layout.canvas.width, layout.canvas.height, kCanvasArea);
   for (long long slot = 0; slot < layout.SlotCount(); ++slot) {

@@ -14,8 +14,8 @@ std::vector<CheckFinding> CheckEditedRule(const RuleEdit& edit) {
   section.entries = edit.Pairs();
   try {
     section.rule = std::make_unique<ImageProcessor>(edit.BuildRule());
-  } catch (const char* message) {
-    section.buildError = BuildErrorText(message, edit.Name());
+  } catch (const RuleError& error) {
+    section.buildError = error;
   }
 
   FindingList findings;

@@ -1,5 +1,6 @@
 #include "ruletools/inverse_text.h"
 
+#include "common/messages.h"
 #include "common/text.h"
 #include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
@@ -10,7 +11,6 @@ namespace {
 using Rect = RuleLayout::Rect;
 using Size = RuleLayout::Size;
 
-constexpr char kLineEnd[] = "\r\n";
 // Lost cells beyond this many are counted, not listed.
 constexpr std::size_t kListedCells = 32;
 // The widths the combiner stacks sheets at.
@@ -32,20 +32,20 @@ std::string CellsText(const std::vector<int>& cells) {
 // What the inverse takes: the canvas, or the pieces joined.
 void AddInputLines(const RuleInverse& inverse, std::vector<std::string>& lines) {
   const RuleLayout& layout = inverse.layout;
-  const std::string rule = "規則[" + inverse.rule + "]";
   if (layout.PieceCount() == 1) {
-    lines.push_back("入力: " + rule + "の出力（" + SizeText(inverse.source) + "）");
+    lines.push_back(Text(Message::kInverseInputOne, {inverse.rule, SizeText(inverse.source)}));
     return;
   }
-  lines.push_back("入力: " + rule + "の出力" + std::to_string(layout.PieceCount()) +
-                  "枚（FileDiv=" + std::to_string(layout.fileDiv.columns) + "," +
-                  std::to_string(layout.fileDiv.rows) + "）を番号順に左から右、上から下へつなげた" +
-                  SizeText(inverse.source) + "の画像。先につなげて下さい");
+  lines.push_back(Text(
+      Message::kInverseInputPieces,
+      {inverse.rule, std::to_string(layout.PieceCount()), std::to_string(layout.fileDiv.columns),
+       std::to_string(layout.fileDiv.rows), SizeText(inverse.source)}));
+  const std::string original = Text(Message::kInverseOriginalName);
   for (const int width : kCombinerWidths) {
     if (layout.fileDiv.columns == 1 && layout.piece.width == width) {
-      lines.push_back("  1列なので mosaikon --width " + std::to_string(width) + " -o 結合.png " +
-                      layout.PieceFileName("元の名前", 0) + " " +
-                      layout.PieceFileName("元の名前", 1) + " … で上から順に積めます");
+      lines.push_back(
+          Text(Message::kInverseStack, {std::to_string(width), layout.PieceFileName(original, 0),
+                                        layout.PieceFileName(original, 1)}));
     }
   }
 }
@@ -56,71 +56,63 @@ std::string OutputLine(const RuleInverse& inverse) {
   const Rect& rebuilt = inverse.rebuilt;
   const Size size{rebuilt.width, rebuilt.height};
   if (rebuilt.x != 0 || rebuilt.y != 0) {
-    return "出力: Clip（" + RectText(layout.clip) +
-           "）がセルの境目で始まらないため、切り出した範囲のセルだけ（元画像の" +
-           std::to_string(rebuilt.x) + "," + std::to_string(rebuilt.y) + "から" + SizeText(size) +
-           "）を戻します";
+    return Text(Message::kInverseOutputClipped, {RectText(layout.clip), std::to_string(rebuilt.x),
+                                                 std::to_string(rebuilt.y), SizeText(size)});
   }
   if (size.width == layout.image.width && size.height == layout.image.height) {
-    return "出力: 元画像と同じ" + SizeText(size) + "に、セルを元の位置に戻します";
+    return Text(Message::kInverseOutputSame, {SizeText(size)});
   }
-  return "出力: 元画像" + SizeText(layout.image) + "のうち、セルの並ぶ左上の" + SizeText(size) +
-         "に、セルを元の位置に戻します";
+  return Text(Message::kInverseOutputTopLeft, {SizeText(layout.image), SizeText(size)});
 }
 
 // What does not come back, one line each.
 void AddLostLines(const RuleInverse& inverse, std::vector<std::string>& lines) {
   const RuleLayout& layout = inverse.layout;
   if (!inverse.lostCells.empty()) {
-    lines.push_back("戻らないもの: 出力に残らないセル" + std::to_string(inverse.lostCells.size()) +
-                    "個（" + CellsText(inverse.lostCells) + "）。空白になります");
+    lines.push_back(Text(Message::kInverseLostCells,
+                         {std::to_string(inverse.lostCells.size()), CellsText(inverse.lostCells)}));
   }
   const Rect& clip = layout.clip;
   if (clip.x != 0 || clip.y != 0 || clip.width != layout.image.width ||
       clip.height != layout.image.height) {
-    lines.push_back("戻らないもの: Clip（" + RectText(clip) + "）の外の画素");
+    lines.push_back(Text(Message::kInverseLostClip, {RectText(clip)}));
   }
   const Size leftOver = layout.ClipLeftOver();
   if (leftOver.width > 0 || leftOver.height > 0) {
-    lines.push_back("戻らないもの: SrcDivのセルに入らない右の" + std::to_string(leftOver.width) +
-                    "画素・下の" + std::to_string(leftOver.height) + "画素");
+    lines.push_back(Text(Message::kInverseLostStrips,
+                         {std::to_string(leftOver.width), std::to_string(leftOver.height)}));
   }
   if (!inverse.subProcesses.empty()) {
     std::string names;
     for (const std::string& name : inverse.subProcesses) {
       names += (names.empty() ? "" : ",") + name;
     }
-    lines.push_back("SubProcessの規則（" + names + "）の出力は含みません");
+    lines.push_back(Text(Message::kInverseNoSubProcess, {names}));
   }
 }
 
 }  // namespace
 
 std::string InverseNameProblem(const std::string& name) {
-  if (name.empty()) return "空の名前は使えません";
-  if (name.front() == ' ' || name.back() == ' ') return "前後に空白のある名前は使えません";
+  if (name.empty()) return Text(Message::kInverseNameEmpty);
+  if (name.front() == ' ' || name.back() == ' ') return Text(Message::kInverseNameSpaces);
   for (std::size_t i = 0; i < name.size(); i += CharLength(name.data(), name.size(), i)) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (c == ']') return "「]」を含む名前は使えません";
-    if (c < 0x20 || c == 0x7f) return "改行などの制御文字を含む名前は使えません";
+    if (c == ']') return Text(Message::kInverseNameBracket);
+    if (c < 0x20 || c == 0x7f) return Text(Message::kInverseNameControl);
   }
   for (const std::string& section : SettingStore::Instance().SectionNames()) {
-    if (SameSectionName(section, name)) return "規則ファイルに同じ名前のセクションがあります";
+    if (SameSectionName(section, name)) return Text(Message::kInverseNameTaken);
   }
   return std::string();
 }
 
-std::string InverseSectionText(const RuleInverse& inverse, const std::string& name) {
-  std::vector<std::string> comments = {"規則[" + inverse.rule +
-                                       "]の逆変換: " + SizeText(inverse.layout.image) +
-                                       "の画像を変換した出力を元の並びに戻します"};
-  AddInputLines(inverse, comments);
-  comments.push_back(OutputLine(inverse));
-  AddLostLines(inverse, comments);
-
-  std::string text = kLineEnd;
-  for (const std::string& line : comments) text += "; " + line + kLineEnd;
-  text += "[" + name + "]" + kLineEnd;
-  for (const std::string& key : InverseKeys(inverse)) text += key + kLineEnd;
-  return text;
+RuleSection InverseSection(const RuleInverse& inverse, const std::string& name) {
+  RuleSection section{{Text(Message::kInverseTitle, {inverse.rule, SizeText(inverse.layout.image)})},
+                      name,
+                      InverseKeys(inverse)};
+  AddInputLines(inverse, section.comments);
+  section.comments.push_back(OutputLine(inverse));
+  AddLostLines(inverse, section.comments);
+  return section;
 }

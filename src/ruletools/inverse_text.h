@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ruletools/rule_inverse.h"
+#include "setting/rule_section.h"
 
 // The inverse of a rule as the user appends it to the rule file.
 
@@ -13,7 +14,5 @@
 std::string InverseNameProblem(const std::string& name);
 
 // The section named name: comment lines saying what it undoes and what
-// cannot come back, the header and the keys, each line ended by CR LF as in
-// a rule file edited on Windows. It begins with an empty line, so that it
-// can follow a file whose last line has no line end.
-std::string InverseSectionText(const RuleInverse& inverse, const std::string& name);
+// cannot come back, the header and the keys.
+RuleSection InverseSection(const RuleInverse& inverse, const std::string& name);

@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "common/messages.h"
 #include "convert/nested_rules.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_layout.h"
@@ -17,6 +18,11 @@ namespace {
 // Each rule is looked at once per image size and use; a rule file that makes
 // more pairs than this is not looked at further.
 constexpr std::size_t kMaxRuleSizes = 4096;
+
+// "C列R行"
+std::string GridText(long long columns, long long rows) {
+  return Text(Message::kCheckGrid, {std::to_string(columns), std::to_string(rows)});
+}
 
 class LayoutWalk {
  public:
@@ -72,7 +78,7 @@ class LayoutWalk {
 
   // "key=value: W x Hの画像（[Process] size → A → B）では、"
   std::string Where(const BookSection& section, RuleKeyId key, RuleLayout::Size image) const {
-    return section.Written(key) + ": " + SizeText(image) + "の画像（" + PathText() + "）では、";
+    return Text(Message::kCheckWhere, {section.Written(key), SizeText(image), PathText()});
   }
 
   std::string PathText() const {
@@ -89,21 +95,18 @@ class LayoutWalk {
     const bool placesCells = !rule.ReplaceList().empty();
     const bool clipFits = layout.clip.width > 0;
     if (!clipFits && section.HasKey(RuleKeyId::kClip)) {
-      add(Where(section, RuleKeyId::kClip, layout.image) +
-          "切り出す範囲が画像からはみ出すため、何も切り出されません");
+      add(Where(section, RuleKeyId::kClip, layout.image) + Text(Message::kCheckClipOutside));
     }
     if (clipFits && placesCells) {
       const RuleLayout::Size clipped{layout.clip.width, layout.clip.height};
-      const std::string grid =
-          std::to_string(layout.grid.columns) + "列" + std::to_string(layout.grid.rows) + "行";
+      const std::string grid = GridText(layout.grid.columns, layout.grid.rows);
       const RuleLayout::Size leftOver = layout.ClipLeftOver();
       if (layout.cell.width < 1) {
-        add(Where(section, RuleKeyId::kSrcDiv, layout.image) + "切り出した" + SizeText(clipped) +
-            "を" + grid + "に分けるとセルが1ピクセルより小さくなるため、セルが切り出されません");
+        add(Where(section, RuleKeyId::kSrcDiv, layout.image) +
+            Text(Message::kCheckCellsTooSmall, {SizeText(clipped), grid}));
       } else if (leftOver.width != 0 || leftOver.height != 0) {
-        add(Where(section, RuleKeyId::kSrcDiv, layout.image) + "切り出した" + SizeText(clipped) +
-            "が" + grid + "で割り切れないため、" + LeftOverText(leftOver) +
-            "がどのセルにも入りません");
+        add(Where(section, RuleKeyId::kSrcDiv, layout.image) +
+            Text(Message::kCheckClipLeftOver, {SizeText(clipped), grid, LeftOverText(leftOver)}));
       }
     }
     const RuleKeyId canvasKey =
@@ -111,11 +114,10 @@ class LayoutWalk {
     if (!layout.canvasMade) {
       // A Clip outside the image has been named already when it left no canvas.
       if (clipFits || layout.canvas.width > 0) {
-        add(Where(section, canvasKey, layout.image) + "キャンバス（" + SizeText(layout.canvas) +
-            "）" +
-            (layout.canvas.width < 1 || layout.canvas.height < 1 ? "の大きさが正しくない"
-                                                                 : "が大きすぎる") +
-            "ため作れません");
+        const Message why = layout.canvas.width < 1 || layout.canvas.height < 1
+                                ? Message::kCheckCanvasBadSize
+                                : Message::kCheckCanvasTooLarge;
+        add(Where(section, canvasKey, layout.image) + Text(why, {SizeText(layout.canvas)}));
       }
       return;
     }
@@ -130,8 +132,8 @@ class LayoutWalk {
     const auto add = [&](const std::string& text) {
       findings.Add(section.order, section.name, text);
     };
-    const std::string slot = "セル（" + SizeText(layout.slot) + "）";
-    const std::string canvas = "キャンバス（" + SizeText(layout.canvas) + "）";
+    const std::string slot = SizeText(layout.slot);
+    const std::string canvas = SizeText(layout.canvas);
     // Without NewSize the canvas is the clip: at the cell size its strip is
     // the one SrcDiv leaves out, named already; an Individual rule may
     // return cells of another size.
@@ -141,8 +143,8 @@ class LayoutWalk {
                                                   : RuleKeyId::kIndividual;
     const RuleLayout::Size leftOver = layout.CanvasLeftOver();
     if (canvasKey && (leftOver.width != 0 || leftOver.height != 0)) {
-      add(Where(section, *canvasKey, layout.image) + canvas + "が" + slot +
-          "の整数倍ではないため、" + LeftOverText(leftOver) + "にはセルが置かれません");
+      add(Where(section, *canvasKey, layout.image) +
+          Text(Message::kCheckSlotLeftOver, {canvas, slot, LeftOverText(leftOver)}));
     }
     const std::vector<int>& replace = section.rule->ReplaceList();
     const long long slots = layout.SlotCount();
@@ -152,26 +154,26 @@ class LayoutWalk {
       if (replace[i] >= 0 && replace[i] < layout.CellCount()) ++lost;
     }
     if (lost > 0) {
-      add(Where(section, RuleKeyId::kReplace, layout.image) + canvas + "に置ける" + slot + "は" +
-          std::to_string(slots) + "個（" + std::to_string(layout.slots.columns) + "列" +
-          std::to_string(layout.slots.rows) + "行）だけのため、" + std::to_string(slots + 1) +
-          "番目から後のセル" + std::to_string(lost) + "個は置かれません");
+      add(Where(section, RuleKeyId::kReplace, layout.image) +
+          Text(Message::kCheckSlotsTooFew, {canvas, slot, std::to_string(slots),
+                                            GridText(layout.slots.columns, layout.slots.rows),
+                                            std::to_string(slots + 1), std::to_string(lost)}));
     }
   }
 
   void Pieces(const BookSection& section, const RuleLayout& layout) {
-    const std::string canvas = "キャンバス（" + SizeText(layout.canvas) + "）";
+    const std::string canvas = SizeText(layout.canvas);
     const RuleLayout::Size leftOver = layout.PiecesLeftOver();
     if (layout.piece.width < 1 || layout.piece.height < 1) {
-      findings.Add(section.order, section.name,
-                   Where(section, RuleKeyId::kFileDiv, layout.image) + canvas +
-                       "より細かいため保存できません");
+      findings.Add(
+          section.order, section.name,
+          Where(section, RuleKeyId::kFileDiv, layout.image) + Text(Message::kCheckFileDivTooFine, {canvas}));
     } else if (leftOver.width != 0 || leftOver.height != 0) {
       findings.Add(section.order, section.name,
-                   Where(section, RuleKeyId::kFileDiv, layout.image) + canvas + "が" +
-                       std::to_string(layout.fileDiv.columns) + "列" +
-                       std::to_string(layout.fileDiv.rows) + "行で割り切れないため、" +
-                       LeftOverText(leftOver) + "はどのファイルにも入りません");
+                   Where(section, RuleKeyId::kFileDiv, layout.image) +
+                       Text(Message::kCheckPiecesLeftOver,
+                            {canvas, GridText(layout.fileDiv.columns, layout.fileDiv.rows),
+                             LeftOverText(leftOver)}));
     }
   }
 
@@ -182,8 +184,8 @@ class LayoutWalk {
     const RuleKeyId key =
         !rule.IndividualRule().empty() ? RuleKeyId::kIndividual : RuleKeyId::kSubProcess;
     findings.Add(section.order, section.name,
-                 section.Written(key) + ": 規則の呼び出しが" + std::to_string(kMaxNesting) +
-                     "段を超えるため、変換は途中で中止されます: " + PathText());
+                 Text(Message::kCheckTooDeep, {section.Written(key),
+                                               std::to_string(kMaxNesting), PathText()}));
   }
 
   const RuleBook& book;
@@ -203,7 +205,6 @@ void FindLayoutMistakes(const RuleBook& book, const std::vector<SizeTableUse>& u
   if (walk.StoppedEarly()) {
     const BookSection* table = book.Find("Process");
     findings.Add(table->order, table->name,
-                 "規則と画像の大きさの組み合わせが多すぎるため（" + std::to_string(kMaxRuleSizes) +
-                     "組まで）、残りの組み合わせは調べていません");
+                 Text(Message::kCheckTooManyCombinations, {std::to_string(kMaxRuleSizes)}));
   }
 }

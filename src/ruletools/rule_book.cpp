@@ -1,5 +1,6 @@
 #include "ruletools/rule_book.h"
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
 #include "ruletools/findings.h"
 #include "setting/ini_text.h"
@@ -22,15 +23,6 @@ bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize
 }
 
 }  // namespace
-
-std::string BuildErrorText(const char* message, const std::string& ruleName) {
-  std::string text = MessageInLine(message);
-  // The messages that name their key begin with the rule's name, which the
-  // finding shows already.
-  const std::string prefix = "[" + ruleName + "] ";
-  if (text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
-  return text;
-}
 
 bool IsSizeTableName(const std::string& name) { return FoldedSectionName(name) == "PROCESS"; }
 
@@ -81,8 +73,8 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
     if (!IsSizeTableName(section->name)) {
       try {
         section->rule = std::make_unique<ImageProcessor>(section->name);
-      } catch (const char* message) {
-        section->buildError = BuildErrorText(message, section->name);
+      } catch (const RuleError& error) {
+        section->buildError = error;
       }
     }
     sections.push_back(std::move(section));
@@ -91,8 +83,10 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
 
 std::string RuleBook::MissingRuleText(const std::string& name) const {
   const std::string hint = hints.For(name);
-  return "規則[" + name + "]がありません" +
-         (hint.empty() || IsSizeTableName(hint) ? "" : "（[" + hint + "]のことですか）");
+  return Text(Message::kToolNoRule, {name}) +
+         (hint.empty() || IsSizeTableName(hint)
+              ? ""
+              : Text(Message::kCheckDidYouMean, {"[" + hint + "]"}));
 }
 
 BookSection& RuleBook::Put(const std::string& name) {

@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "convert/image_processor.h"
+#include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "ruletools/spelling_hints.h"
 
@@ -28,7 +30,7 @@ struct BookSection {
   // The rule, or null for the size table and for a rule that cannot be
   // built; then buildError holds why.
   std::unique_ptr<ImageProcessor> rule;
-  std::string buildError;
+  std::optional<RuleError> buildError;
 
   bool HasKey(const std::string& key) const;
   bool HasKey(RuleKeyId key) const { return HasKey(KeyName(key)); }

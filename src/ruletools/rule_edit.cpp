@@ -21,8 +21,8 @@ std::optional<std::vector<int>> ReadReplace(const std::string& rule, const std::
       SettingSection::OfLines(rule, {std::string(KeyName(RuleKeyId::kReplace)) + "=" + text});
   try {
     return ImageProcessor(rule, section).ReplaceList();
-  } catch (const char* message) {
-    problem = MessageInLine(message);
+  } catch (const RuleError& error) {
+    problem = error.Text();
     return std::nullopt;
   }
 }
@@ -33,7 +33,7 @@ RuleLayout LayoutOnSheet(const ImageProcessor& rule, RuleLayout::Size sheet) {
   if (!rule.IndividualRule().empty()) {
     try {
       return LayoutWithIndividual(rule, sheet, ImageProcessor(rule.IndividualRule()));
-    } catch (const char*) {
+    } catch (const RuleError&) {
       // A conversion stops at that rule; the cells keep their own size here.
     }
   }
@@ -218,8 +218,8 @@ void RuleEdit::Relayout() {
   try {
     layout = LayoutOnSheet(BuildRule(), sheet);
     layout.slots = layout.CanvasGrid();
-  } catch (const char* message) {
-    buildError = MessageInLine(message);
+  } catch (const RuleError& error) {
+    buildError = error.Text();
     layout = RuleLayout();
   }
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/rule_error.h"
@@ -26,7 +27,7 @@ constexpr long long kShownPieces = 64;
 constexpr std::size_t kShownRules = 16;
 
 std::string GridText(long long columns, long long rows) {
-  return std::to_string(columns) + "列 x " + std::to_string(rows) + "行";
+  return Text(Message::kExplainGrid, {std::to_string(columns), std::to_string(rows)});
 }
 
 std::string CellText(long long cell) { return cell < 0 ? "-" : std::to_string(cell); }
@@ -35,9 +36,9 @@ std::string CellText(long long cell) { return cell < 0 ? "-" : std::to_string(ce
 std::string RuleNames(const std::vector<std::string>& names) {
   std::string text;
   for (std::size_t i = 0; i < names.size() && i < kShownRules; ++i)
-    text += (i > 0 ? "、[" : "[") + names[i] + "]";
+    text += (i > 0 ? Text(Message::kExplainListSeparator) : "") + ("[" + names[i] + "]");
   if (names.size() > kShownRules)
-    text += "ほか" + std::to_string(names.size() - kShownRules) + "個";
+    text += Text(Message::kExplainMoreRules, {std::to_string(names.size() - kShownRules)});
   return text;
 }
 
@@ -73,16 +74,14 @@ class ExplanationWriter {
 
   // Without an image size: the grid and the Replace items as written.
   std::string Unsized(const RuleLayout& layout) {
-    text = "規則[" + rule.RuleName() +
-           "]: 画像の大きさが分からないため、セルの大きさも分かりません。"
-           "セルの番号だけを示します（画像ファイルか--sizeを指定するか、"
-           "[Process]にこの規則を書けば、詳しく示します）\n";
-    text += "元画像: " + GridText(layout.grid.columns, layout.grid.rows) + "のセル\n";
+    text = Text(Message::kExplainUnsized, {rule.RuleName()}) + "\n";
+    text += Text(Message::kExplainSourceCells, {GridText(layout.grid.columns, layout.grid.rows)}) +
+            "\n";
     const std::vector<int>& items = rule.ReplaceList();
     if (items.empty()) {
-      text += "置くセル: ありません（Replaceがありません）\n";
+      text += std::string(Text(Message::kExplainNoCellsPlaced)) + "\n";
     } else {
-      text += "置くセルの番号（キャンバスの左上の位置から行ごと、-は空白）:\n";
+      text += std::string(Text(Message::kExplainPlacedNumbers)) + "\n";
       const long long shown = std::min<long long>(items.size(), kShownItems);
       text += NumberRows((shown + kItemsPerLine - 1) / kItemsPerLine,
                          std::min(shown, kItemsPerLine), [&](long long row, long long column) {
@@ -92,8 +91,9 @@ class ExplanationWriter {
                            return layout.HasCell(cell) ? static_cast<long long>(cell) : -1LL;
                          });
       if (static_cast<long long>(items.size()) > shown) {
-        text += "  （全" + std::to_string(items.size()) + "個のうち、最初の" +
-                std::to_string(shown) + "個だけを示しました）\n";
+        text += Text(Message::kExplainFirstItems,
+                     {std::to_string(items.size()), std::to_string(shown)}) +
+                "\n";
       }
     }
     Pieces(layout, false);
@@ -102,14 +102,14 @@ class ExplanationWriter {
   }
 
   std::string Sized(const RuleLayout& layout, const std::string& sizeOrigin, bool numbersLeftOut) {
-    text = "規則[" + rule.RuleName() + "]: 画像 " +
-           SizeText(layout.image.width, layout.image.height) + "（" + sizeOrigin + "）\n";
+    text = Text(Message::kExplainSized,
+                {rule.RuleName(), SizeText(layout.image.width, layout.image.height), sizeOrigin}) +
+           "\n";
     Source(layout);
     if (Canvas(layout)) Pieces(layout, true);
     NestedRules(&layout);
     if (numbersLeftOut) {
-      text += "絵: " + std::to_string(kSmallestNumberedArea) +
-              "ピクセルより小さいセルと、番号が収まらないセルには、番号を描いていません\n";
+      text += Text(Message::kExplainNumbersLeftOut, {std::to_string(kSmallestNumberedArea)}) + "\n";
     }
     return text;
   }
@@ -119,21 +119,22 @@ class ExplanationWriter {
     const bool clipped = layout.clip.x != 0 || layout.clip.y != 0 ||
                          layout.clip.width != layout.image.width ||
                          layout.clip.height != layout.image.height;
-    const std::string clip = clipped ? "Clip（" + std::to_string(layout.clip.x) + "," +
-                                           std::to_string(layout.clip.y) + " から " +
-                                           SizeText(layout.clip.width, layout.clip.height) + "）を"
-                                     : "";
+    const std::string clip =
+        clipped ? Text(Message::kExplainClip,
+                       {std::to_string(layout.clip.x), std::to_string(layout.clip.y),
+                        SizeText(layout.clip.width, layout.clip.height)})
+                : "";
     const std::string grid = GridText(layout.grid.columns, layout.grid.rows);
     if (layout.clip.width < 1 || layout.clip.height < 1) {
-      text += "元画像: Clipの範囲が画像の中にないため、セルを切り出しません\n";
+      text += std::string(Text(Message::kExplainClipOutside)) + "\n";
     } else if (layout.cell.width < 1 || layout.cell.height < 1) {
-      text += "元画像: " + clip + grid +
-              "に分けるとセルが1ピクセルに満たないため、セルを切り出しません\n";
+      text += Text(Message::kExplainCellsTooSmall, {clip, grid}) + "\n";
     } else {
-      text += "元画像: " + clip + grid + "のセル（" +
-              SizeText(layout.cell.width, layout.cell.height) + "）に分けます\n";
+      text += Text(Message::kExplainSourceDivided,
+                   {clip, grid, SizeText(layout.cell.width, layout.cell.height)}) +
+              "\n";
       const std::string strips = LeftOverText(layout.ClipLeftOver());
-      if (!strips.empty()) text += "  " + strips + "はどのセルにも入りません\n";
+      if (!strips.empty()) text += Text(Message::kExplainSourceLeftOver, {strips}) + "\n";
     }
   }
 
@@ -141,72 +142,75 @@ class ExplanationWriter {
   bool Canvas(const RuleLayout& layout) {
     const std::string canvas = SizeText(layout.canvas.width, layout.canvas.height);
     if (!layout.canvasMade) {
-      text += "キャンバス: " + canvas + "は作れないため、何も出力しません\n";
+      text += Text(Message::kExplainCanvasNotMade, {canvas}) + "\n";
       return false;
     }
     if (layout.SlotCount() == 0) {
-      text += "キャンバス: " + canvas + "、置くセルはありません\n";
+      text += Text(Message::kExplainCanvasEmpty, {canvas}) + "\n";
       return true;
     }
-    text += "キャンバス: " + canvas + "、" + GridText(layout.slots.columns, layout.slots.rows) +
-            "の位置（" + SizeText(layout.slot.width, layout.slot.height) +
-            "）に置くセルの番号（-は空白）:\n";
+    text += Text(Message::kExplainCanvasSlots,
+                 {canvas, GridText(layout.slots.columns, layout.slots.rows),
+                  SizeText(layout.slot.width, layout.slot.height)}) +
+            "\n";
     const long long rows = std::min<long long>(layout.slots.rows, kShownRows);
     const long long columns = std::min<long long>(layout.slots.columns, kShownColumns);
     text += NumberRows(rows, columns, [&](long long row, long long column) {
       return static_cast<long long>(layout.CellInSlot(row * layout.slots.columns + column));
     });
     if (rows < layout.slots.rows || columns < layout.slots.columns) {
-      text += "  （全" + GridText(layout.slots.columns, layout.slots.rows) + "のうち、左上の" +
-              GridText(columns, rows) + "だけを示しました）\n";
+      text += Text(Message::kExplainTopLeftOnly,
+                   {GridText(layout.slots.columns, layout.slots.rows), GridText(columns, rows)}) +
+              "\n";
     }
     const std::string strips = LeftOverText(layout.CanvasLeftOver());
-    if (!strips.empty()) text += "  " + strips + "は空白のままです\n";
+    if (!strips.empty()) text += Text(Message::kExplainCanvasLeftOver, {strips}) + "\n";
     return true;
   }
 
   // The files the canvas is saved as, with their places when sized.
   void Pieces(const RuleLayout& layout, bool sized) {
     if (sized && (layout.piece.width < 1 || layout.piece.height < 1)) {
-      text += "出力ファイル: FileDivがキャンバスより細かいため、保存できません\n";
+      text += std::string(Text(Message::kExplainFileDivTooFine)) + "\n";
       return;
     }
-    text += "出力ファイル（" + std::to_string(layout.PieceCount()) + "枚）:\n";
+    text += Text(Message::kExplainPieces, {std::to_string(layout.PieceCount())}) + "\n";
     const long long shown = std::min(layout.PieceCount(), kShownPieces);
     for (long long piece = 0; piece < shown; ++piece) {
       text += "  " + layout.PieceFileName(baseName, piece);
       if (sized) {
         const RuleLayout::Rect area = layout.PieceRect(piece);
-        text += "  キャンバスの" + std::to_string(area.x) + "," + std::to_string(area.y) +
-                " から " + SizeText(area.width, area.height);
+        text += Text(Message::kExplainPieceArea, {std::to_string(area.x), std::to_string(area.y),
+                                                  SizeText(area.width, area.height)});
       }
       text += "\n";
     }
     if (layout.PieceCount() > shown) {
-      text += "  （ほか" + std::to_string(layout.PieceCount() - shown) + "枚は省略しました）\n";
+      text +=
+          Text(Message::kExplainMorePieces, {std::to_string(layout.PieceCount() - shown)}) + "\n";
     }
     if (!sized) return;
     const std::string strips = LeftOverText(layout.PiecesLeftOver());
-    if (!strips.empty()) text += "  キャンバスの" + strips + "はどのファイルにも入りません\n";
+    if (!strips.empty()) text += Text(Message::kExplainPiecesLeftOver, {strips}) + "\n";
   }
 
   // The rules it runs, and the palette key that the conversion reads.
   void NestedRules(const RuleLayout* layout) {
     if (!rule.IndividualRule().empty()) {
-      text += "セルごとに先に適用する規則（Individual）: [" + rule.IndividualRule() + "]";
+      text += Text(Message::kExplainIndividual, {rule.IndividualRule()});
       if (layout != nullptr && layout->cell.width >= 1 && layout->cell.height >= 1) {
         text += layout->slot.width >= 1 && layout->slot.height >= 1
-                    ? "。セルは" + SizeText(layout->slot.width, layout->slot.height) + "になります"
-                    : "。その規則はセルから画像を作れません";
+                    ? Text(Message::kExplainIndividualSlot,
+                           {SizeText(layout->slot.width, layout->slot.height)})
+                    : Text(Message::kExplainIndividualNoImage);
       }
       text += "\n";
     }
     if (!rule.SubProcesses().empty()) {
-      text +=
-          "続けて同じ画像に適用する規則（SubProcess）: " + RuleNames(rule.SubProcesses()) + "\n";
+      text += Text(Message::kExplainSubProcess, {RuleNames(rule.SubProcesses())}) + "\n";
     }
     if (rule.KeepPalette()) {
-      text += "KeepPalette=1: パレット画像は、パレットを保ったまま8ビットのPNGで保存します\n";
+      text += std::string(Text(Message::kExplainKeepPalette)) + "\n";
     }
   }
 
@@ -222,28 +226,28 @@ Explanation ExplainRule(const ExplainRequest& request) {
   std::unique_ptr<ImageProcessor> rule;
   std::unique_ptr<IImage> sheet;
   std::optional<RuleLayout::Size> size = request.size;
-  std::string sizeOrigin = "--sizeの指定";
+  std::string sizeOrigin = Text(Message::kExplainSizeOption);
   try {
     rule = std::make_unique<ImageProcessor>(request.rule);
-  } catch (const char* message) {
-    result.error = UnusableRuleMessage(request.rule, message);
+  } catch (const RuleError& error) {
+    result.error = RuleError(request.rule, error).Text();
     return result;
   }
   try {
     if (!request.sheet.empty()) {
       try {
         sheet = OpenImage(request.sheet);
-      } catch (const char* message) {
-        result.error = request.sheet + ": " + message;
+      } catch (const InvalidImageError& error) {
+        result.error = request.sheet + ": " + error.what();
         return result;
       }
       size = RuleLayout::Size{sheet->GetWidth(), sheet->GetHeight()};
-      sizeOrigin = FilePart(request.sheet) + "の大きさ";
+      sizeOrigin = Text(Message::kExplainSizeOfFile, {FilePart(request.sheet)});
     } else if (!size) {
       size = SizeFromSizeTable(request.rule);
       if (size) {
-        sizeOrigin =
-            "[Process]の" + std::to_string(size->width) + "," + std::to_string(size->height);
+        sizeOrigin = Text(Message::kExplainSizeFromTable,
+                          {std::to_string(size->width), std::to_string(size->height)});
       }
     }
 
@@ -254,7 +258,7 @@ Explanation ExplainRule(const ExplainRequest& request) {
     if (!size) {
       result.text = writer.Unsized(LayoutOf(*rule, {}));
       if (!request.picture.empty()) {
-        result.error = "画像の大きさが分からないため、絵を描けません";
+        result.error = Text(Message::kExplainNoPictureWithoutSize);
       }
       return result;
     }
@@ -268,10 +272,10 @@ Explanation ExplainRule(const ExplainRequest& request) {
     }
     result.text = writer.Sized(layout, sizeOrigin, picture.numbersLeftOut);
     result.error = picture.error;
-  } catch (const char* message) {
-    result.error = message;  // an Individual rule that cannot be built, named
+  } catch (const RuleError& error) {
+    result.error = error.Text();  // an Individual rule that cannot be built, named
   } catch (const std::bad_alloc&) {
-    result.error = "メモリが足りないため、規則を説明できません";
+    result.error = Text(Message::kExplainNoMemory);
   }
   return result;
 }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
@@ -18,8 +19,6 @@ using Size = RuleLayout::Size;
 // The name foot of every inverse: its pieces are named apart from the
 // sheets the rule wrote.
 constexpr char kInverseNameFoot[] = "_inverse";
-
-std::string RuleText(const std::string& rule) { return "規則[" + rule + "]"; }
 
 // What the pieces of the canvas cover when joined in their order: the
 // canvas less the remainder strip that FileDiv leaves unwritten.
@@ -48,20 +47,15 @@ Grid WholeSlotsIn(const RuleLayout& layout, Size written) {
 
 // Why no cell of the layout reaches a written piece.
 std::string WhyNothingIsPlaced(const RuleLayout& layout) {
-  if (layout.clip.width < 1 || layout.clip.height < 1) return "Clipが画像の中にありません";
-  if (layout.cell.width < 1) return "SrcDivのセルが切り出した範囲より細かくなります";
-  if (!layout.canvasMade) {
-    return "キャンバスの大きさ" + SizeText(layout.canvas) + "の画像は作れません";
-  }
-  if (layout.cutCells.empty()) return "Replaceが保存される位置に置くセルがありません";
+  if (layout.clip.width < 1 || layout.clip.height < 1) return Text(Message::kInverseWhyClip);
+  if (layout.cell.width < 1) return Text(Message::kInverseWhyCells);
+  if (!layout.canvasMade) return Text(Message::kInverseWhyCanvas, {SizeText(layout.canvas)});
+  if (layout.cutCells.empty()) return Text(Message::kInverseWhyNoCells);
   if (layout.SlotCount() == 0) {
-    return "キャンバス" + SizeText(layout.canvas) + "がセル" + SizeText(layout.slot) +
-           "より小さくなります";
+    return Text(Message::kInverseWhySlot, {SizeText(layout.canvas), SizeText(layout.slot)});
   }
-  if (layout.piece.width < 1 || layout.piece.height < 1) {
-    return "FileDivがキャンバスより細かいため何も保存されません";
-  }
-  return "Replaceが保存される位置に置くセルがありません";
+  if (layout.piece.width < 1 || layout.piece.height < 1) return Text(Message::kInverseWhyFileDiv);
+  return Text(Message::kInverseWhyNoCells);
 }
 
 // For each cell shown in a slot of kept (the slots the inverse cuts), the
@@ -140,25 +134,22 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
   std::optional<ImageProcessor> rule;
   try {
     rule.emplace(ruleName);
-  } catch (const char* message) {
-    refusal = RuleText(ruleName) + "を読めません: " + MessageInLine(message);
+  } catch (const RuleError& error) {
+    refusal = Text(Message::kInverseUnreadable, {ruleName, error.Text()});
     return std::nullopt;
   }
   if (!rule->IndividualRule().empty()) {
-    refusal = RuleText(ruleName) + "はIndividualの" + RuleText(rule->IndividualRule()) +
-              "でセルの中身を変えるため、並べ替えでは元に戻せません";
+    refusal = Text(Message::kInverseIndividual, {ruleName, rule->IndividualRule()});
     return std::nullopt;
   }
   // Every number of the inverse follows from the cell size.
   if (!imageSize) {
-    refusal = RuleText(ruleName) +
-              "の画像の大きさが分かりません。セルの大きさで逆変換の数値が決まるため、"
-              "画像ファイルか--size 幅,高さを指定してください";
+    refusal = Text(Message::kInverseNoSize, {ruleName});
     return std::nullopt;
   }
   const Size image = *imageSize;
   if (!IsAllowedImageSize(image.width, image.height)) {
-    refusal = "画像の大きさ" + SizeText(image) + "は扱える大きさを超えています";
+    refusal = Text(Message::kInverseSizeTooLarge, {SizeText(image)});
     return std::nullopt;
   }
 
@@ -180,14 +171,12 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
 
   const std::map<int, int> firstSlots = FirstSlots(layout, inverse.srcDiv);
   if (firstSlots.empty()) {
-    refusal = RuleText(ruleName) + "は" + SizeText(image) +
-              "の画像のセルを一つも出力に置かないため、逆変換がありません（" +
-              WhyNothingIsPlaced(layout) + "）";
+    refusal = Text(Message::kInverseNothingPlaced,
+                   {ruleName, SizeText(image), WhyNothingIsPlaced(layout)});
     return std::nullopt;
   }
   if (!Rebuild(firstSlots, inverse) || ReaderBytes(InverseKeys(inverse)) > kSectionBufferSize) {
-    refusal = "逆変換の規則が規則ファイルの1つのセクションに収まる大きさ（" +
-              std::to_string(kSectionBufferSize) + "バイト）を超えます";
+    refusal = Text(Message::kInverseTooLong, {std::to_string(kSectionBufferSize)});
     return std::nullopt;
   }
   return inverse;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/messages.h"
 #include "image/image_limits.h"
 #include "ruletools/number_marks.h"
 #include "ruletools/picture_parts.h"
+#include "ruletools/rule_preview.h"
 #include "ruletools/rule_size.h"
 
 namespace {
@@ -93,29 +95,29 @@ void DrawPieceLines(IImage& picture, const RuleLayout& layout, int left) {
   }
 }
 
-RulePicture DrawRulePicture(ImageProcessor& rule, const RuleLayout& layout, const IImage* sheet,
-                            const std::string& path) {
+RulePicture DrawRulePicture(const ImageProcessor& rule, const RuleLayout& layout,
+                            const IImage* sheet, const std::string& path) {
   RulePicture result;
   if (!layout.canvasMade) {
-    result.error = "キャンバス（" + SizeText(layout.canvas.width, layout.canvas.height) +
-                   "）を作れないため、絵を描けません";
+    result.error =
+        Text(Message::kPictureNoCanvas, {SizeText(layout.canvas.width, layout.canvas.height)});
     return result;
   }
   const long long width = static_cast<long long>(layout.image.width) + kGap + layout.canvas.width;
   const long long height = std::max(layout.image.height, layout.canvas.height);
   if (!IsAllowedImageSize(width, height)) {
-    result.error = "絵（" + SizeText(width, height) + "）が画像の大きさの上限（" +
-                   SizeText(kMaxImageSide, kMaxImageSide) + "、" + std::to_string(kMaxImagePixels) +
-                   "ピクセル）を超えるため、描けません";
+    result.error = Text(Message::kPictureTooLarge,
+                        {SizeText(width, height), SizeText(kMaxImageSide, kMaxImageSide),
+                         std::to_string(kMaxImagePixels)});
     return result;
   }
 
   const std::unique_ptr<IImage> source = sheet ? sheet->Clip(0, 0, 0, 0, "") : NeutralGrid(layout);
-  const std::unique_ptr<IImage> canvas = rule.Apply(*source);
+  const std::unique_ptr<IImage> canvas = ComposePreview(rule, *source);
   const std::unique_ptr<IImage> picture =
       CreateBlankImage(static_cast<int>(width), static_cast<int>(height));
   if (picture->GetWidth() != width || source->GetWidth() != layout.image.width) {
-    result.error = "メモリが足りないため、絵を描けません";
+    result.error = Text(Message::kPictureNoMemory);
     return result;
   }
   const int canvasLeft = layout.image.width + kGap;
@@ -129,6 +131,6 @@ RulePicture DrawRulePicture(ImageProcessor& rule, const RuleLayout& layout, cons
   const bool slotsNumbered = NumberSlots(*picture, layout, canvasLeft);
   result.numbersLeftOut = !cellsNumbered || !slotsNumbered;
   DrawPieceLines(*picture, layout, canvasLeft);
-  if (!picture->Save(path)) result.error = "絵を保存できませんでした: " + path;
+  if (!picture->Save(path)) result.error = Text(Message::kPictureNotSaved, {path});
   return result;
 }

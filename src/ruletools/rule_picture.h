@@ -23,8 +23,7 @@ struct RulePicture {
 // Draws the picture of rule for layout (the rule's layout for the source's
 // size, its slots at the size the cells are composed at) and saves it as
 // PNG at path. sheet is the source as the conversion takes it; without one a
-// neutral grid of the layout's cells stands for it. The canvas is composed
-// by the rule itself, from an unnamed copy of the source, so nothing else is
-// written.
-RulePicture DrawRulePicture(ImageProcessor& rule, const RuleLayout& layout, const IImage* sheet,
-                            const std::string& path);
+// neutral grid of the layout's cells stands for it. The canvas is the
+// rule's preview (ComposePreview), so nothing else is written.
+RulePicture DrawRulePicture(const ImageProcessor& rule, const RuleLayout& layout,
+                            const IImage* sheet, const std::string& path);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "common/messages.h"
 #include "convert/rule_values.h"
 #include "setting/setting_section.h"
 #include "setting/setting_store.h"
@@ -54,10 +55,10 @@ std::string SizeText(long long width, long long height) {
 std::string SizeText(RuleLayout::Size size) { return SizeText(size.width, size.height); }
 
 std::string LeftOverText(RuleLayout::Size leftOver) {
-  const std::string right = "右の" + std::to_string(leftOver.width) + "ピクセル";
-  const std::string below = "下の" + std::to_string(leftOver.height) + "ピクセル";
+  const std::string right = Text(Message::kToolLeftOverRight, {std::to_string(leftOver.width)});
+  const std::string below = Text(Message::kToolLeftOverBelow, {std::to_string(leftOver.height)});
   if (leftOver.width == 0 && leftOver.height == 0) return std::string();
   if (leftOver.height == 0) return right;
   if (leftOver.width == 0) return below;
-  return right + "と" + below;
+  return Text(Message::kToolLeftOverBoth, {right, below});
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "setting/profile_reader.h"
@@ -31,18 +32,17 @@ class SectionCheck {
   void Run() {
     if (section.shadowedBy != nullptr) {
       const std::string& first = section.shadowedBy->name;
-      Add("同じ名前のセクション[" + first + "]が前にあるため、このセクションは読まれません" +
-          (first != section.name ? "（セクション名の大文字と小文字は区別されません）" : ""));
+      Add(Text(Message::kCheckShadowed, {first}) +
+          (first != section.name ? Text(Message::kCheckShadowedCase) : ""));
       return;
     }
     if (section.cut) {
-      Add("セクションが読み取れる長さ（" + std::to_string(kSectionBufferSize) +
-          "バイト）を超えているため、途中から後は読まれません");
+      Add(Text(Message::kCheckSectionCut, {std::to_string(kSectionBufferSize)}));
     }
     if (!IsSizeTableName(section.name)) UnknownKeys();
     TwiceWrittenKeys();
     SkippedLines();
-    if (!section.buildError.empty()) Add("規則として使えません: " + BuildError());
+    if (section.buildError) Add(Text(Message::kCheckNotUsable, {BuildError(*section.buildError)}));
     if (section.rule) {
       ReplaceOutsideTheGrid();
       NestedRuleNames();
@@ -59,12 +59,12 @@ class SectionCheck {
       if (std::find(RuleKeys().begin(), RuleKeys().end(), key) != RuleKeys().end()) continue;
       if (!reported.insert(key).second) continue;
       if (key.empty()) {
-        Add("「" + KeyValue(key, value) + "」にはキーの名前がありません");
+        Add(Text(Message::kCheckNoKeyName, {KeyValue(key, value)}));
         continue;
       }
       const std::string hint = keyHints.For(key);
-      Add(KeyValue(key, value) + ": キー" + key + "はどこからも読まれません" +
-          (hint.empty() ? "" : "（" + hint + "のことですか）"));
+      Add(Text(Message::kCheckUnknownKey, {KeyValue(key, value), key}) +
+          (hint.empty() ? "" : Text(Message::kCheckDidYouMean, {hint})));
     }
   }
 
@@ -79,8 +79,8 @@ class SectionCheck {
     for (const auto& entry : section.entries) {
       auto& [count, last] = written[entry.first];
       if (count < 2) continue;
-      Add("キー" + entry.first + "が" + std::to_string(count) +
-          "回書かれています。使われるのは最後の「" + KeyValue(entry.first, last) + "」だけです");
+      Add(Text(Message::kCheckKeyTwice,
+               {entry.first, std::to_string(count), KeyValue(entry.first, last)}));
       count = 0;  // reported
     }
   }
@@ -88,19 +88,21 @@ class SectionCheck {
   void SkippedLines() {
     if (section.skippedLines.empty()) return;
     const std::size_t after = section.skippedLines.size() - 1;
-    Add("「" + Shown(section.skippedLines.front()) + "」は「キー=値」の形ではないため、" +
-        (after == 0 ? std::string("読まれません")
-                    : "この行と後の" + std::to_string(after) + "行は読まれません"));
+    const std::string line = Shown(section.skippedLines.front());
+    Add(after == 0 ? Text(Message::kCheckSkippedLine, {line})
+                   : Text(Message::kCheckSkippedLines, {line, std::to_string(after)}));
   }
 
   // The construction's message, with the value for the messages that lack it.
-  std::string BuildError() const {
-    const std::string& error = section.buildError;
-    if (error == kBadSrcDivMessage)
-      return error + "（" + section.Written(RuleKeyId::kSrcDiv) + "）";
-    if (error == MessageInLine(kBadFileDivMessage))
-      return error + "（" + section.Written(RuleKeyId::kFileDiv) + "）";
-    return error;
+  // The section's name stands before the finding already.
+  std::string BuildError(const RuleError& error) const {
+    if (error.Kind() == RuleErrorKind::kBadSrcDiv)
+      return Text(Message::kCheckWithValue,
+                  {error.Reason(), section.Written(RuleKeyId::kSrcDiv)});
+    if (error.Kind() == RuleErrorKind::kBadFileDiv)
+      return Text(Message::kCheckWithValue,
+                  {error.Reason(), section.Written(RuleKeyId::kFileDiv)});
+    return error.Reason();
   }
 
   void ReplaceOutsideTheGrid() {
@@ -117,10 +119,10 @@ class SectionCheck {
     std::string items;
     for (const int item : wrong) items += (items.empty() ? "" : ", ") + std::to_string(item);
     if (wrongCount > wrong.size())
-      items += " ほか" + std::to_string(wrongCount - wrong.size()) + "個";
-    Add(section.Written(RuleKeyId::kReplace) + ": " + items +
-        "はSrcDiv=" + std::to_string(grid.columns) + "," + std::to_string(grid.rows) +
-        "のセルの番号（0〜" + std::to_string(cells - 1) + "、空白は-1）ではないため、置かれません");
+      items += Text(Message::kCheckMoreItems, {std::to_string(wrongCount - wrong.size())});
+    Add(Text(Message::kCheckReplaceOutside,
+             {section.Written(RuleKeyId::kReplace), items, std::to_string(grid.columns),
+              std::to_string(grid.rows), std::to_string(cells - 1)}));
   }
 
   void NestedRuleNames() {
@@ -135,7 +137,7 @@ class SectionCheck {
   void MissingRule(RuleKeyId key, const std::string& name) {
     const std::string keyValue = section.Written(key);
     if (name.empty()) {
-      Add(keyValue + ": 規則の名前が空の項目があります");
+      Add(Text(Message::kCheckEmptyRuleName, {keyValue}));
       return;
     }
     const BookSection* found = book.Find(name);
@@ -154,8 +156,7 @@ void FindSectionMistakes(const RuleBook& book, FindingList& findings) {
   if (book.NamesCut() && !book.Sections().empty()) {
     const BookSection& last = *book.Sections().back();
     findings.Add(last.order, last.name,
-                 "セクション名の一覧が読み取れる長さ（" + std::to_string(kSectionNamesBufferSize) +
-                     "バイト）を超えているため、このセクションから後は読まれません");
+                 Text(Message::kCheckNamesCut, {std::to_string(kSectionNamesBufferSize)}));
   }
   for (const auto& section : book.Sections()) SectionCheck(book, *section, findings).Run();
 }

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
@@ -23,10 +24,9 @@ void UnreadChoosingKeys(const RuleBook& book, const std::set<std::string>& chose
     for (const RuleKeyEntry& entry : kRuleKeys) {
       const char* key = entry.name;
       if (entry.reader != RuleKeyReader::kClassification || !section->HasKey(key)) continue;
-      findings.Add(section->order, section->name,
-                   KeyValue(key, section->Value(key)) +
-                       ": この規則は[Process]で2つ以上の候補の1つになっていないため、" + key +
-                       "は読まれません");
+      findings.Add(
+          section->order, section->name,
+          Text(Message::kCheckChoosingKeyUnread, {KeyValue(key, section->Value(key)), key}));
     }
   }
 }
@@ -41,13 +41,11 @@ std::vector<SizeTableUse> FindSizeTableMistakes(const RuleBook& book, FindingLis
     bool misspelt = false;
     for (const auto& section : book.Sections()) {
       if (!IsSizeTableName(section->name) || section->shadowedBy != nullptr) continue;
-      findings.Add(section->order, section->name,
-                   "大きさの表のセクション名は[Process]です（大文字と小文字を区別します）。"
-                   "このままではどの画像も振り分けられません");
+      findings.Add(section->order, section->name, Text(Message::kCheckSizeTableCase));
       misspelt = true;
     }
     if (!misspelt) {
-      findings.AddFirst(kSizeTable, "大きさの表[Process]がないため、どの画像も振り分けられません");
+      findings.AddFirst(kSizeTable, Text(Message::kCheckNoSizeTable));
     }
   }
 
@@ -65,20 +63,19 @@ std::vector<SizeTableUse> FindSizeTableMistakes(const RuleBook& book, FindingLis
     };
     const std::optional<RuleLayout::Size> size = ParseSizeKey(key);
     if (key != "default" && !size) {
-      add("キー" + key + "は「default」でも「幅,高さ」（1以上の整数2つ）でもないため使われません");
+      add(Text(Message::kCheckBadSizeKey, {key}));
       continue;
     }
     const std::string written =
         size ? std::to_string(size->width) + "," + std::to_string(size->height) : key;
     if (written != key) {
-      add("キー" + key + "は0で始まる数を含むため、どの画像の大きさにも合いません（" + written +
-          "と書きます）");
+      add(Text(Message::kCheckLeadingZero, {key, written}));
       continue;
     }
 
     if (size && !IsAllowedImageSize(size->width, size->height)) {
-      add("キー" + key + "の大きさの画像は開けないため（一辺" + std::to_string(kMaxImageSide) +
-          "ピクセル、全体で" + std::to_string(kMaxImagePixels) + "ピクセルまで）、使われません");
+      add(Text(Message::kCheckSizeTooLarge,
+               {key, std::to_string(kMaxImageSide), std::to_string(kMaxImagePixels)}));
       continue;
     }
 
@@ -87,11 +84,11 @@ std::vector<SizeTableUse> FindSizeTableMistakes(const RuleBook& book, FindingLis
     std::set<std::string> missingReported;
     for (const std::string& candidate : candidates) {
       if (candidate.empty()) {
-        if (!emptyReported) add("候補に空の名前があります");
+        if (!emptyReported) add(Text(Message::kCheckEmptyCandidate));
         emptyReported = true;
         continue;
       }
-      if (candidate == kDoNothingRule) continue;
+      if (IsDoNothingRule(candidate)) continue;
       const BookSection* rule = book.Find(candidate);
       if (rule == nullptr || IsSizeTableName(rule->name)) {
         if (!missingReported.insert(candidate).second) continue;

@@ -47,24 +47,51 @@ void Fill(const std::vector<std::string>& strings, char* buffer, std::size_t siz
 
 // The position of the last "]" in line that is not the second byte of a
 // double-byte character, or npos.
-std::string::size_type LastClosingBracket(const std::string& line) {
+std::string::size_type LastClosingBracket(const std::string& line, RuleFileEncoding encoding) {
   std::string::size_type last = std::string::npos;
-  for (std::string::size_type i = 0; i < line.size();
-       i += CharLength(line.data(), line.size(), i)) {
+  for (std::string::size_type i = 0; i < line.size(); i += RuleFileCharLength(line, i, encoding)) {
     if (line[i] == ']') last = i;
   }
   return last;
 }
 
-std::string::size_type FirstEquals(const std::string& line) {
-  for (std::string::size_type i = 0; i < line.size();
-       i += CharLength(line.data(), line.size(), i)) {
+std::string::size_type FirstEquals(const std::string& line, RuleFileEncoding encoding) {
+  for (std::string::size_type i = 0; i < line.size(); i += RuleFileCharLength(line, i, encoding)) {
     if (line[i] == '=') return i;
   }
   return std::string::npos;
 }
 
 }  // namespace
+
+IniLine ReadIniLine(const std::string& text, RuleFileEncoding encoding) {
+  IniLine read;
+  std::size_t lead = 0;
+  while (lead < text.size() && IsBlank(text[lead])) ++lead;
+  const std::string line = Trim(text);
+  if (line.empty() || line[0] == ';') return read;
+  if (line[0] == '[') {
+    const auto close = LastClosingBracket(line, encoding);
+    if (close != std::string::npos && close > 0) {
+      read.kind = IniLine::Kind::kHeader;
+      read.name = Trim(line.substr(1, close - 1));
+      return read;
+    }
+  }
+  const auto equals = FirstEquals(line, encoding);
+  if (equals == std::string::npos) {
+    read.kind = IniLine::Kind::kOther;
+    read.text = line;
+    return read;
+  }
+  read.kind = IniLine::Kind::kKey;
+  read.name = Trim(line.substr(0, equals));
+  read.value = Trim(line.substr(equals + 1));
+  read.text = read.name + "=" + read.value;
+  read.valueAt = lead + equals + 1;
+  while (read.valueAt < text.size() && IsBlank(text[read.valueAt])) ++read.valueAt;
+  return read;
+}
 
 std::string FoldedSectionName(const std::string& name) {
   std::string folded = name;
@@ -93,32 +120,28 @@ bool SameSectionName(const std::string& a, const std::string& b) {
 IniText IniText::Read(const std::string& fileName) {
   std::string bytes;
   if (!ReadWholeFile(fileName, bytes)) return Parse(std::string());
-  return Parse(RuleFileText(bytes, EncodingOfRuleFile(bytes)));
+  const RuleFileEncoding encoding = RuleFileEncodingOf(bytes);
+  const std::size_t mark = bytes.compare(0, 3, kUtf8Mark) == 0 ? 3 : 0;
+  return Parse(DecodeRuleFileText(bytes.substr(mark), encoding));
 }
 
 IniText IniText::Parse(const std::string& text) {
   IniText ini;
   ini.sections.emplace_back();
-  std::string::size_type at = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  std::string::size_type at = text.compare(0, 3, kUtf8Mark) == 0 ? 3 : 0;
   while (at < text.size()) {
     const auto end = text.find_first_of("\r\n", at);
-    const std::string line = Trim(text.substr(at, end == std::string::npos ? end : end - at));
+    const IniLine line =
+        ReadIniLine(text.substr(at, end == std::string::npos ? end : end - at),
+                    RuleFileEncoding::kUtf8);
     at = end == std::string::npos ? text.size() : text.find_first_not_of("\r\n", end);
     if (at == std::string::npos) at = text.size();
 
-    if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      const auto close = LastClosingBracket(line);
-      if (close != std::string::npos && close > 0) {
-        ini.sections.push_back(Section{Trim(line.substr(1, close - 1)), {}});
-        continue;
-      }
+    if (line.kind == IniLine::Kind::kHeader) {
+      ini.sections.push_back(Section{line.name, {}});
+    } else if (line.kind != IniLine::Kind::kSkipped) {
+      ini.sections.back().lines.push_back(line.text);
     }
-    const auto equals = FirstEquals(line);
-    ini.sections.back().lines.push_back(equals == std::string::npos
-                                            ? line
-                                            : Trim(line.substr(0, equals)) + "=" +
-                                                  Trim(line.substr(equals + 1)));
   }
   return ini;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "setting/rule_file_encoding.h"
+
 // Our own reader of INI files, which follows the conventions of the Windows
 // profile reader so that a rule file reads the same in both builds:
 // - A line ends at CR, at LF, or at any run of them (CR LF, LF, a lone CR);
@@ -28,6 +30,23 @@
 //   that matches answers: a later one of the same name is never read.
 // - Lists that do not fit their buffer are cut to its size less two bytes
 //   and ended by two NULs, as the Windows calls do.
+// One line of a rule file (without its line end) as the reader takes it,
+// its double-byte characters those of the file's encoding.
+struct IniLine {
+  enum class Kind {
+    kSkipped,  // empty once trimmed, or a comment
+    kHeader,   // name is the section name
+    kKey,      // name "=" value
+    kOther,    // a line without "=", delivered as text
+  };
+  Kind kind = Kind::kSkipped;
+  std::string name;
+  std::string value;
+  std::string text;         // what the reader delivers for a key or other line
+  std::size_t valueAt = 0;  // for a key: where its value begins in the line given
+};
+IniLine ReadIniLine(const std::string& line, RuleFileEncoding encoding);
+
 // The name as the reader compares section names: ASCII letters in upper
 // case, other characters as they are. Two names find the same section
 // when their folded names are equal.
@@ -37,6 +56,7 @@ class IniText {
  public:
   // Reads fileName whole; a missing or unreadable file reads as empty.
   static IniText Read(const std::string& fileName);
+  // Parses the programs' own text (UTF-8; a byte-order mark is skipped).
   static IniText Parse(const std::string& text);
 
   // The buffers of ReadProfileSectionNames and ReadProfileSection.

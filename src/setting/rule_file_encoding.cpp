@@ -4,14 +4,12 @@
 
 namespace {
 
-const std::string kByteOrderMark = "\xEF\xBB\xBF";
+bool HasUtf8Mark(const std::string& bytes) { return bytes.compare(0, 3, kUtf8Mark) == 0; }
 
 }  // namespace
 
-RuleFileEncoding EncodingOfRuleFile(const std::string& bytes) {
-  if (bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
-    return RuleFileEncoding::kUtf8WithMark;
-  }
+RuleFileEncoding RuleFileEncodingOf(const std::string& bytes) {
+  if (HasUtf8Mark(bytes)) return RuleFileEncoding::kUtf8;
 #ifdef _WIN32
   return RuleFileEncoding::kShiftJis;
 #else
@@ -19,14 +17,21 @@ RuleFileEncoding EncodingOfRuleFile(const std::string& bytes) {
 #endif
 }
 
-std::string RuleFileText(const std::string& bytes, RuleFileEncoding encoding) {
-  switch (encoding) {
-    case RuleFileEncoding::kShiftJis:
-      return ShiftJisToUtf8(bytes);
-    case RuleFileEncoding::kUtf8WithMark:
-      return bytes.substr(kByteOrderMark.size());
-    case RuleFileEncoding::kUtf8:
-      break;
-  }
-  return bytes;
+const char* RuleFileEncodingName(RuleFileEncoding encoding) {
+  return encoding == RuleFileEncoding::kUtf8 ? "UTF-8" : "Shift-JIS";
+}
+
+unsigned RuleFileCharLength(const std::string& text, std::size_t at, RuleFileEncoding encoding) {
+  if (encoding != RuleFileEncoding::kShiftJis || at + 1 >= text.size()) return 1;
+  const auto byte = static_cast<unsigned char>(text[at]);
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC) ? 2 : 1;
+}
+
+std::string DecodeRuleFileText(const std::string& bytes, RuleFileEncoding encoding) {
+  return encoding == RuleFileEncoding::kUtf8 ? bytes : ShiftJisToUtf8(bytes);
+}
+
+std::string EncodeRuleFileText(const std::string& text, RuleFileEncoding encoding, bool& ok) {
+  ok = true;
+  return encoding == RuleFileEncoding::kUtf8 ? text : Utf8ToShiftJis(text, &ok);
 }

@@ -21,7 +21,7 @@ TEST(ImagePrefetch, HandsOutEachFileInTurnDecodingNoMoreThanItsLookAheadBeyond) 
         ++opened;
         mostAhead = std::max(mostAhead, opened - taken);
       }
-      if (path == "bad") throw kInvalidFileMessage;
+      if (path == "bad") throw InvalidImageError();
       auto image = CreateBlankImage(1, 1);
       return image->Clip(0, 0, 1, 1, path);
     });
@@ -29,7 +29,7 @@ TEST(ImagePrefetch, HandsOutEachFileInTurnDecodingNoMoreThanItsLookAheadBeyond) 
       // A slow adder: the decoders could run to the end of the list.
       std::this_thread::sleep_for(std::chrono::milliseconds(3));
       if (path == "bad") {
-        EXPECT_THROW(prefetch.Next(path), const char*);
+        EXPECT_THROW(prefetch.Next(path), InvalidImageError);
       } else {
         EXPECT_EQ(prefetch.Next(path)->GetName(), path);
       }

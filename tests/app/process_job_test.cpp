@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/process_job.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/process_log.h"
 #include "support/image_files.h"
@@ -41,6 +42,7 @@ class ScriptedPicker : public TransparencyPicker {
 class ProcessJobTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetLanguage(Language::Japanese);  // the log's texts are compared
     RunState::Instance().ClearList();
     RunState::Instance().autoTransparent = false;
     UseRuleFile(folder,
@@ -71,12 +73,13 @@ class ProcessJobTest : public ::testing::Test {
 
   TempFolder folder;
   ScriptedPrompt prompt;
+  const RunContext context{ProcessLog::Instance()};
 };
 
 TEST_F(ProcessJobTest, AutomaticTransparencyKeysPaletteEntryZero) {
   RunState::Instance().autoTransparent = true;
   ScriptedPicker picker(TransparencyPicker::Result::kPicked);
-  EXPECT_TRUE(ProcessJob(AddJob("auto.png", "Copy"), &picker));
+  EXPECT_TRUE(ProcessJob(AddJob("auto.png", "Copy"), &picker, context));
   EXPECT_EQ(picker.shown, 0);
   const Picture out = Output("auto", "_c");
   EXPECT_EQ(out.pixels, (std::vector<std::uint32_t>{0, kGreen, 0, kGreen}));
@@ -84,15 +87,15 @@ TEST_F(ProcessJobTest, AutomaticTransparencyKeysPaletteEntryZero) {
 
 TEST_F(ProcessJobTest, APickedCopyIsConvertedInsteadOfTheImage) {
   ScriptedPicker picker(TransparencyPicker::Result::kPicked);
-  ProcessJob(AddJob("picked.png", "Copy"), &picker);
+  ProcessJob(AddJob("picked.png", "Copy"), &picker, context);
   EXPECT_EQ(Output("picked", "_c").pixels, (std::vector<std::uint32_t>{kMagenta, 0, kMagenta, 0}));
   EXPECT_FALSE(RunState::Instance().autoTransparent);
 }
 
 TEST_F(ProcessJobTest, GivingUpSwitchesTheRunToPaletteTransparency) {
   ScriptedPicker picker(TransparencyPicker::Result::kGiveUp);
-  ProcessJob(AddJob("first.png", "Copy"), &picker);
-  ProcessJob(AddJob("second.png", "Copy"), &picker);
+  ProcessJob(AddJob("first.png", "Copy"), &picker, context);
+  ProcessJob(AddJob("second.png", "Copy"), &picker, context);
   EXPECT_EQ(picker.shown, 1);
   EXPECT_TRUE(RunState::Instance().autoTransparent);
   EXPECT_EQ(Output("first", "_c").pixels, (std::vector<std::uint32_t>{0, kGreen, 0, kGreen}));
@@ -101,20 +104,20 @@ TEST_F(ProcessJobTest, GivingUpSwitchesTheRunToPaletteTransparency) {
 
 TEST_F(ProcessJobTest, WithoutAPickerTheImageIsConvertedAsItIs) {
   ScriptedPicker unavailable(TransparencyPicker::Result::kUnavailable);
-  ProcessJob(AddJob("fallback.png", "Copy"), &unavailable);
+  ProcessJob(AddJob("fallback.png", "Copy"), &unavailable, context);
   EXPECT_EQ(Output("fallback", "_c").pixels, (std::vector<std::uint32_t>{0, kGreen, 0, kGreen}));
   EXPECT_FALSE(RunState::Instance().autoTransparent);
 
-  ProcessJob(AddJob("asis.png", "Copy"), nullptr);
+  ProcessJob(AddJob("asis.png", "Copy"), nullptr, context);
   EXPECT_EQ(Output("asis", "_c").pixels, (std::vector<std::uint32_t>{kMagenta, kGreen, kMagenta, kGreen}));
 }
 
 TEST_F(ProcessJobTest, OutputsAreRecordedUnderTheRulesGroups) {
   RunState::Instance().autoTransparent = true;
-  ProcessJob(AddJob("a.png", "Copy"), nullptr);
-  ProcessJob(AddJob("b.png", "Auto"), nullptr);
-  ProcessJob(AddJob("c.png", "Nothing"), nullptr);  // writes nothing: nothing to record
-  ProcessJob(AddJob("d.png", "Copy"), nullptr);
+  ProcessJob(AddJob("a.png", "Copy"), nullptr, context);
+  ProcessJob(AddJob("b.png", "Auto"), nullptr, context);
+  ProcessJob(AddJob("c.png", "Nothing"), nullptr, context);  // writes nothing: nothing to record
+  ProcessJob(AddJob("d.png", "Copy"), nullptr, context);
   const auto& groups = RunState::Instance().combineGroups;
   ASSERT_EQ(groups.size(), 2u);
   EXPECT_EQ(groups.at("Map"), (std::vector<std::string>{folder / ("a" + kSep + "[V]a_c.png"),
@@ -126,11 +129,11 @@ TEST_F(ProcessJobTest, TheLogFramesTheRulesLinesAndErrorsAreReported) {
   ProcessLog& log = ProcessLog::Instance();
   const std::size_t reportStart = log.Size(ProcessLog::kReportChannel);
   RunState::Instance().autoTransparent = true;
-  EXPECT_TRUE(ProcessJob(AddJob("logged.png", "Copy"), nullptr));
+  EXPECT_TRUE(ProcessJob(AddJob("logged.png", "Copy"), nullptr, context));
   log.Select(ProcessLog::kReportChannel);
   EXPECT_EQ(log.GetText().substr(reportStart),
             "加工を開始:" + folder / "logged.png" + "\r\n>logged" + kSep + "[V]logged_c.png\r\n加工の終了\r\n");
-  EXPECT_FALSE(ProcessJob(AddJob("broken.png", "Broken"), nullptr));
+  EXPECT_FALSE(ProcessJob(AddJob("broken.png", "Broken"), nullptr, context));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "common/app_context.h"
 #include "common/path.h"
 #include "common/wide_win32.h"
+#include "convert/process_log.h"
+#include "convert/run_context.h"
 #include "convert/run_state.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
@@ -156,7 +158,8 @@ TEST_F(RuleEditorTest, ARuleMadeByPointingConvertsTheSheetAsDrawn) {
   EXPECT_EQ(ReadFile(ruleFile + ".bak"), rules);
   ASSERT_EQ(RunState::Instance().jobs.size(), 1u);
   EXPECT_EQ(RunState::Instance().listText.count("Made"), 1u);
-  RunState::Instance().jobs.front().processor->Apply(*RunState::Instance().jobs.front().image);
+  const Job& job = RunState::Instance().jobs.front();
+  job.processor->Apply(*job.image, RunContext{ProcessLog::Instance()});
   const Picture piece = ReadPngFile(ReadFile(folder / (std::string("sheet") + kPathSeparator + "[V]sheet.png")));
   EXPECT_EQ(piece.pixels, Canvas(sheet, {0, 1, -1, 3}).pixels);
 }

@@ -5,6 +5,7 @@
 
 #include "classify/classify.h"
 #include "classify/list_text.h"
+#include "common/messages.h"
 #include "convert/run_state.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
@@ -16,7 +17,10 @@ using Lines = std::map<std::string, std::string>;
 
 class ClassifyTest : public ::testing::Test {
  protected:
-  void SetUp() override { RunState::Instance().ClearList(); }
+  void SetUp() override {
+    SetLanguage(Language::Japanese);  // the list's texts are compared
+    RunState::Instance().ClearList();
+  }
   void TearDown() override { RunState::Instance().ClearList(); }
 
   // Writes a blank sheet of the size and returns its path.

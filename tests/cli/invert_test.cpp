@@ -2,6 +2,8 @@
 // inverse the program printed for it, must give the sheet back.
 #include <gtest/gtest.h>
 
+#include "common/encoding.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "support/files.h"
 #include "support/image_files.h"
@@ -10,6 +12,10 @@
 namespace {
 
 const std::string kSep(1, kPathSeparator);
+
+// Where the programs' own texts are UTF-8 (natively; the Windows build once
+// its texts move off code page 932). Elsewhere they are Shift-JIS already.
+constexpr bool kProgramTextIsUtf8 = sizeof("\u3042") == 4;
 
 // An opaque truecolour sheet in which every pixel has a colour of its own.
 Picture Sheet(int width, int height) {
@@ -47,6 +53,9 @@ Picture Joined(const std::vector<Picture>& pieces, int columns) {
 
 class InvertTest : public ::testing::Test {
  protected:
+  // The programs run in Japanese; so are the texts expected of them.
+  void SetUp() override { SetLanguage(Language::Japanese); }
+
   ProgramResult Vomarin(const std::vector<std::string>& arguments) {
     return RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), arguments, folder.Path());
   }
@@ -274,6 +283,107 @@ TEST_F(InvertTest, RulesThatCannotBeInvertedAndWrongUsageAreRefused) {
     EXPECT_EQ(run.status, refusal.status);
     EXPECT_EQ(run.err.substr(0, refusal.message.size()), refusal.message) << run.err;
     EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(InvertTest, AppendWritesTheSectionIntoTheRuleFileAndLeavesEveryOtherByte) {
+  // Shift-JIS with a Japanese comment ("; 規則ファイル"), CR LF, and no line
+  // end after the last line.
+  const std::string rules =
+      "; \x8b\x4b\x91\xa5\x83\x74\x83\x40\x83\x43\x83\x8b\r\n[Process]\r\n8,8=Tiles\r\n"
+      "[Tiles]\r\nSrcDiv=2,2\r\nReplace=3,2,1,0\r\nGroup=Map";
+  WriteFile(folder / "rules.ini", rules);
+  const ProgramResult printed = Vomarin({"--invert", "Tiles", "--setting", "rules.ini"});
+  ASSERT_EQ(printed.status, 0) << printed.err;
+
+  ProgramResult run = Vomarin({"--invert", "Tiles", "--setting", "rules.ini", "--append"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            Text(Message::kRuleFileSectionWritten, {"Tiles_inverse", folder / "rules.ini"}) + "\n");
+  // The printed section, after the line end the last line lacked, in the
+  // file's encoding.
+  const std::string section = kProgramTextIsUtf8 ? Utf8ToShiftJis(printed.out) : printed.out;
+  EXPECT_EQ(ReadFile(folder / "rules.ini"), rules + "\r\n" + section);
+  EXPECT_EQ(ReadFile(folder / "rules.ini.bak"), rules);
+  const ProgramResult check = Vomarin({"--check", "--setting", "rules.ini"});
+  EXPECT_EQ(check.status, 0) << check.out;
+
+  // The default rule file, with LF line ends, takes a second inverse after
+  // the first; the .bak is the file as the first left it.
+  const std::string lf = "[Process]\n8,8=Tiles\n[Tiles]\nSrcDiv=2,2\nReplace=3,2,1,0\n";
+  WriteFile(folder / "setting.ini", lf);
+  ASSERT_EQ(Vomarin({"--invert", "Tiles", "--append"}).status, 0);
+  ASSERT_EQ(Vomarin({"--invert", "Tiles", "--name", "Back", "--append"}).status, 0);
+  const std::string once = ReadFile(folder / "setting.ini.bak");
+  const std::string twice = ReadFile(folder / "setting.ini");
+  EXPECT_EQ(once.rfind(lf + "\n; ", 0), 0u) << once;
+  EXPECT_EQ(twice.rfind(once + "\n; ", 0), 0u) << twice;
+  EXPECT_EQ(twice.find('\r'), std::string::npos) << twice;
+  EXPECT_NE(once.find("\n[Tiles_inverse]\nSrcDiv=2,2\n"), std::string::npos) << once;
+  EXPECT_NE(twice.find("\n[Back]\nSrcDiv=2,2\n"), std::string::npos) << twice;
+}
+
+TEST_F(InvertTest, AnAppendRefusedOrNotWrittenLeavesTheRuleFileAsItWas) {
+  // Shift-JIS: the last comment is "; 規則".
+  const std::string rules =
+      "[Process]\r\n8,8=Tiles\r\n[Tiles]\r\nSrcDiv=2,2\r\nReplace=3,2,1,0\r\n"
+      "[tiles_INVERSE]\r\n; \x8b\x4b\x91\xa5\r\n";
+  struct Refusal {
+    const char* what;
+    std::vector<std::string> arguments;
+    int status;
+    std::string message;
+  };
+  std::vector<Refusal> cases = {
+      {"a name the file has, letter case aside",
+       {"--invert", "Tiles", "--append"},
+       2,
+       "vomarin: 逆変換のセクション名「Tiles_inverse」: "
+       "規則ファイルに同じ名前のセクションがあります（--nameで別の名前を指定できます）\n"},
+      {"--append without --invert",
+       {"--check", "--append"},
+       2,
+       "vomarin: " + std::string(Text(Message::kAppendWithoutInvert)) + "\n"},
+      {"a rule that cannot be inverted",
+       {"--invert", "Unlisted", "--name", "U", "--append"},
+       1,
+       "vomarin: 規則[Unlisted]を読めません"},
+      {"the .bak cannot be written", {"--invert", "Tiles", "--name", "B", "--append"}, 1, ""},
+  };
+  if (kProgramTextIsUtf8) {
+    const std::string korean = u8"\ud55c";
+    cases.push_back({"a name that Shift-JIS cannot hold",
+                     {"--invert", "Tiles", "--name", korean, "--append"},
+                     2,
+                     "vomarin: 逆変換のセクション名「" + korean +
+                         "」: " + Text(Message::kRuleFileCannotHold, {korean, "Shift-JIS"}) +
+                         "（--nameで別の名前を指定できます）\n"});
+  }
+  for (const Refusal& refusal : cases) {
+    SCOPED_TRACE(refusal.what);
+    const TempFolder work;
+    WriteFile(work / "setting.ini", rules);
+    // A folder in the way of the .bak: the message names it, up to the
+    // system's reason.
+    const bool backupBlocked = refusal.message.empty();
+    std::string message = refusal.message;
+    if (backupBlocked) {
+      MakeFolder(work / "setting.ini.bak");
+      const std::string text =
+          Text(Message::kRuleFileNotWritten, {work / "setting.ini.bak", "\x01"});
+      message = "vomarin: " + text.substr(0, text.find('\x01'));
+    }
+    const ProgramResult run =
+        RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), refusal.arguments, work.Path());
+    EXPECT_EQ(run.status, refusal.status);
+    EXPECT_EQ(run.err.substr(0, message.size()), message) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ReadFile(work / "setting.ini"), rules);
+    const std::vector<std::string> files =
+        backupBlocked ? std::vector<std::string>{"setting.ini", "setting.ini.bak"}
+                      : std::vector<std::string>{"setting.ini"};
+    EXPECT_EQ(ListFolder(work.Path()), files);
   }
 }
 

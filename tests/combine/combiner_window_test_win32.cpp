@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "combine/list_box_rows_win32.h"
-#include "common/window_text_win32.h"
 #include "combine/combiner_state.h"
+#include "combine/combiner_texts.h"
 #include "combine/combiner_window_win32.h"
+#include "combine/list_box_rows_win32.h"
 #include "common/app_context.h"
+#include "common/window_text_win32.h"
 #include "support/files.h"
 #include "support/image_files.h"
 #include "support/ui_driver_win32.h"

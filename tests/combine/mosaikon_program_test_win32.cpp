@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/wide_win32.h"
+#include "combine/combiner_texts.h"
 #include "combine/combiner_window_win32.h"
+#include "common/wide_win32.h"
 #include "support/files.h"
 
 namespace {

@@ -5,6 +5,8 @@
 #include "combine/combiner_state.h"
 #include "combine/launch_combiner.h"
 #include "combine/sheet_list.h"
+#include "common/messages.h"
+#include "image/image.h"
 #include "support/files.h"
 #include "support/image_files.h"
 
@@ -25,8 +27,8 @@ TEST(SheetList, KeepsSheetsAndRowsTogetherThroughEveryChange) {
       {sheet("a.png"), folder / "notes.png", sheet("表.png"), sheet("c.png"), sheet("d.png")});
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].path, folder / "notes.png");
-  EXPECT_EQ(failures[0].reason, kInvalidFileMessage);
-  EXPECT_THROW(list.AddSheetFromFile(folder / "missing.png"), const char*);
+  EXPECT_EQ(failures[0].reason, Text(Message::kInvalidFile));
+  EXPECT_THROW(list.AddSheetFromFile(folder / "missing.png"), InvalidImageError);
 
   // Each step: select (s), move (m) by its argument, delete (d) or clear (c);
   // then the rows and the selection (-1: none).

@@ -2,12 +2,14 @@
 // the log lines, and what happens when something goes wrong.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 
+#include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
 #include "convert/process_log.h"
-#include "convert/run_state.h"
+#include "convert/run_context.h"
 #include "image/image.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
@@ -54,14 +56,13 @@ Picture Sheet(int width, int height, int cellWidth, int cellHeight) {
 class PipelineTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetLanguage(Language::Japanese);  // the log's texts are compared
     MakeFolder(maps);
-    RunState::Instance().cancelRequested = false;
     ProcessLog& log = ProcessLog::Instance();
     log.EndLine();
     reportStart = log.Size(ProcessLog::kReportChannel);
     errorStart = log.Size(ProcessLog::kErrorChannel);
   }
-  void TearDown() override { RunState::Instance().cancelRequested = false; }
 
   std::string Source(const std::string& name, const Picture& picture) {
     const std::string path = maps + kSep + name;
@@ -71,7 +72,7 @@ class PipelineTest : public ::testing::Test {
   // Applies rule to the image file at path and returns the canvas.
   std::unique_ptr<IImage> Run(ImageProcessor& rule, const std::string& path) {
     const std::unique_ptr<IImage> image = OpenImage(path);
-    return rule.Apply(*image);
+    return rule.Apply(*image, context);
   }
   std::unique_ptr<IImage> Run(const std::string& rule, const std::string& path) {
     ImageProcessor processor(rule);
@@ -92,6 +93,8 @@ class PipelineTest : public ::testing::Test {
   std::string maps = folder / "maps";
   std::size_t reportStart = 0;
   std::size_t errorStart = 0;
+  std::atomic<bool> cancel{false};
+  const RunContext context{ProcessLog::Instance(), &cancel};
 };
 
 TEST_F(PipelineTest, CellsGoToTheSlotsThatReplaceNames) {
@@ -243,7 +246,7 @@ TEST_F(PipelineTest, FollowOnRulesRunOnTheSourceIntoTheSameFolder) {
 TEST_F(PipelineTest, ACancelledCallWritesNothingAndRunsNoFollowOnRule) {
   UseRuleFile(folder, "[R]\nSrcDiv=2,2\nNewSize=40,30\nReplace=0\nSubProcess=R\n");
   const std::string source = Source("stop.png", Sheet(64, 64, 32, 32));
-  RunState::Instance().cancelRequested = true;
+  cancel = true;
   const std::unique_ptr<IImage> canvas = Run("R", source);
   EXPECT_EQ(canvas->GetWidth(), 40);
   EXPECT_EQ(canvas->GetHeight(), 30);
@@ -252,13 +255,37 @@ TEST_F(PipelineTest, ACancelledCallWritesNothingAndRunsNoFollowOnRule) {
   EXPECT_FALSE(FolderExists(maps + kSep + "stop"));
 }
 
+TEST_F(PipelineTest, AContextSeesOnlyItsOwnCancelAndLogThroughNestedRules) {
+  UseRuleFile(folder,
+              "[R]\nSrcDiv=2,1\nReplace=1,0\nIndividual=Cell\nSubProcess=S\n"
+              "[Cell]\nReplace=0\n[S]\nNameFoot=_s\n");
+  const std::unique_ptr<IImage> image = OpenImage(Source("two.png", Sheet(16, 8, 8, 8)));
+  ImageProcessor rule("R");
+  std::atomic<bool> cancelled{true};
+  ProcessLog cancelledLog;
+  rule.Apply(*image, {cancelledLog, &cancelled});
+  EXPECT_FALSE(FolderExists(maps + kSep + "two"));
+
+  // The same rule within a context of its own, while the other stays
+  // cancelled: every rule of the chain runs and reports here.
+  rule.Apply(*image, context);
+  EXPECT_EQ(ListFolder(maps + kSep + "two"),
+            (std::vector<std::string>{"[V]two.png", "[V]two_s.png"}));
+  const Picture out = Output("two" + kSep + "[V]two.png");
+  EXPECT_TRUE(Filled(out, 0, 0, 8, 8, CellColour(1)));
+  EXPECT_TRUE(Filled(out, 8, 0, 8, 8, CellColour(0)));
+  EXPECT_EQ(Added(ProcessLog::kErrorChannel), "");
+  cancelledLog.Select(ProcessLog::kErrorChannel);
+  EXPECT_EQ(cancelledLog.GetText(), "キャンセル\r\n");
+}
+
 TEST_F(PipelineTest, AMissingParentFolderIsShownAndWritesNothing) {
   UseRuleFile(folder, "[R]\nSubProcess=S\n[S]\nNameFoot=_s\n");
   const std::unique_ptr<IImage> image = OpenImage(Source("gone.png", Sheet(8, 8, 8, 8)));
   // The image keeps the name of a folder that no longer exists.
   const std::unique_ptr<IImage> moved = image->Clip(0, 0, 0, 0, maps + kSep + "nowhere" + kSep + "gone.png");
   ImageProcessor rule("R");
-  rule.Apply(*moved);
+  rule.Apply(*moved, context);
   const std::string notice = "フォルダ名が長すぎます:" + maps + kSep + "nowhere" + kSep + "gone";
   EXPECT_EQ(prompt.notices, (std::vector<std::string>{notice, notice}));  // the rule and its follow-on
   EXPECT_EQ(rule.GetLastOutputPath(), "");

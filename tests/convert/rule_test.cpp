@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "common/messages.h"
 #include "convert/image_processor.h"
 #include "convert/rule_error.h"
 #include "convert/rule_values.h"
@@ -39,12 +40,14 @@ TEST(RuleValues, ListsHaveOneItemMoreThanSeparators) {
 class RuleTest : public ::testing::Test {
  protected:
   // The message that building rule throws, or "" when it builds.
+  void SetUp() override { SetLanguage(Language::Japanese); }
+
   std::string BuildError(const std::string& rule) {
     try {
       ImageProcessor processor(rule);
       return "";
-    } catch (const char* message) {
-      return message;
+    } catch (const RuleError& error) {
+      return error.ListedText();
     }
   }
   TempFolder folder;
@@ -89,7 +92,7 @@ TEST_F(RuleTest, ZeroDivisionsFailWithTheirOwnMessages) {
               "[ZeroSrc]\nSrcDiv=0,4\nFileDiv=x\n"
               "[ZeroFile]\nSrcDiv=4,2\nFileDiv=2,0\n"
               "[EmptySrc]\nSrcDiv=\n");
-  EXPECT_EQ(BuildError("ZeroSrc"), kBadSrcDivMessage);  // before FileDiv is read
+  EXPECT_EQ(BuildError("ZeroSrc"), "不正なSrcDiv");  // before FileDiv is read
   EXPECT_EQ(BuildError("ZeroFile"), "不正なfileDiv\n");
   EXPECT_EQ(BuildError("EmptySrc"), "[EmptySrc] SrcDivの値が足りません（2個必要です）");
 }

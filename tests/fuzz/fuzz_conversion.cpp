@@ -3,13 +3,15 @@
 // the rules say, the run ends, reports what went wrong, and writes nowhere
 // but the sheet's own output folder. The check of the rule file goes first
 // and must come to its end on any file.
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "convert/image_processor.h"
 #include "convert/process_log.h"
-#include "convert/run_state.h"
+#include "convert/rule_error.h"
+#include "convert/run_context.h"
 #include "fuzz/fuzz_input.h"
 #include "image/image.h"
 #include "ruletools/rule_check.h"
@@ -63,16 +65,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static ScriptedPrompt prompt;  // folder notices are collected, not shown
   prompt.notices.clear();
   loggedPieces = 0;
-  RunState::Instance().cancelRequested = false;
-  RunState::Instance().indexTable = true;
-  ProcessLog::Instance().SetEcho([](int, const std::string&) {
-    if (++loggedPieces == kLogPiecesBeforeCancel) RunState::Instance().cancelRequested = true;
+  std::atomic<bool> cancel{false};
+  ProcessLog log;
+  log.SetEcho([&cancel](int, const std::string&) {
+    if (++loggedPieces == kLogPiecesBeforeCancel) cancel = true;
   });
+  RunContext context{log, &cancel};
+  context.writeIndexTable = true;
   static const auto image = OpenImage(Sheet());
   try {
     ImageProcessor rule("R");
-    rule.Apply(*image);
-  } catch (const char*) {
+    rule.Apply(*image, context);
+  } catch (const RuleError&) {
     // a rule that cannot be built
   }
   ExplainRule({"R", Sheet(), std::nullopt, FuzzFolder() / "maps" + "/sheet/explained.png"});

@@ -137,7 +137,7 @@ TEST(BufferImageTest, SizeLimitAdmitsLongSheetsAndTurnsAwayHugeHeaders) {
                            {"huge.tiff", tiff},
                            {"huge.jpg", jpeg}}) {
     WriteFile(folder / file.first, file.second);
-    EXPECT_EQ(OpenFailure(folder / file.first), kInvalidFileMessage) << file.first;
+    EXPECT_EQ(OpenFailure(folder / file.first), Text(Message::kInvalidFile)) << file.first;
   }
 }
 
@@ -159,7 +159,7 @@ TEST(BufferImageTest, DamagedFilesOpenOrAreRefusedCleanly) {
     auto check = [&](const std::string& bytes) {
       WriteFile(path, bytes);
       const std::string failure = OpenFailure(path);
-      EXPECT_TRUE(failure.empty() || failure == kInvalidFileMessage);
+      EXPECT_TRUE(failure.empty() || failure == Text(Message::kInvalidFile));
     };
     WriteFile(path, file);
     ASSERT_EQ(OpenFailure(path), "");

@@ -423,7 +423,7 @@ TEST_F(ImageContractTest, FilesThatAreNoImagesAreInvalid) {
   MakeFolder(folder / "folder.png");
   for (const char* name :
        {"text.png", "empty.png", "truncated.png", "huge.png", "folder.png", "absent.png"}) {
-    EXPECT_EQ(OpenFailure(folder / name), kInvalidFileMessage) << name;
+    EXPECT_EQ(OpenFailure(folder / name), Text(Message::kInvalidFile)) << name;
   }
 }
 

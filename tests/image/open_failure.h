@@ -2,14 +2,15 @@
 
 #include <string>
 
+#include "common/messages.h"
 #include "image/image.h"
 
 // The message OpenImage throws for path, or "" when it opens.
 inline std::string OpenFailure(const std::string& path) {
   try {
     OpenImage(path);
-  } catch (const char* message) {
-    return message;
+  } catch (const InvalidImageError& error) {
+    return error.what();
   }
   return "";
 }

@@ -7,9 +7,11 @@
 #include <functional>
 
 #include "convert/image_processor.h"
+#include "convert/rule_error.h"
 #include "convert/rule_values.h"
 #include "image/image.h"
 #include "ruletools/rule_edit.h"
+#include "ruletools/rule_preview.h"
 #include "ruletools/rule_edit_history.h"
 #include "setting/setting_section.h"
 #include "support/image_files.h"
@@ -182,8 +184,8 @@ TEST(RuleEdit, AReplaceTextThatDoesNotReadChangesNothing) {
     std::string readerMessage;
     try {
       ImageProcessor unused("R");
-    } catch (const char* message) {
-      readerMessage = message;
+    } catch (const RuleError& error) {
+      readerMessage = error.Text();
     }
     EXPECT_FALSE(readerMessage.empty()) << text;
     EXPECT_EQ(problem, readerMessage) << text;
@@ -331,10 +333,8 @@ TEST(RuleEdit, TheSavedRuleConvertsAsTheSlotsSay) {
     for (const auto& [key, value] : rule.Pairs()) file += key + "=" + value + "\n";
     UseRuleFile(folder, file);
     ImageProcessor saved("Edited");
-    // A copy without the file's name: the conversion writes no pieces.
-    const std::unique_ptr<IImage> source = OpenImage(sheetPath)->Clip(0, 0, 0, 0, "");
     const std::string canvasPath = folder / "canvas.png";
-    ASSERT_TRUE(saved.Apply(*source)->Save(canvasPath));
+    ASSERT_TRUE(ComposePreview(saved, *OpenImage(sheetPath))->Save(canvasPath));
     const Picture canvas = ReadPngFile(ReadFile(canvasPath));
 
     const RuleLayout& layout = rule.Layout();

@@ -15,12 +15,20 @@ struct ProgramResult {
   bool timedOut = false;  // it was still running at the time limit and was killed
 };
 
+// The locale that programs run in unless a test names another: Japanese,
+// whose texts the tests compare, whatever the locale of the machine.
+inline constexpr char kJapaneseLocale[] = "ja_JP.UTF-8";
+
 // Runs program with arguments in folder, input on its standard input (a
 // file, not a terminal), and waits for it to end; with a time limit above
-// zero, for that long at most, after which the program is killed.
+// zero, for that long at most, after which the program is killed. Natively
+// the program's environment is the test's with LANG set to locale and
+// without LC_ALL and LC_MESSAGES, which would come before LANG; on Windows
+// the program has the user's language whatever the locale.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::string& input = std::string(),
-                         std::chrono::milliseconds timeLimit = std::chrono::milliseconds::zero());
+                         std::chrono::milliseconds timeLimit = std::chrono::milliseconds::zero(),
+                         const std::string& locale = kJapaneseLocale);
 
 // The lines of a program's output, without their line ends.
 inline std::vector<std::string> Lines(const std::string& text) {

@@ -12,7 +12,7 @@
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::string& input,
-                         std::chrono::milliseconds timeLimit) {
+                         std::chrono::milliseconds timeLimit, const std::string& locale) {
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";
@@ -24,6 +24,16 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
 
+  std::vector<std::string> settings{"LANG=" + locale};
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string setting = *entry;
+    const std::string name = setting.substr(0, setting.find('='));
+    if (name != "LANG" && name != "LC_ALL" && name != "LC_MESSAGES") settings.push_back(setting);
+  }
+  std::vector<char*> envp;
+  for (std::string& setting : settings) envp.push_back(setting.data());
+  envp.push_back(nullptr);
+
   ProgramResult result;
   const pid_t child = fork();
   if (child == 0) {
@@ -34,7 +44,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
         chdir(folder.c_str()) != 0) {
       _exit(127);
     }
-    execv(argv[0], argv.data());
+    execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
   if (child < 0) return result;

@@ -34,7 +34,9 @@ HANDLE OpenInherited(const std::string& path, bool write) {
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& folder, const std::string& input,
-                         std::chrono::milliseconds timeLimit) {
+                         std::chrono::milliseconds timeLimit, const std::string&) {
+  // The locale is not passed on: a Windows program takes its language from
+  // the user's settings, which the test session makes Japanese.
   // Files, not pipes: nothing can fill up while nobody reads.
   const TempFolder capture;
   const std::string inPath = capture / "in", outPath = capture / "out", errPath = capture / "err";

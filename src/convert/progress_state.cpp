@@ -1,6 +1,0 @@
-#include "convert/progress_state.h"
-
-ProgressState& ProgressState::Instance() {
-  static ProgressState state;
-  return state;
-}
