@@ -16,6 +16,7 @@
 #include "common/window_text_win32.h"
 #include "convert/process_log.h"
 #include "convert/progress_state.h"
+#include "convert/rule_values.h"
 #include "convert/run_context.h"
 #include "convert/run_state.h"
 
@@ -178,6 +179,8 @@ bool RunBatch() {
   batch.notices = &notices;
   batch.progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 
+  ProcessLog& log = batch.context.log;
+  const std::size_t errorsBefore = log.Size(ProcessLog::kErrorChannel);
   auto* const worker =
       reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, BatchWorker, &batch, 0, nullptr));
   if (worker == nullptr) {
@@ -198,7 +201,11 @@ bool RunBatch() {
   }
   CloseHandle(batch.progressReady);
 
-  ProcessLog& log = batch.context.log;
+  log.Select(ProcessLog::kErrorChannel);
+  for (std::string line : SplitStringList(log.GetText().substr(errorsBefore), '\n')) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) batch.outcome.errorLines.push_back(line);
+  }
   log.Select(ProcessLog::kReportChannel);
   log.Write(Text(Message::kAllWorkDone));
   return ShowMessage(app.mainWindow, ClosingQuestion(batch.outcome),

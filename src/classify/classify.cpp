@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/file_failure.h"
 #include "common/messages.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
@@ -75,11 +76,13 @@ Message LeftOutMessage(LeftOutReason reason) {
 }
 
 // Lists the file at path under "その他" with reason.
+// failure, where the file could not be opened, follows the file's name.
 // mayFitLater: no rule told to leave the file alone, so a rule file
 // changed later may have one for it.
-void ListLeftOut(const std::string& path, const std::string& reason, bool mayFitLater = true) {
+void ListLeftOut(const std::string& path, const std::string& reason,
+                 const FileResult& failure = FileResult(), bool mayFitLater = true) {
   RunState& run = RunState::Instance();
-  const std::string line = " " + reason + " - " + FilePart(path) + "\r\n";
+  const std::string line = " " + reason + " - " + WithFileFailure(FilePart(path), failure) + "\r\n";
   run.listText[kOtherListKey] += line;
   if (mayFitLater) run.otherFiles.push_back({path, line});
 }
@@ -96,14 +99,14 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
       break;
     } catch (const FileLeftOut& leftOut) {
       ++(leftOut.reason == LeftOutReason::kLeftAlone ? summary.doNothing : summary.failed);
-      ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}),
+      ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}), FileResult(),
                   leftOut.reason != LeftOutReason::kLeftAlone);
     } catch (const RuleError& error) {
       ++summary.failed;
       ListLeftOut(path, error.ListedText());
     } catch (const InvalidImageError& error) {
       ++summary.failed;
-      ListLeftOut(path, error.what());
+      ListLeftOut(path, error.what(), error.Reason());
     }
   }
   return summary;

@@ -2,6 +2,7 @@
 
 #include "common/app_context.h"
 #include "common/messages.h"
+#include "common/user_prompt.h"
 #include "common/wide_win32.h"
 #include "common/window_text_win32.h"
 
@@ -52,12 +53,12 @@ INT_PTR CALLBACK SelectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
       break;
     case kSelectSkipButton:
       if (Confirm(dialog, Text(Message::kSelectSkipQuestion, {selectFileName}))) {
-        EndDialog(dialog, -1);
+        EndDialog(dialog, UserPrompt::kSkipFile);
       }
       break;
     case IDCANCEL:
       if (Confirm(dialog, Text(Message::kSelectStopQuestion))) {
-        EndDialog(dialog, -2);
+        EndDialog(dialog, UserPrompt::kStopAdding);
       }
       break;
     default:

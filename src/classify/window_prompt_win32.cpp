@@ -17,7 +17,7 @@ class WindowPrompt : public UserPrompt {
   }
 
   int ChooseRule(const std::string& fileName, const std::vector<std::string>& candidates) override {
-    ShowMessage(AppContext::Instance().mainWindow, Text(Message::kManualChoice, {fileName}),
+    ShowMessage(AppContext::Instance().mainWindow, Text(Message::kRuleNotTold, {fileName}),
                 Text(Message::kManualChoiceCaption), MB_OK | MB_TOPMOST);
     selectFileName = fileName;
     selectCandidates = candidates;

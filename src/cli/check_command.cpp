@@ -3,6 +3,7 @@
 
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "common/console_output.h"
 #include "common/messages.h"
 #include "ruletools/rule_check.h"
 
@@ -10,10 +11,10 @@ int RunCheckCommand(const ConverterOptions&) {
   const std::vector<CheckFinding> findings = CheckRuleFile();
   for (const CheckFinding& finding : findings) {
     const std::string line = "[" + finding.section + "] " + finding.text + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
+    WriteText(stdout, line);
   }
   if (findings.empty()) {
-    std::printf("%s\n", Text(Message::kCliNoMistakes));
+    WriteText(stdout, std::string(Text(Message::kCliNoMistakes)) + "\n");
     return kExitConverted;
   }
   return kExitNotConverted;

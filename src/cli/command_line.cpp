@@ -35,6 +35,7 @@ std::optional<std::string>* ValueOption(ConverterOptions& options, const std::st
 bool* FlagOption(ConverterOptions& options, const std::string& name) {
   if (name == "--no-transparency") return &options.noTransparency;
   if (name == "--dry-run") return &options.dryRun;
+  if (name == "--utf8") return &options.utf8;
   if (name == "--check") return &options.check;
   if (name == "--append") return &options.append;
   if (name == "--index-table") return &options.indexTable;

@@ -32,6 +32,7 @@ struct ConverterOptions {
   std::optional<Language> language;  // --lang: the texts' language, else the system's
   bool noTransparency = false;
   bool dryRun = false;
+  bool utf8 = false;  // --utf8: output to a file or pipe in UTF-8 (Windows)
   bool help = false;
   bool version = false;
   std::vector<std::string> files;

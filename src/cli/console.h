@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/file_failure.h"
+
 // What the command-line programs need of the platform beyond the standard
 // library. Texts are in the system's narrow encoding.
 
@@ -14,8 +16,9 @@ bool ErrorIsTerminal();
 // so that outputs land next to the file whatever the working folder.
 std::string AbsolutePath(const std::string& path);
 
-// True when path names an existing regular file that can be read.
-bool IsReadableFile(const std::string& path);
+// Success when path names an existing regular file that can be read,
+// otherwise why not.
+FileResult ReadableFile(const std::string& path);
 
 // True when path names an existing folder.
 bool IsFolder(const std::string& path);

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 
 #include "cli/console.h"
@@ -24,9 +25,12 @@ std::string AbsolutePath(const std::string& path) {
   return base.back() == '/' ? base + path : base + "/" + path;
 }
 
-bool IsReadableFile(const std::string& path) {
+FileResult ReadableFile(const std::string& path) {
   struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), R_OK) == 0;
+  if (stat(path.c_str(), &info) != 0) return FileResultFromErrno(errno, FileAccess::kRead);
+  if (!S_ISREG(info.st_mode)) return {FileFailure::kFileMissing, 0};
+  if (access(path.c_str(), R_OK) != 0) return FileResultFromErrno(errno, FileAccess::kRead);
+  return FileResult();
 }
 
 bool IsFolder(const std::string& path) {

@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/console_output.h"
 #include "common/messages.h"
 
 void ConsolePrompt::ShowNotice(const std::string& text) {
-  std::fprintf(stderr, "%s\n", text.c_str());
+  WriteText(stderr, text + "\n");
   std::fflush(stderr);
 }
 
@@ -17,18 +18,18 @@ int ConsolePrompt::ChooseRule(const std::string& fileName,
 
 int ConsolePrompt::Ask(const std::string& fileName, const std::vector<std::string>& candidates) {
   // The same question as the windowed program's box, then its list.
-  std::fputs(Text(Message::kRuleNotTold, {fileName}).c_str(), stderr);
-  std::fputs(Text(Message::kCliChooseRuleHeading, {fileName}).c_str(), stderr);
+  WriteText(stderr, Text(Message::kRuleNotTold, {fileName}));
+  WriteText(stderr, Text(Message::kCliChooseRuleHeading, {fileName}));
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    std::fprintf(stderr, "  %s: %s\n", std::to_string(i + 1).c_str(), candidates[i].c_str());
+    WriteText(stderr, "  " + std::to_string(i + 1) + ": " + candidates[i] + "\n");
   }
-  std::fputs(Text(Message::kCliSkipOrStop), stderr);
+  WriteText(stderr, Text(Message::kCliSkipOrStop));
   for (;;) {
-    std::fputs(Text(Message::kCliChoose), stderr);
+    WriteText(stderr, Text(Message::kCliChoose));
     std::fflush(stderr);
     char line[256];
     if (std::fgets(line, sizeof line, stdin) == nullptr) {
-      std::fprintf(stderr, "\n");
+      WriteText(stderr, "\n");
       return kSkipFile;  // the input has ended: nobody is there to choose
     }
     std::string answer = line;
@@ -44,7 +45,6 @@ int ConsolePrompt::Ask(const std::string& fileName, const std::vector<std::strin
     if (*end == '\0' && number >= 1 && number <= static_cast<long>(candidates.size())) {
       return static_cast<int>(number - 1);
     }
-    std::fprintf(stderr, "%s\n",
-                 Text(Message::kCliChoiceRange, {std::to_string(candidates.size())}).c_str());
+    WriteText(stderr, Text(Message::kCliChoiceRange, {std::to_string(candidates.size())}) + "\n");
   }
 }

@@ -27,17 +27,19 @@ std::string AbsolutePath(const std::string& path) {
   std::vector<wchar_t> buffer(size + 1, L'\0');
   const DWORD length =
       GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-  return length == 0 || length >= buffer.size() ? path
-                                                : Utf8(std::wstring(buffer.data(), length));
+  return length == 0 || length >= buffer.size() ? path : Utf8(std::wstring(buffer.data(), length));
 }
 
-bool IsReadableFile(const std::string& path) {
-  const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+FileResult ReadableFile(const std::string& path) {
+  const HANDLE file =
+      CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return FileResultFromWindowsError(GetLastError());
   const bool regular = GetFileType(file) == FILE_TYPE_DISK;
   CloseHandle(file);
-  return regular && !(GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+  if (regular && !(GetFileAttributesW(Wide(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY))
+    return FileResult();
+  return {FileFailure::kFileMissing, 0};
 }
 
 bool IsFolder(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/console.h"
+#include "common/console_output.h"
 #include "common/path.h"
 #include "convert/output_folder.h"
 #include "convert/process_log.h"
@@ -78,8 +79,8 @@ bool ConversionStream::ShowAll() {
     lanes.WaitConverted(i);
     Entry& entry = *entries[i];
     if (showProgress) {
-      std::fprintf(stderr, "%s/%s %s\n", std::to_string(i + 1).c_str(),
-                   std::to_string(entries.size()).c_str(), FilePart(entry.name).c_str());
+      WriteText(stderr, std::to_string(i + 1) + "/" + std::to_string(entries.size()) + " " +
+                            FilePart(entry.name) + "\n");
       std::fflush(stderr);
     }
     entry.output.Print();

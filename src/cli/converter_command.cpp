@@ -14,6 +14,7 @@
 #include "combine/combiner_state.h"
 #include "combine/launch_combiner.h"
 #include "common/app_context.h"
+#include "common/console_output.h"
 #include "common/executable_folder.h"
 #include "common/messages.h"
 #include "common/path.h"
@@ -25,10 +26,6 @@
 namespace {
 
 constexpr char kProgramName[] = "vomarin";
-
-void Print(std::FILE* stream, const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
 
 // The list as the main window shows it, one line per file: a line feed
 // inside a listed reason ("不正なfileDiv\n") would break its line.
@@ -50,15 +47,23 @@ std::string ListLines(const std::string& blocks) {
 std::string FindRuleFile(const ConverterOptions& options) {
   if (options.settingFile) {
     const std::string path = AbsolutePath(*options.settingFile);
-    if (IsReadableFile(path)) return path;
-    PrintError(Text(Message::kCliRuleFileNotFound, {*options.settingFile}));
+    const FileResult readable = ReadableFile(path);
+    if (readable) return path;
+    PrintError(
+        WithFileFailure(Text(Message::kCliRuleFileNotFound, {*options.settingFile}), readable));
     return std::string();
   }
   const std::string here = AbsolutePath("setting.ini");
-  if (IsReadableFile(here)) return here;
+  const FileResult readableHere = ReadableFile(here);
+  if (readableHere) return here;
   const std::string besideProgram = AppContext::Instance().exeDirectory + "setting.ini";
-  if (IsReadableFile(besideProgram)) return besideProgram;
-  PrintError(Text(Message::kCliNoRuleFileInEither, {here, besideProgram}));
+  const FileResult readableBeside = ReadableFile(besideProgram);
+  if (readableBeside) return besideProgram;
+  // One reason only where both places give it.
+  const FileResult both = readableHere.failure == readableBeside.failure
+                              ? readableHere
+                              : FileResult{FileFailure::kNoSystemReason, 0};
+  PrintError(WithFileFailure(Text(Message::kCliNoRuleFileInEither, {here, besideProgram}), both));
   return std::string();
 }
 
@@ -98,7 +103,7 @@ bool WriteCombinedGroups(const std::string& folder) {
         WriteCombinedSheet(state.initialFiles, state.sheetWidth, output);
     for (const std::string& problem : problems) PrintError(problem);
     if (problems.empty()) {
-      Print(stdout, Text(Message::kCliCombined, {output}) + "\n");
+      WriteText(stdout, Text(Message::kCliCombined, {output}) + "\n");
     } else {
       allWritten = false;
     }
@@ -109,24 +114,25 @@ bool WriteCombinedGroups(const std::string& folder) {
 }  // namespace
 
 void PrintError(const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", kProgramName, text.c_str());
+  WriteText(stderr, std::string(kProgramName) + ": " + text + "\n");
 }
 
 int RunConverterCommand(const std::vector<std::string>& arguments) {
   std::optional<UsageError> error;
   const ConverterOptions options = ParseConverterOptions(arguments, error);
   if (options.language) SetLanguage(*options.language);
+  if (options.utf8) UseUtf8Output();
   if (error) {
     PrintError(error->Text());
-    Print(stderr, Text(Message::kCliSeeHelp, {kProgramName}) + "\n");
+    WriteText(stderr, Text(Message::kCliSeeHelp, {kProgramName}) + "\n");
     return kExitUsage;
   }
   if (options.help) {
-    Print(stdout, ConverterUsage());
+    WriteText(stdout, ConverterUsage());
     return kExitConverted;
   }
   if (options.version) {
-    std::printf("%s %s\n", kProgramName, VOMARIN_VERSION);
+    WriteText(stdout, std::string(kProgramName) + " " + VOMARIN_VERSION + "\n");
     return kExitConverted;
   }
 
@@ -144,8 +150,10 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     // CreateOutputFolder takes any existing name for the folder, as the
     // output step must; a file of that name is refused here, before anything
     // is converted.
-    if (CreateOutputFolder(combineFolder) != FolderResult::kReady || !IsFolder(combineFolder)) {
-      PrintError(Text(Message::kCliCombineFolderUnusable, {*options.combineFolder}));
+    const FileResult made = CreateOutputFolder(combineFolder);
+    if (!made || !IsFolder(combineFolder)) {
+      PrintError(WithFileFailure(Text(Message::kCliCombineFolderUnusable, {*options.combineFolder}),
+                                 made));
       return kExitUsage;
     }
   }
@@ -168,11 +176,11 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   const AddSummary added =
       options.rule ? AddFilesAs(paths, *options.rule, open, sink) : AddFiles(paths, open, sink);
   bool allConverted = added.failed == 0 && !added.stopped;
-  Print(stdout, ListLines(BuildListBlocks()));
+  WriteText(stdout, ListLines(BuildListBlocks()));
   std::fflush(stdout);
 
   if (!options.dryRun && added.added != 0) {
-    std::printf("\n");
+    WriteText(stdout, "\n");
     allConverted = conversion.ShowAll() && allConverted;
     if (!combineFolder.empty()) allConverted = WriteCombinedGroups(combineFolder) && allConverted;
   }

@@ -3,6 +3,7 @@
 #include "cli/console.h"
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
+#include "common/console_output.h"
 #include "common/messages.h"
 #include "ruletools/rule_explanation.h"
 #include "ruletools/rule_size.h"
@@ -13,8 +14,10 @@ int RunExplainCommand(const ConverterOptions& options) {
   // The parser has refused a --size that is not a size.
   if (options.size) request.size = ParseSizeKey(*options.size);
   if (!options.files.empty()) {
-    if (!IsReadableFile(options.files.front())) {
-      PrintError(Text(Message::kCliImageFileNotFound, {options.files.front()}));
+    const FileResult readable = ReadableFile(options.files.front());
+    if (!readable) {
+      PrintError(
+          WithFileFailure(Text(Message::kCliImageFileNotFound, {options.files.front()}), readable));
       return kExitNotConverted;
     }
     request.sheet = AbsolutePath(options.files.front());
@@ -22,7 +25,7 @@ int RunExplainCommand(const ConverterOptions& options) {
   if (options.picture) request.picture = *options.picture;
 
   const Explanation explanation = ExplainRule(request);
-  std::fwrite(explanation.text.data(), 1, explanation.text.size(), stdout);
+  WriteText(stdout, explanation.text);
   std::fflush(stdout);
   if (explanation.error.empty()) return kExitConverted;
   PrintError(explanation.error);

@@ -3,6 +3,7 @@
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
 #include "cli/rule_tool_size.h"
+#include "common/console_output.h"
 #include "common/messages.h"
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
@@ -61,7 +62,7 @@ int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFil
   const RuleSection section = InverseSection(*inverse, name);
   if (!document) {
     const std::string text = kPrintedLineEnd + RuleSectionText(section, kPrintedLineEnd);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    WriteText(stdout, text);
     return kExitConverted;
   }
 
@@ -75,6 +76,6 @@ int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFil
     PrintError(RuleFileSaveText(save));
     return kExitNotConverted;
   }
-  std::printf("%s\n", Text(Message::kRuleFileSectionWritten, {name, ruleFile}).c_str());
+  WriteText(stdout, Text(Message::kRuleFileSectionWritten, {name, ruleFile}) + "\n");
   return kExitConverted;
 }

@@ -1,4 +1,5 @@
 #include "cli/job_output.h"
+#include "common/console_output.h"
 
 void JobOutput::Add(std::FILE* stream, const std::string& text) {
   if (!text.empty()) pieces.emplace_back(stream, text);
@@ -13,7 +14,7 @@ int JobOutput::ChooseRule(const std::string&, const std::vector<std::string>&) {
 
 void JobOutput::Print() const {
   for (const auto& [stream, text] : pieces) {
-    std::fwrite(text.data(), 1, text.size(), stream);
+    WriteText(stream, text);
     std::fflush(stream);
   }
 }

@@ -9,11 +9,13 @@
 
 #include "cli/usage_error.h"
 #include "combine/combined_sheet_file.h"
+#include "common/console_output.h"
 #include "common/messages.h"
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 
+#include "common/wide_win32.h"
 #include "image/gdiplus_session_win32.h"
 #endif
 
@@ -38,15 +40,16 @@ struct Arguments {
 
 // Reads the arguments to the end, so that a --lang anywhere chooses the
 // language of the answer.
-Arguments ReadArguments(int argc, char** argv) {
+Arguments ReadArguments(const std::vector<std::string>& argv) {
+  const std::size_t argc = argv.size();
   Arguments arguments;
   const auto note = [&arguments](UsageError mistake) {
     if (!arguments.Answered()) arguments.error = std::move(mistake);
   };
   bool outputGiven = false;
   bool optionsEnded = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
+  for (std::size_t i = 0; i < argc; ++i) {
+    const std::string& argument = argv[i];
     if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
       arguments.sheets.push_back(argument);
     } else if (argument == "--") {
@@ -55,6 +58,8 @@ Arguments ReadArguments(int argc, char** argv) {
       if (!arguments.Answered()) arguments.help = true;
     } else if (argument == "--version") {
       if (!arguments.Answered()) arguments.version = true;
+    } else if (argument == "--utf8") {
+      UseUtf8Output();
     } else if (argument == "--lang") {
       if (i + 1 >= argc) {
         note({Message::kCliValueNeeded, {argument}});
@@ -94,25 +99,22 @@ Arguments ReadArguments(int argc, char** argv) {
 int _dowildcard = -1;
 #endif
 
-int main(int argc, char** argv) {
-#ifdef _WIN32
-  // Lines end in "\n" as in the native build and as vomarin.exe writes them.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
-#endif
-  const Arguments arguments = ReadArguments(argc, argv);
+namespace {
+
+int RunMosaikon(const std::vector<std::string>& argv) {
+  const Arguments arguments = ReadArguments(argv);
   if (arguments.language) SetLanguage(*arguments.language);
   if (arguments.help) {
-    std::fputs(Text(Message::kCliMosaikonUsage), stdout);
+    WriteText(stdout, Text(Message::kCliMosaikonUsage));
     return kWritten;
   }
   if (arguments.version) {
-    std::printf("mosaikon %s (Vomarin+)\n", VOMARIN_VERSION);
+    WriteText(stdout, std::string("mosaikon ") + VOMARIN_VERSION + " (Vomarin+)\n");
     return kWritten;
   }
   if (arguments.error) {
-    std::fprintf(stderr, "mosaikon: %s\n%s", arguments.error->Text().c_str(),
-                 Text(Message::kCliMosaikonUsage));
+    WriteText(stderr, "mosaikon: " + arguments.error->Text() + "\n" +
+                          Text(Message::kCliMosaikonUsage));
     return kUsageError;
   }
 
@@ -122,7 +124,24 @@ int main(int argc, char** argv) {
   const std::vector<std::string> problems =
       WriteCombinedSheet(arguments.sheets, arguments.width, arguments.output);
   for (const std::string& problem : problems)
-    std::fprintf(stderr, "mosaikon: %s\n", problem.c_str());
+    WriteText(stderr, "mosaikon: " + problem + "\n");
   if (!problems.empty()) return kFailed;
   return kWritten;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  // Lines end in "\n" as in the native build and as vomarin.exe writes them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
+  return RunMosaikon(arguments);
+}
+#else
+int main(int argc, char** argv) {
+  return RunMosaikon(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

@@ -2,6 +2,7 @@
 
 #include "cli/console.h"
 #include "cli/converter_command.h"
+#include "common/file_failure.h"
 #include "image/image.h"
 #include "ruletools/rule_size.h"
 
@@ -16,10 +17,10 @@ std::optional<RuleLayout::Size> RuleToolImageSize(const ConverterOptions& option
       const std::unique_ptr<IImage> image = OpenImage(AbsolutePath(sheet));
       return RuleLayout::Size{image->GetWidth(), image->GetHeight()};
     } catch (const InvalidImageError& error) {
-      problem = std::string(error.what()) + ": " + sheet;
-      status = kExitNotConverted;
-      return std::nullopt;
+      problem = WithFileFailure(std::string(error.what()) + ": " + sheet, error.Reason());
     }
+    status = kExitNotConverted;
+    return std::nullopt;
   }
   // The parser has refused a --size that is not a size.
   if (options.size) return ParseSizeKey(*options.size);

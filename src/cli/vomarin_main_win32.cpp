@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "cli/converter_command.h"
+#include "common/console_output.h"
+#include "common/messages.h"
 #include "common/wide_win32.h"
 #include "image/gdiplus_session_win32.h"
 
@@ -18,7 +20,7 @@ int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stderr), _O_BINARY);
   const GdiplusSession gdiplus;
   if (!gdiplus.Started()) {
-    std::fprintf(stderr, "vomarin: GDI+を開始できません\n");
+    WriteText(stderr, std::string("vomarin: ") + Text(Message::kCliNoGdiplus) + "\n");
     return kExitNotConverted;
   }
   std::vector<std::string> arguments;

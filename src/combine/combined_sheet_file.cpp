@@ -18,8 +18,8 @@ std::vector<std::string> WriteCombinedSheet(const std::vector<std::string>& path
     const int height = ComputeStackHeight(list.Sheets(), list.Count(), width);
     problems.push_back(
         Text(Message::kCombineTooLarge, {std::to_string(width), std::to_string(height)}));
-  } else if (!combined->Save(output)) {
-    problems.push_back(Text(Message::kCombineCannotWrite, {output}));
+  } else if (const FileResult saved = combined->Save(output); !saved) {
+    problems.push_back(WithFileFailure(Text(Message::kCombineCannotWrite, {output}), saved));
   }
   return problems;
 }

@@ -12,6 +12,7 @@
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
+#include "common/file_failure.h"
 #include "common/messages.h"
 #include "common/wide_win32.h"
 #include "common/window_text_win32.h"
@@ -235,11 +236,11 @@ bool SaveCombined() {
   if (path.empty()) return true;
   const std::unique_ptr<IImage> combined =
       ComposeSheets(state.sheetList.Sheets(), state.sheetWidth);
-  if (combined->Save(path)) return true;
-  const std::string text =
-      std::string(Text(combined->GetWidth() == 0 ? Message::kCombinedTooLargeToSave
-                                                 : Message::kCombinedSaveFailed)) + "\n" +
-      path;
+  const FileResult saved = combined->Save(path);
+  if (saved) return true;
+  const Message failed =
+      combined->GetWidth() == 0 ? Message::kCombinedTooLargeToSave : Message::kCombinedSaveFailed;
+  const std::string text = WithFileFailure(std::string(Text(failed)) + "\n" + path, saved);
   ShowMessage(state.dialogWindow, text, nullptr, MB_OK | MB_ICONWARNING);
   return false;
 }

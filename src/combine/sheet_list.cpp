@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "common/file_failure.h"
 #include "common/messages.h"
 #include "common/path.h"
 
@@ -28,7 +29,7 @@ std::vector<SheetLoadFailure> SheetList::AddSheetsFromFiles(const std::vector<st
     try {
       AddSheetFromFile(path);
     } catch (const InvalidImageError& error) {
-      failures.push_back({path, error.what()});
+      failures.push_back({path, error.Reason() ? error.what() : FileFailureText(error.Reason())});
     } catch (const std::bad_alloc&) {
       failures.push_back({path, Text(Message::kCombineNoRoom)});
     }

@@ -33,3 +33,26 @@ bool IsUtf8(const std::string& text) {
   }
   return true;
 }
+
+std::string InCodePage932Forms(const std::string& text) {
+  static const struct {
+    const char* jis;
+    const char* microsoft;
+  } kForms[] = {
+      {"\xE3\x80\x9C", "\xEF\xBD\x9E"},  // U+301C wave dash: U+FF5E
+      {"\xE2\x80\x96", "\xE2\x88\xA5"},  // U+2016 double vertical line: U+2225
+      {"\xE2\x88\x92", "\xEF\xBC\x8D"},  // U+2212 minus sign: U+FF0D
+      {"\xE2\x80\x94", "\xE2\x80\x95"},  // U+2014 em dash: U+2015
+      {"\xC2\xA2", "\xEF\xBF\xA0"},       // U+00A2 cent: U+FFE0
+      {"\xC2\xA3", "\xEF\xBF\xA1"},       // U+00A3 pound: U+FFE1
+      {"\xC2\xAC", "\xEF\xBF\xA2"},       // U+00AC not: U+FFE2
+  };
+  std::string result = text;
+  for (const auto& form : kForms) {
+    const std::string jis = form.jis;
+    for (auto at = result.find(jis); at != std::string::npos; at = result.find(jis, at)) {
+      result.replace(at, jis.size(), form.microsoft);
+    }
+  }
+  return result;
+}

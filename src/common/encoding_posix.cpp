@@ -51,5 +51,5 @@ std::string ShiftJisToUtf8(const std::string& text) {
 }
 
 std::string Utf8ToShiftJis(const std::string& text, bool* ok) {
-  return Convert(text, "CP932", "UTF-8", "?", ok);
+  return Convert(InCodePage932Forms(text), "CP932", "UTF-8", "?", ok);
 }

@@ -36,5 +36,5 @@ std::string Utf8(const wchar_t* wide) { return wide ? Utf8(std::wstring(wide)) :
 std::string ShiftJisToUtf8(const std::string& text) { return Utf8(WideFromCodePage(text, 932)); }
 
 std::string Utf8ToShiftJis(const std::string& text, bool* ok) {
-  return CodePageFromWide(Wide(text), 932, ok);
+  return CodePageFromWide(Wide(InCodePage932Forms(text)), 932, ok);
 }

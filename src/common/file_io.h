@@ -10,6 +10,9 @@
 // std::fopen for a UTF-8 path.
 std::FILE* OpenFile(const std::string& path, const char* mode);
 
+// std::remove for a UTF-8 path; true when the file is gone.
+bool RemoveFile(const std::string& path);
+
 // Reads the whole file into bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 

@@ -6,6 +6,8 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 }
 
+bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
 FileStamp StampOf(const std::string& path) {
   struct stat status {};
   FileStamp stamp;

@@ -7,6 +7,8 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
   return _wfopen(Wide(path).c_str(), Wide(mode).c_str());
 }
 
+bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+
 FileStamp StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   FileStamp stamp;

@@ -8,6 +8,22 @@
 MESSAGE(kInvalidFile, "無効なファイル", "invalid file")
 
 // --- Why a file could not be opened, read, created or saved
+MESSAGE(kFileFailureWithReason, "{1}（{2}）", "{1} ({2})")
+MESSAGE(kFileFailureDiskFull, "ディスクがいっぱいです", "the disk is full")
+MESSAGE(kFileFailureNoPermission, "アクセスが許可されていません", "access is not permitted")
+MESSAGE(kFileFailureReadOnly, "読み取り専用です", "it is read-only")
+MESSAGE(kFileFailureLocked, "他のプログラムが使用中です", "another program is using it")
+MESSAGE(kFileFailureNameTooLong, "名前が長すぎます", "the name is too long")
+MESSAGE(kFileFailureInvalidName, "名前に使えない文字があります",
+        "the name has characters that cannot be used")
+MESSAGE(kFileFailureFolderMissing, "フォルダがありません", "the folder does not exist")
+MESSAGE(kFileFailureFileMissing, "ファイルがありません", "the file does not exist")
+MESSAGE(kFileFailureFolderInTheWay, "同じ名前のフォルダがあります",
+        "a folder of that name is in the way")
+MESSAGE(kFileFailureSystemError, "システムのエラー {1}", "system error {1}")
+MESSAGE(kSaveFailed, "保存できませんでした:{1}", "could not save: {1}")
+MESSAGE(kFolderNameTooLong, "フォルダ名が長すぎます:{1}", "the folder name is too long: {1}")
+MESSAGE(kFolderNotCreated, ":{1}", "could not create the folder: {1}")
 
 // --- Rules and their construction
 MESSAGE(kRuleMissing, "規則[{1}]がsetting.iniにありません", "the rule [{1}] is not in setting.ini")
@@ -26,6 +42,15 @@ MESSAGE(kRuleNoSizeOrDefault, "setting.iniの[Process]に{1}もdefaultもあり�
 MESSAGE(kRuleUnusable, "規則[{1}]を使えません: {2}", "the rule [{1}] cannot be used: {2}")
 
 // --- Conversion, the log and the progress window
+MESSAGE(kCanvasSizeWrong,
+        "規則[{1}]の画像の大きさ（{2}）が正しくないため保存できません（NewSizeとClipを確かめて下さい）",
+        "rule [{1}]: the image size ({2}) is not right, so nothing is saved (check NewSize and Clip)")
+MESSAGE(kCanvasTooLarge, "規則[{1}]の画像（{2}）が大きすぎるため保存できません",
+        "rule [{1}]: the image ({2}) is too large to save")
+MESSAGE(kFileDivFinerThanCanvas, "規則[{1}]のFileDivが画像より細かいため保存できません",
+        "rule [{1}]: FileDiv is finer than the image, so nothing is saved")
+MESSAGE(kPaletteNotKept, "パレットを保てないため、32ビットカラーで保存します",
+        "the palette cannot be kept: saving in 32-bit colour")
 MESSAGE(kConversionCancelled, "キャンセル", "cancelled")
 MESSAGE(kLogSubProcessCall, "サブプロセス{1}の呼び出し", "calling the SubProcess {1}")
 MESSAGE(kNestedRulesTooDeep, "規則[{1}]の呼び出しが深すぎるため中止しました（{2}段まで）",
@@ -43,6 +68,7 @@ MESSAGE(kRunCancelled, "処理を中止しました。\n{1}個のファイルは
 MESSAGE(kRunEndedWithFailures,
         "変換が終了しました。\n{1}個のファイルは正常に変換できませんでした。\n",
         "The conversion has ended.\n{1} file(s) could not be converted properly.\n")
+MESSAGE(kRunMoreErrorLines, "…ほか{1}行\n", "… and {1} more lines\n")
 MESSAGE(kRunOutputPlace, "生成画像は元画像と同じ場所に出力されています。\n\n",
         "The images made are in the same place as their source images.\n\n")
 MESSAGE(kRunProcessMore, "続けて他のファイルも処理しますか？", "Process other files as well?")
@@ -72,9 +98,9 @@ MESSAGE(kListClassified,
         "以下のように判別されました\r\n"
         "さらにファイルを追加できます→\r\n"
         "開始ボタンで処理を開始します\r\n\r\n",
-        "The files were classified as below\r\n"
+        "Classified as follows\r\n"
         "You can add more files →\r\n"
-        "The start button begins the processing\r\n\r\n")
+        "Start begins the run\r\n\r\n")
 MESSAGE(kRuleNotTold,
         "{1}は画像の自動判別ができません\n"
         "次のウィンドウで適切なものを手動選択して下さい\n",
@@ -322,6 +348,7 @@ MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を�
 MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
 
 // --- The command-line programs
+MESSAGE(kCliNoGdiplus, "GDI+を開始できません", "cannot start GDI+")
 MESSAGE(kCliSeeHelp, "詳しくは {1} --help を見て下さい", "See {1} --help for more")
 MESSAGE(kCliUnknownOption, "不明なオプションです: {1}", "unknown option: {1}")
 MESSAGE(kCliValueNeeded, "{1}には値が必要です", "{1} needs a value")
@@ -397,6 +424,8 @@ MESSAGE(kCliConverterUsage,
         "                     どのファイルのどこに置かれたか）も書き出します\n"
         "  --lang ja|en       表示を日本語（ja）か英語（en）にします\n"
         "                     （既定はシステムの言語）\n"
+        "  --utf8             ファイルやパイプへの出力をUTF-8にします（Windowsでは\n"
+        "                     既定でShift-JIS。コンソールへはどの文字も正しく出ます）\n"
         "  --help             この説明を表示します\n"
         "  --version          版を表示します\n"
         "\n"
@@ -453,6 +482,8 @@ MESSAGE(kCliConverterUsage,
         "                     which output file) into the folder of the output files\n"
         "  --lang ja|en       shows the texts in Japanese (ja) or English (en)\n"
         "                     (by default in the system's language)\n"
+        "  --utf8             writes UTF-8 to a file or pipe (on Windows Shift-JIS by\n"
+        "                     default; a console shows every character right)\n"
         "  --help             shows this help\n"
         "  --version          shows the version\n"
         "\n"
@@ -484,6 +515,7 @@ MESSAGE(kCliMosaikonUsage,
         "  --width 128|256  結合する横幅（既定: 128）\n"
         "  -o 出力.png      書き出す PNG ファイル（あれば上書きします）\n"
         "  --lang ja|en     表示の言語（既定: システムの言語）\n"
+        "  --utf8           ファイルやパイプへの出力をUTF-8にする（Windowsの既定はShift-JIS）\n"
         "  --help           この説明を表示して終わる\n"
         "  --version        版を表示して終わる\n"
         "\n"
@@ -499,6 +531,7 @@ MESSAGE(kCliMosaikonUsage,
         "  --width 128|256  the width to combine at (default: 128)\n"
         "  -o OUTPUT.png    the PNG file to write (overwritten if there is one)\n"
         "  --lang ja|en     the language of the texts (default: the system's)\n"
+        "  --utf8           writes UTF-8 to a file or pipe (Windows' default: Shift-JIS)\n"
         "  --help           shows this help and ends\n"
         "  --version        shows the version and ends\n"
         "\n"
@@ -525,7 +558,7 @@ MESSAGE(kCombineCannotWrite, "書き出せません: {1}", "cannot write: {1}")
 // --- The windows
 // The main window
 MESSAGE(kMainCaption, "Vomarin+", "Vomarin+")
-MESSAGE(kMainListLabel, "処理予定リスト：", "Files to process:")
+MESSAGE(kMainListLabel, "処理予定リスト：", "File list:")
 MESSAGE(kMainAddLabel, "↓画像を追加します", "Add images below")
 MESSAGE(kOpenFile, "ファイルを開く", "Open file")
 MESSAGE(kMainOr, "or", "or")
@@ -570,9 +603,6 @@ MESSAGE(kSelectStopQuestion,
         "ウィンドウが閉じられようとしています\n以降全ての追加を中止してよろしいですか？",
         "The window is closing.\nStop adding all further files?")
 MESSAGE(kSelectConfirmCaption, "追加キャンセルの確認", "Confirm cancelling")
-MESSAGE(kManualChoice,
-        "{1}は画像の自動判別ができません\n次のウィンドウで適切なものを手動選択して下さい\n",
-        "The layout of {1} cannot be told automatically.\nPlease choose it in the next window.\n")
 MESSAGE(kManualChoiceCaption, "手動判別の開始", "Choose by hand")
 // The file dialogs
 MESSAGE(kImageFilesFilter, "画像ファイル", "Image files")

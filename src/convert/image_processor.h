@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_failure.h"
+
 class IImage;
 class ISettingSection;
 class RuleChain;
@@ -76,7 +78,7 @@ class ImageProcessor {
   void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout,
                     RuleChain& chain);
   // Writes one piece, with the source's palette when the rule keeps it.
-  bool SavePiece(const IImage& piece, const std::string& path, RuleChain& chain) const;
+  FileResult SavePiece(const IImage& piece, const std::string& path, RuleChain& chain) const;
   // Why the canvas gives no file, or empty when it gives its pieces.
   std::string UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const;
   void RunFollowOnRules(const IImage& source, RuleChain& chain) const;

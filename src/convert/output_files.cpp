@@ -1,6 +1,7 @@
 #include <string>
 
 #include "common/file_replacement.h"
+#include "common/messages.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
 #include "convert/image_processor.h"
@@ -12,28 +13,19 @@
 #include "convert/run_context.h"
 #include "image/image.h"
 
-namespace {
-
-// Said once per source file, on the report channel.
-constexpr char kPaletteNotKeptMessage[] = "パレットを保てないため、32ビットカラーで保存します";
-
-}  // namespace
-
 std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const {
-  const std::string rule = "規則[" + ruleName + "]";
   const int width = layout.canvas.width;
   const int height = layout.canvas.height;
   const std::string size = std::to_string(width) + " x " + std::to_string(height);
   // No pixels: a NewSize below 1, or a Clip outside the image.
   if (width < 1 || height < 1) {
-    return rule + "の画像の大きさ（" + size +
-           "）が正しくないため保存できません（NewSizeとClipを確かめて下さい）";
+    return Text(Message::kCanvasSizeWrong, {ruleName, size});
   }
   if (canvas.GetWidth() != width || canvas.GetHeight() != height) {
-    return rule + "の画像（" + size + "）が大きすぎるため保存できません";
+    return Text(Message::kCanvasTooLarge, {ruleName, size});
   }
   if (layout.piece.width < 1 || layout.piece.height < 1) {
-    return rule + "のFileDivが画像より細かいため保存できません";
+    return Text(Message::kFileDivFinerThanCanvas, {ruleName});
   }
   return std::string();
 }
@@ -54,24 +46,26 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
   const std::string folderPart = FolderPart(sourceName);
   const std::string baseName = BaseName(sourceName);
   const std::string folder = OutputFolderOf(sourceName);
-  switch (CreateOutputFolder(folder)) {
-    case FolderResult::kReady:
-      break;
-    case FolderResult::kMissingParent:
-      CurrentUserPrompt().ShowNotice("フォルダ名が長すぎます:" + folder);
-      return;
-    case FolderResult::kFailed:
-      CurrentUserPrompt().ShowNotice(":" + folder);
-      return;
+  const FileResult made = CreateOutputFolder(folder);
+  if (made.failure == FileFailure::kNameTooLong) {
+    // These words are the reason already.
+    CurrentUserPrompt().ShowNotice(Text(Message::kFolderNameTooLong, {folder}));
+    return;
+  }
+  if (!made) {
+    CurrentUserPrompt().ShowNotice(
+        WithFileFailure(Text(Message::kFolderNotCreated, {folder}), made));
+    return;
   }
 
   // Each file is listed by its name in the folder, or named with its whole
-  // path where it could not be written.
-  auto report = [&](const std::string& name, const std::string& path, bool saved) {
+  // path and the reason where it could not be written.
+  auto report = [&](const std::string& name, const std::string& path, const FileResult& saved) {
     if (saved) {
       log.WriteLine(ProcessLog::kReportChannel, name);
     } else {
-      log.WriteLine(ProcessLog::kErrorChannel, "保存できませんでした:" + path);
+      log.WriteLine(ProcessLog::kErrorChannel,
+                    WithFileFailure(Text(Message::kSaveFailed, {path}), saved));
     }
   };
   for (long long index = 0; index < layout.PieceCount(); ++index) {
@@ -79,7 +73,7 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
     const std::unique_ptr<IImage> piece = canvas.Clip(area.x, area.y, area.width, area.height, "");
     const std::string name = baseName + kPathSeparator + layout.PieceFileName(baseName, index);
     const std::string path = folderPart + kPathSeparator + name;
-    const bool saved = SavePiece(*piece, path, chain);
+    const FileResult saved = SavePiece(*piece, path, chain);
     lastOutputPath = path;
     report(name, path, saved);
   }
@@ -95,14 +89,15 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
   }
 }
 
-bool ImageProcessor::SavePiece(const IImage& piece, const std::string& path,
-                               RuleChain& chain) const {
+FileResult ImageProcessor::SavePiece(const IImage& piece, const std::string& path,
+                                     RuleChain& chain) const {
   if (!keepPalette) return piece.Save(path);
   if (piece.HasPaletteIndices()) return piece.SaveWithPalette(path);
   // A source without palette, or cells that an Individual rule returned
   // without their indices.
   if (chain.FirstPaletteNotice()) {
-    chain.context.log.WriteLine(ProcessLog::kReportChannel, kPaletteNotKeptMessage);
+    // Said once per source file.
+    chain.context.log.WriteLine(ProcessLog::kReportChannel, Text(Message::kPaletteNotKept));
   }
   return piece.Save(path);
 }

@@ -2,14 +2,11 @@
 
 #include <string>
 
-// Creating the output folder next to a source image (one level).
-enum class FolderResult {
-  kReady,          // created, or it was there already
-  kMissingParent,  // the path up to it does not exist (or is too long)
-  kFailed,         // any other failure
-};
+#include "common/file_failure.h"
 
-FolderResult CreateOutputFolder(const std::string& path);
+// Creates the output folder next to a source image (one level): success
+// when it was made or was there already, otherwise why it could not be.
+FileResult CreateOutputFolder(const std::string& path);
 
 // The folder that the pieces of the source image sourceName go into: one of
 // the source's base name, beside it.

@@ -3,16 +3,7 @@
 
 #include "convert/output_folder.h"
 
-FolderResult CreateOutputFolder(const std::string& path) {
-  if (mkdir(path.c_str(), 0777) == 0) return FolderResult::kReady;
-  switch (errno) {
-    case EEXIST:
-      return FolderResult::kReady;
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-      return FolderResult::kMissingParent;
-    default:
-      return FolderResult::kFailed;
-  }
+FileResult CreateOutputFolder(const std::string& path) {
+  if (mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return FileResult();
+  return FileResultFromErrno(errno, FileAccess::kWrite);
 }

@@ -31,7 +31,7 @@ class BufferImage final : public IImage {
   int GetWidth() const override { return width; }
   int GetHeight() const override { return height; }
   void Draw(const IImage& source, int x, int y) override;
-  bool Save(const std::string& path) const override;
+  FileResult Save(const std::string& path) const override;
   std::unique_ptr<IImage> Clip(int x, int y, int width, int height,
                                const std::string& name) const override;
   std::unique_ptr<IImage> Clone() const override;
@@ -42,7 +42,7 @@ class BufferImage final : public IImage {
   void PaintTo(PaintTarget target, int x, int y) const override;
   bool HasPaletteIndices() const override { return !plane.Empty(); }
   void DropPaletteIndices() override { plane = IndexPlane(); }
-  bool SaveWithPalette(const std::string& path) const override;
+  FileResult SaveWithPalette(const std::string& path) const override;
 
   const std::vector<std::uint32_t>& Pixels() const { return pixels; }
   // The palette of a palette image, empty otherwise.

@@ -34,8 +34,8 @@ bool EncodeIndexed(std::FILE* file, int width, int height, const IndexPlane& pla
 
 }  // namespace
 
-bool BufferImage::SaveWithPalette(const std::string& path) const {
-  if (plane.Empty()) return false;
+FileResult BufferImage::SaveWithPalette(const std::string& path) const {
+  if (plane.Empty()) return {FileFailure::kNoSystemReason, 0};
   return WriteFileReplacing(
       path, [this](std::FILE* file) { return EncodeIndexed(file, width, height, plane); });
 }

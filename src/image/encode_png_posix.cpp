@@ -39,8 +39,8 @@ bool Encode(std::FILE* file, int width, int height, const std::vector<std::uint3
 
 // Written beside path and renamed over it only when complete, so path never
 // holds a partial PNG.
-bool BufferImage::Save(const std::string& path) const {
-  if (pixels.empty()) return false;
+FileResult BufferImage::Save(const std::string& path) const {
+  if (pixels.empty()) return {FileFailure::kNoSystemReason, 0};
   return WriteFileReplacing(
       path, [this](std::FILE* file) { return Encode(file, width, height, pixels); });
 }

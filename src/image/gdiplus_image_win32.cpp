@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <vector>
 
+#include <shlwapi.h>
+
 #include "common/encoding.h"
 #include "common/file_replacement.h"
 #include "common/wide_win32.h"
@@ -193,14 +195,15 @@ void GdiplusImage::Draw(const IImage& source, int x, int y) {
   Check(DrawOnto(bitmap, other->bitmap, x, y, otherWidth, otherHeight, nullptr));
 }
 
-bool GdiplusImage::Save(const std::string& path) const {
-  return bitmap && SaveBitmap(bitmap, path);
+FileResult GdiplusImage::Save(const std::string& path) const {
+  if (!bitmap) return {FileFailure::kNoSystemReason, 0};
+  return SaveBitmap(bitmap, path);
 }
 
 // An 8-bit indexed bitmap with the plane's palette and indices, which the
 // PNG encoder writes as a palette PNG of that palette.
-bool GdiplusImage::SaveWithPalette(const std::string& path) const {
-  if (!bitmap || plane.Empty()) return false;
+FileResult GdiplusImage::SaveWithPalette(const std::string& path) const {
+  if (!bitmap || plane.Empty()) return {FileFailure::kNoSystemReason, 0};
   const int width = GetWidth(), height = GetHeight();
   const std::vector<std::uint32_t>& entries = plane.Palette();
   std::vector<ARGB> buffer(2 + entries.size());  // Flags, Count, Entries
@@ -214,7 +217,7 @@ bool GdiplusImage::SaveWithPalette(const std::string& path) const {
   GpBitmap* indexed = nullptr;
   if (!Check(
           GdipCreateBitmapFromScan0(width, height, 0, PixelFormat8bppIndexed, nullptr, &indexed)))
-    return false;
+    return {FileFailure::kNoSystemReason, 0};
   std::vector<std::uint8_t> indices = plane.Indices();  // rows GDI+ reads on unlocking
   const GpRect area{0, 0, width, height};
   BitmapData data{};
@@ -223,26 +226,43 @@ bool GdiplusImage::SaveWithPalette(const std::string& path) const {
   data.Stride = width;
   data.PixelFormat = PixelFormat8bppIndexed;
   data.Scan0 = indices.data();
-  const bool written =
+  const bool prepared =
       Check(GdipSetImagePalette(indexed, palette)) &&
       Check(GdipBitmapLockBits(indexed, &area, ImageLockModeWrite | ImageLockModeUserInputBuf,
                                PixelFormat8bppIndexed, &data)) &&
-      Check(GdipBitmapUnlockBits(indexed, &data)) && SaveBitmap(indexed, path);
+      Check(GdipBitmapUnlockBits(indexed, &data));
+  const FileResult written =
+      prepared ? SaveBitmap(indexed, path) : FileResult{FileFailure::kNoSystemReason, 0};
   GdipDisposeImage(indexed);
   return written;
 }
 
-bool GdiplusImage::SaveBitmap(GpBitmap* image, const std::string& path) const {
+FileResult GdiplusImage::SaveBitmap(GpBitmap* image, const std::string& path) const {
+  const FileResult notMade{FileFailure::kNoSystemReason, 0};
   CLSID encoder;
-  if (!FindPngEncoder(encoder)) return false;
+  if (!FindPngEncoder(encoder)) return notMade;
 
   // The PNG goes to a new file beside the target and then takes its name, so
   // that a failed save leaves the target as it was, never half written.
   FileReplacement replacement(path);
+  if (!replacement.Created()) return replacement.Creation();
   std::wstring wideTemporary;
-  return replacement.Created() && ToWide(replacement.TemporaryPath(), wideTemporary) &&
-         Check(GdipSaveImageToFile(image, wideTemporary.c_str(), &encoder, nullptr)) &&
-         replacement.Commit();
+  if (!ToWide(replacement.TemporaryPath(), wideTemporary)) return notMade;
+  // The hidden file is opened as it is: saving to its name would make it
+  // anew, which Windows refuses for a hidden file.
+  IStream* stream = nullptr;
+  const HRESULT opened = SHCreateStreamOnFileEx(wideTemporary.c_str(), STGM_WRITE,
+                                                FILE_ATTRIBUTE_HIDDEN, FALSE, nullptr, &stream);
+  if (FAILED(opened)) {
+    return HRESULT_FACILITY(opened) == FACILITY_WIN32
+               ? FileResultFromWindowsError(HRESULT_CODE(opened))
+               : notMade;
+  }
+  const GpStatus status = GdipSaveImageToStream(image, stream, &encoder, nullptr);
+  const DWORD error = GetLastError();
+  stream->Release();
+  if (!Check(status)) return status == Win32Error ? FileResultFromWindowsError(error) : notMade;
+  return replacement.Commit();
 }
 
 std::unique_ptr<IImage> GdiplusImage::Clip(int x, int y, int width, int height,

@@ -22,7 +22,7 @@
 // and every operation on it does nothing.
 class GdiplusImage final : public IImage {
  public:
-  // Decodes the file at path (Shift-JIS). Throws InvalidImageError when
+  // Decodes the file at path (UTF-8). Throws InvalidImageError when
   // nothing can be decoded or the image is larger than the layer's limit.
   explicit GdiplusImage(const std::string& path);
   // A new bitmap of the library's own, every pixel 0x00000000.
@@ -41,7 +41,7 @@ class GdiplusImage final : public IImage {
   int GetWidth() const override;
   int GetHeight() const override;
   void Draw(const IImage& source, int x, int y) override;
-  bool Save(const std::string& path) const override;
+  FileResult Save(const std::string& path) const override;
   std::unique_ptr<IImage> Clip(int x, int y, int width, int height,
                                const std::string& name) const override;
   std::unique_ptr<IImage> Clone() const override;
@@ -52,7 +52,7 @@ class GdiplusImage final : public IImage {
   void PaintTo(PaintTarget target, int x, int y) const override;
   bool HasPaletteIndices() const override { return !plane.Empty(); }
   void DropPaletteIndices() override { plane = IndexPlane(); }
-  bool SaveWithPalette(const std::string& path) const override;
+  FileResult SaveWithPalette(const std::string& path) const override;
 
   // The bitmap, still owned by the image; null for an empty image.
   Gdiplus::GpBitmap* Bitmap() const { return bitmap; }
@@ -67,7 +67,7 @@ class GdiplusImage final : public IImage {
   // Records status when it is a failure; true when it is Ok.
   bool Check(Gdiplus::GpStatus status) const;
   // Writes bitmap (this image's or one made from it) to path as PNG.
-  bool SaveBitmap(Gdiplus::GpBitmap* bitmap, const std::string& path) const;
+  FileResult SaveBitmap(Gdiplus::GpBitmap* bitmap, const std::string& path) const;
 
   std::string name;
   Gdiplus::GpBitmap* bitmap = nullptr;

@@ -5,12 +5,20 @@
 #include <memory>
 #include <string>
 
+#include "common/file_failure.h"
 #include "image/paint_target.h"
 
-// Thrown when a file cannot be decoded; what() is the table's text for it.
+// Thrown when a file cannot be decoded, or cannot even be opened: then
+// Reason() is the system's reason, shown after the text of what().
 class InvalidImageError : public std::exception {
  public:
+  InvalidImageError() = default;
+  explicit InvalidImageError(FileResult reason) : reason(reason) {}
   const char* what() const noexcept override;
+  const FileResult& Reason() const { return reason; }
+
+ private:
+  FileResult reason;
 };
 
 // A raster image. Images the layer makes itself are 32-bit non-premultiplied
@@ -32,8 +40,9 @@ class IImage {
   virtual void Draw(const IImage& source, int x, int y) = 0;
 
   // Writes the image to path as PNG, whatever the extension. A failed or
-  // interrupted save leaves no truncated file under path. True when written.
-  virtual bool Save(const std::string& path) const = 0;
+  // interrupted save leaves no truncated file under path. Success when
+  // written, otherwise why not.
+  virtual FileResult Save(const std::string& path) const = 0;
 
   // A 32-bit ARGB copy of the rectangle, named name. A width or height below
   // 1 means the image's full width or height. A rectangle that does not lie
@@ -76,13 +85,15 @@ class IImage {
   virtual void DropPaletteIndices() = 0;
   // Writes the image to path as an 8-bit palette PNG: the file's palette
   // entry for entry, in its order and length, each pixel's index, and every
-  // entry of a colour made transparent since written as transparent. False,
-  // writing nothing, without indices; like Save, never a partial file.
-  virtual bool SaveWithPalette(const std::string& path) const = 0;
+  // entry of a colour made transparent since written as transparent. A
+  // failure, writing nothing, without indices; like Save, never a partial
+  // file.
+  virtual FileResult SaveWithPalette(const std::string& path) const = 0;
 };
 
 // The image of the file at path, decoded by the build's imaging library.
-// Throws InvalidImageError when the file cannot be decoded.
+// Throws InvalidImageError when the file cannot be opened (with the
+// system's reason) or decoded.
 std::unique_ptr<IImage> OpenImage(const std::string& path);
 
 // A new fully transparent 32-bit ARGB image of the build's imaging library,

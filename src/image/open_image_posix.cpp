@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -37,7 +38,7 @@ std::unique_ptr<IImage> OpenImage(const std::string& path) {
   // Opened without blocking, so that a named pipe or a device does not hang
   // the caller; only regular files are read.
   const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (descriptor < 0) throw InvalidImageError();
+  if (descriptor < 0) throw InvalidImageError(FileResultFromErrno(errno, FileAccess::kRead));
   struct stat info {};
   if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(descriptor);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "common/file_failure.h"
 #include "common/messages.h"
 #include "common/path.h"
 #include "convert/image_processor.h"
@@ -238,7 +239,7 @@ Explanation ExplainRule(const ExplainRequest& request) {
       try {
         sheet = OpenImage(request.sheet);
       } catch (const InvalidImageError& error) {
-        result.error = request.sheet + ": " + error.what();
+        result.error = WithFileFailure(request.sheet + ": " + error.what(), error.Reason());
         return result;
       }
       size = RuleLayout::Size{sheet->GetWidth(), sheet->GetHeight()};

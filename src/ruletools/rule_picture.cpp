@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/file_failure.h"
 #include "common/messages.h"
 #include "image/image_limits.h"
 #include "ruletools/number_marks.h"
@@ -131,6 +132,8 @@ RulePicture DrawRulePicture(const ImageProcessor& rule, const RuleLayout& layout
   const bool slotsNumbered = NumberSlots(*picture, layout, canvasLeft);
   result.numbersLeftOut = !cellsNumbered || !slotsNumbered;
   DrawPieceLines(*picture, layout, canvasLeft);
-  if (!picture->Save(path)) result.error = Text(Message::kPictureNotSaved, {path});
+  if (const FileResult saved = picture->Save(path); !saved) {
+    result.error = WithFileFailure(Text(Message::kPictureNotSaved, {path}), saved);
+  }
   return result;
 }

@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "common/file_io.h"
 #include "common/file_replacement.h"
 #include "common/messages.h"
-#include "common/system_error.h"
 #include "setting/ini_text.h"
 
 namespace {
@@ -14,13 +14,13 @@ constexpr char kProcessSection[] = "Process";
 
 enum class FileRead { kRead, kMissing, kFailed };
 
-FileRead ReadBytes(const std::string& path, std::string& bytes, std::string& reason) {
+FileRead ReadBytes(const std::string& path, std::string& bytes, FileResult& reason) {
   bytes.clear();
   errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenFile(path, "rb");
   if (file == nullptr) {
     if (errno == ENOENT) return FileRead::kMissing;
-    reason = CLibraryErrorText(errno);
+    reason = FileResultFromErrno(errno, FileAccess::kRead);
     return FileRead::kFailed;
   }
   char buffer[65536];
@@ -30,17 +30,14 @@ FileRead ReadBytes(const std::string& path, std::string& bytes, std::string& rea
   const int error = std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
   std::fclose(file);
   if (error == 0) return FileRead::kRead;
-  reason = CLibraryErrorText(error);
+  reason = FileResultFromErrno(error, FileAccess::kRead);
   return FileRead::kFailed;
 }
 
-bool WriteBytes(const std::string& path, const std::string& bytes, std::string& reason) {
-  return WriteFileReplacing(
-      path,
-      [&bytes](std::FILE* file) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-      },
-      &reason);
+FileResult WriteBytes(const std::string& path, const std::string& bytes) {
+  return WriteFileReplacing(path, [&bytes](std::FILE* file) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  });
 }
 
 // The key of a "key=value" text, and its value.
@@ -56,10 +53,10 @@ std::optional<RuleFileDocument> RuleFileDocument::Read(const std::string& path,
                                                        std::string& failure) {
   RuleFileDocument document;
   document.path = path;
-  std::string reason;
+  FileResult reason;
   switch (ReadBytes(path, document.readBytes, reason)) {
     case FileRead::kFailed:
-      failure = Text(Message::kRuleFileUnreadable, {path, reason});
+      failure = Text(Message::kRuleFileUnreadable, {path, FileFailureText(reason)});
       return std::nullopt;
     case FileRead::kMissing:
       break;
@@ -217,21 +214,23 @@ RuleFileEdit RuleFileDocument::AddProcessCandidate(const std::string& sizeKey,
 
 RuleFileSave RuleFileDocument::Save(SaveMode mode) {
   std::string onDisk;
-  std::string reason;
+  FileResult reason;
   const FileRead read = ReadBytes(path, onDisk, reason);
   if (read == FileRead::kFailed) return {RuleFileSaveOutcome::kNotWritten, path, reason};
   const bool unchanged =
       existed ? read == FileRead::kRead && onDisk == readBytes : read == FileRead::kMissing;
   if (!unchanged && mode == SaveMode::kUnlessChanged) {
-    return {RuleFileSaveOutcome::kChangedSinceRead, path, std::string()};
+    return {RuleFileSaveOutcome::kChangedSinceRead, path, FileResult()};
   }
   // The .bak first: should it fail, the rule file has not been touched.
   const std::string backup = path + ".bak";
-  if (read == FileRead::kRead && !WriteBytes(backup, onDisk, reason)) {
-    return {RuleFileSaveOutcome::kNotWritten, backup, reason};
+  if (read == FileRead::kRead) {
+    reason = WriteBytes(backup, onDisk);
+    if (!reason) return {RuleFileSaveOutcome::kNotWritten, backup, reason};
   }
   const std::string bytes = Bytes();
-  if (!WriteBytes(path, bytes, reason)) return {RuleFileSaveOutcome::kNotWritten, path, reason};
+  reason = WriteBytes(path, bytes);
+  if (!reason) return {RuleFileSaveOutcome::kNotWritten, path, reason};
   readBytes = bytes;
   existed = true;
   return {};
@@ -256,7 +255,7 @@ std::string RuleFileSaveText(const RuleFileSave& save) {
     case RuleFileSaveOutcome::kChangedSinceRead:
       return Text(Message::kRuleFileChangedSinceRead, {save.path});
     case RuleFileSaveOutcome::kNotWritten:
-      return Text(Message::kRuleFileNotWritten, {save.path, save.reason});
+      return Text(Message::kRuleFileNotWritten, {save.path, FileFailureText(save.reason)});
     case RuleFileSaveOutcome::kSaved:
       break;
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_failure.h"
 #include "setting/rule_file_encoding.h"
 #include "setting/rule_section.h"
 
@@ -29,8 +30,8 @@ enum class RuleFileSaveOutcome {
 
 struct RuleFileSave {
   RuleFileSaveOutcome outcome = RuleFileSaveOutcome::kSaved;
-  std::string path;    // the file that could not be written: the rule file or its .bak
-  std::string reason;  // why, in the system's words
+  std::string path;   // the file that could not be written: the rule file or its .bak
+  FileResult reason;  // why it could not be
 };
 
 // The rule file as its lines of bytes, for changing a few of them: every

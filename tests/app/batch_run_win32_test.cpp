@@ -120,7 +120,8 @@ TEST_F(BatchRunTest, CountAndBarFollowTheJobsAndFailedJobsAreCounted) {
   EXPECT_TRUE(Run([&] { closing = AnswerMessageBox(kClosingCaption, IDYES); }));
   EXPECT_EQ(shown.back(), std::make_tuple(std::string("2/2"), 10000, std::string("after.png")));
   EXPECT_EQ(closing,
-            "変換が終了しました。\n1個のファイルは正常に変換できませんでした。\n"
+            "変換が終了しました。\n1個のファイルは正常に変換できませんでした。\n\n"
+            ">規則[Missing]を使えません: 規則[Missing]がsetting.iniにありません\n\n"
             "生成画像は元画像と同じ場所に出力されています。\n\n続けて他のファイルも処理しますか？");
   EXPECT_TRUE(Output("after"));
 
@@ -182,7 +183,7 @@ TEST_F(BatchRunTest, CancelAsksAndAConfirmedCancelStartsNoFurtherJob) {
   });
   EXPECT_EQ(question, "処理を全て中止しますか？");
   EXPECT_EQ(closing,
-            "処理を中止しました。\n4個のファイルは変換が完了していません。\n"
+            "処理を中止しました。\n4個のファイルは変換が完了していません。\n\n>キャンセル\n\n"
             "生成画像は元画像と同じ場所に出力されています。\n\n続けて他のファイルも処理しますか？");
   EXPECT_TRUE(Output("1"));
   for (const char* base : {"2", "3", "4", "5"}) EXPECT_FALSE(Output(base)) << base;

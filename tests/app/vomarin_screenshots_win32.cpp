@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/rule_editor_ids.h"
+#include "common/messages.h"
 #include "support/image_files.h"
 #include "support/ui_driver_win32.h"
 #include "support/windowed_program_win32.h"
@@ -72,7 +73,7 @@ class Session {
   // Adds the file at path through the open dialog of main.
   void AddFile(HWND main, const std::string& path) {
     PressButton(main, 200);
-    AnswerFileDialog("ファイルを開く", path, 10000, process);
+    AnswerFileDialog(Text(Message::kOpenFile), path, 10000, process);
   }
 
   // Shoots the message box with caption and answers it with button.
@@ -105,70 +106,70 @@ void Run(const std::string& output) {
   HWND main = session.Window("Vomarin+");
   session.Shoot(main, "main-empty.png");
   PressButton(main, IDOK);
-  session.ShootBox("ファイルを追加して下さい", "box-empty-list.png", IDOK);
+  session.ShootBox(Text(Message::kNothingToRunCaption), "box-empty-list.png", IDOK);
 
   PressButton(main, 200);
-  HWND open = session.Window("ファイルを開く");
+  HWND open = session.Window(Text(Message::kOpenFile));
   session.Shoot(open, "open-file.png");
-  AnswerFileDialog("ファイルを開く", sheets / "map-large.png", 10000, id);
+  AnswerFileDialog(Text(Message::kOpenFile), sheets / "map-large.png", 10000, id);
   session.AddFile(main, sheets / "grass.png");
   session.AddFile(main, sheets / "notes.png");
   session.AddFile(main, sheets / "water.png");
-  session.ShootBox("手動判別の開始", "box-manual.png", IDOK);
-  HWND select = session.Window("Vomarin+ 規格の選別");
+  session.ShootBox(Text(Message::kManualChoiceCaption), "box-manual.png", IDOK);
+  HWND select = session.Window(Text(Message::kSelectCaption));
   session.Shoot(select, "select.png");
   PressButton(select, IDOK);
   WaitUntilGone(select);
   session.Shoot(main, "main-with-files.png");
   PressButton(main, IDCANCEL);
-  session.ShootBox("終了の確認", "box-exit.png", IDNO);
+  session.ShootBox(Text(Message::kConfirmExitCaption), "box-exit.png", IDNO);
 
   // A run with the picker: the large map first, its ground clicked away.
-  SendMessageTimeoutA(GetDlgItem(main, 301), BM_SETCHECK, BST_CHECKED, 0, SMTO_NORMAL, 5000,
+  SendMessageTimeoutW(GetDlgItem(main, 301), BM_SETCHECK, BST_CHECKED, 0, SMTO_NORMAL, 5000,
                       nullptr);
   PressButton(main, IDOK);
-  HWND picker = session.Window("Vomarin+  透過色の決定");
+  HWND picker = session.Window(Text(Message::kPickerCaption));
   POINT ground = {4, 4};
   MapWindowPoints(GetDlgItem(picker, 100), picker, &ground, 1);
   ClickAt(picker, ground.x, ground.y);
   session.Shoot(picker, "transparent.png");
   PressButton(picker, IDCANCEL);
-  session.ShootBox("透過色指定キャンセルの確認", "box-give-up.png", IDNO);
+  session.ShootBox(Text(Message::kPickerCloseCaption), "box-give-up.png", IDNO);
   PressButton(picker, IDOK);
   WaitUntilGone(picker);
 
   // At the second job the progress window shows the first one's names; it
   // stands behind the picker: move the picker aside.
-  picker = session.Window("Vomarin+  透過色の決定");
+  picker = session.Window(Text(Message::kPickerCaption));
   SetWindowPos(picker, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  HWND progress = session.Window("Vomarin+ 処理中");
+  HWND progress = session.Window(Text(Message::kProgressCaption));
   session.Shoot(progress, "progress.png");
   PressButton(progress, IDCANCEL);
-  session.ShootBox("処理の中止", "box-cancel-run.png", IDNO);
+  session.ShootBox(Text(Message::kStopAllCaption), "box-cancel-run.png", IDNO);
   for (int job = 2; job <= 3; ++job) {
     PressButton(picker, IDOK);
     WaitUntilGone(picker);
-    if (job < 3) picker = session.Window("Vomarin+  透過色の決定");
+    if (job < 3) picker = session.Window(Text(Message::kPickerCaption));
   }
-  session.ShootBox("作業の完了", "box-closing.png", IDYES);
+  session.ShootBox(Text(Message::kRunDoneCaption), "box-closing.png", IDYES);
 
   // A cancelled run.
   session.AddFile(main, sheets / "grass.png");
   session.AddFile(main, sheets / "map-large.png");
   Settle(main);
   PressButton(main, IDOK);
-  picker = session.Window("Vomarin+  透過色の決定");
-  progress = session.Window("Vomarin+ 処理中");
+  picker = session.Window(Text(Message::kPickerCaption));
+  progress = session.Window(Text(Message::kProgressCaption));
   PressButton(progress, IDCANCEL);
-  AnswerMessageBox("処理の中止", IDYES, 10000, id);
+  AnswerMessageBox(Text(Message::kStopAllCaption), IDYES, 10000, id);
   PressButton(picker, IDOK);
-  session.ShootBox("作業の完了", "box-closing-cancelled.png", IDYES);
+  session.ShootBox(Text(Message::kRunDoneCaption), "box-closing-cancelled.png", IDYES);
 
   // The rule editor on a sheet that no rule fits: a new rule with a few
   // cells placed, an existing rule at 2x, a rule with findings.
   session.AddFile(main, sheets / "odd.png");
   PressButton(main, 303);
-  HWND editor = session.Window("規則の編集");
+  HWND editor = session.Window(Text(Message::kRuleEditorTitle));
   const auto post = [&](int id, UINT message, WPARAM wParam, LPARAM lParam) {
     PostMessageW(GetDlgItem(editor, id), message, wParam, lParam);
     Settle(editor);
@@ -191,7 +192,7 @@ void Run(const std::string& output) {
   };
   DropFiles(editor, {sheets / "grass.png"});
   choose(IDC_RULE_NAME, 0);
-  AnswerMessageBox("規則の編集", IDNO, 10000, id);
+  AnswerMessageBox(Text(Message::kRuleEditorTitle), IDNO, 10000, id);
   choose(IDC_ZOOM, 1);
   Settle(editor);
   session.Shoot(editor, "rule-editor-2x.png");
@@ -202,12 +203,12 @@ void Run(const std::string& output) {
   WaitUntilGone(editor);
 
   // A run whose rule fails.
-  SendMessageTimeoutA(GetDlgItem(main, 301), BM_SETCHECK, BST_UNCHECKED, 0, SMTO_NORMAL, 5000,
+  SendMessageTimeoutW(GetDlgItem(main, 301), BM_SETCHECK, BST_UNCHECKED, 0, SMTO_NORMAL, 5000,
                       nullptr);
   session.AddFile(main, sheets / "draft.png");
   session.AddFile(main, sheets / "grass.png");
   PressButton(main, IDOK);
-  session.ShootBox("作業の完了", "box-closing-failed.png", IDNO);
+  session.ShootBox(Text(Message::kRunDoneCaption), "box-closing-failed.png", IDNO);
   if (program.WaitForExit() != 0) throw std::runtime_error("Vomarin+.exe did not end by itself");
 }
 

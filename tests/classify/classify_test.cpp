@@ -168,7 +168,7 @@ TEST_F(ClassifyTest, FilesThatCannotBeAddedAreListedWithTheirReason) {
                    {"Good", " good.png\r\n"},
                    {"その他",
                     " 無効なファイル - garbage.png\r\n"
-                    " 無効なファイル - absent.png\r\n"
+                    " 無効なファイル - absent.png（ファイルがありません）\r\n"
                     " 何もしない - leave.png\r\n"
                     " 不正なSrcDiv - broken.png\r\n"
                     " 規則[Missing]がsetting.iniにありません - missing.png\r\n"

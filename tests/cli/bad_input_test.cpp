@@ -492,7 +492,8 @@ TEST_F(BadInputTest, RuleFileBytesThatAreNotTextDoNoHarm) {
       EXPECT_EQ(run.status, 0) << c.name;
       EXPECT_EQ(ListFolder(folder / "sheet"), std::vector<std::string>{c.file}) << c.name;
     } else {
-      EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("sheet" + kSep + c.file)) + "\n")
+      EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("sheet" + kSep + c.file)) +
+                             "（名前に使えない文字があります）\n")
           << c.name;
       EXPECT_EQ(run.status, 1) << c.name;
       EXPECT_EQ(ListFolder(folder / "sheet"), std::vector<std::string>()) << c.name;
@@ -556,23 +557,32 @@ TEST_F(BadInputTest, OutputFoldersThatCannotBeMadeAreRefusedWithoutLosingAFile) 
 
   // A file stands where the sheet's output folder would be.
   ProgramResult run = Vomarin({"blocked.png"});
-  EXPECT_EQ(run.err,
-            ">保存できませんでした:" + (folder / ("blocked" + kSep + "[V]blocked.png")) + "\n");
+  EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("blocked" + kSep + "[V]blocked.png")) +
+                         "（フォルダがありません）\n");
   EXPECT_EQ(run.status, 1);
 
   // The folder for --combine: refused before anything is converted.
-  for (const std::string& combine : {std::string("blocked"), "missing" + kSep + "combined"}) {
+  // A file in the way is no failure of the system: it has no reason to add.
+  const struct {
+    std::string combine, reason;
+  } combines[] = {{"blocked", ""}, {"missing" + kSep + "combined", "（フォルダがありません）"}};
+  for (const auto& [combine, reason] : combines) {
     run = Vomarin({"--combine", combine, "sheet.png"});
-    EXPECT_EQ(run.err, "vomarin: 結合した画像の出力フォルダを作れません: " + combine + "\n");
+    EXPECT_EQ(run.err,
+              "vomarin: 結合した画像の出力フォルダを作れません: " + combine + reason + "\n");
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.status, 2);
   }
 
   // mosaikon's output: in a missing folder, under a file, or on a folder.
-  for (const std::string& output :
-       {"missing" + kSep + "out.png", "blocked" + kSep + "out.png", std::string("taken.png")}) {
+  const struct {
+    std::string output, reason;
+  } outputs[] = {{"missing" + kSep + "out.png", "（フォルダがありません）"},
+                 {"blocked" + kSep + "out.png", "（フォルダがありません）"},
+                 {"taken.png", "（同じ名前のフォルダがあります）"}};
+  for (const auto& [output, reason] : outputs) {
     run = Mosaikon({"-o", output, "sheet.png"});
-    EXPECT_EQ(run.err, "mosaikon: 書き出せません: " + output + "\n");
+    EXPECT_EQ(run.err, "mosaikon: 書き出せません: " + output + reason + "\n");
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.status, 1);
   }

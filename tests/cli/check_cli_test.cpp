@@ -212,7 +212,7 @@ TEST_F(CheckTest, ImageFilesOrAMissingRuleFileAreStatusTwo) {
   } cases[] = {
       {{"--check", "sheet.png"}, "vomarin: --checkには画像ファイルを指定できません\n"},
       {{"--check", "--setting", "nothere.ini"},
-       "vomarin: 規則ファイルが見つかりません: nothere.ini\n"},
+       "vomarin: 規則ファイルが見つかりません: nothere.ini（ファイルがありません）\n"},
   };
   for (const auto& usage : cases) {
     const ProgramResult run =

@@ -229,7 +229,7 @@ TEST_F(CommandLineTest, AMissingRuleFileOrAWrongUsageIsStatusTwo) {
     std::string message;
   } cases[] = {
       {{"--setting", "nothere.ini", "sheet.png"},
-       "vomarin: 規則ファイルが見つかりません: nothere.ini\n"},
+       "vomarin: 規則ファイルが見つかりません: nothere.ini（ファイルがありません）\n"},
       {{}, "vomarin: 画像ファイルを指定してください\n"},
       {{"--frobnicate", "sheet.png"}, "vomarin: 不明なオプションです: --frobnicate\n"},
       {{"--dry-run=yes", "sheet.png"}, "vomarin: 不明なオプションです: --dry-run=yes\n"},

@@ -166,7 +166,7 @@ TEST_F(ExplainTest, BadInputGivesAMessageAndAStatus) {
   } cases[] = {
       {{"--explain", "P", "missing.png"},
        1,
-       "vomarin: 画像ファイルが見つかりません: missing.png\n"},
+       "vomarin: 画像ファイルが見つかりません: missing.png（ファイルがありません）\n"},
       {{"--explain", "P", "text.png"},
        1,
        "vomarin: " + (folder / "text.png") + ": 無効なファイル\n"},
@@ -190,7 +190,7 @@ TEST_F(ExplainTest, BadInputGivesAMessageAndAStatus) {
        "を超えるため、描けません\n"},
       {{"--explain", "P", "-o", "no" + kSep + "where.png", "cells.png"},
        1,
-       "vomarin: 絵を保存できませんでした: no" + kSep + "where.png\n"},
+       "vomarin: 絵を保存できませんでした: no" + kSep + "where.png（フォルダがありません）\n"},
       // Cells of one pixel: text and a picture without numbers.
       {{"--explain", "Many", "--size", "1000,100"}, 0, ""},
   };

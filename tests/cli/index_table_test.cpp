@@ -140,8 +140,8 @@ TEST_F(IndexTableTest, OnlyOnRequestAndATableThatCannotBeWrittenIsAnError) {
   MakeFolder(folder / ("sheet" + kSep + "[V]sheet_t.csv"));
   run = Vomarin({"--index-table", "--rule", "T", "sheet.png"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            ">保存できませんでした:" + (folder / ("sheet" + kSep + "[V]sheet_t.csv")) + "\n");
+  EXPECT_EQ(run.err, ">保存できませんでした:" + (folder / ("sheet" + kSep + "[V]sheet_t.csv")) +
+                         "（同じ名前のフォルダがあります）" + "\n");
   EXPECT_TRUE(FolderExists(folder / ("sheet" + kSep + "[V]sheet_t.csv")));
   EXPECT_TRUE(FileExists(folder / ("sheet" + kSep + "[V]sheet_s.csv")));
   // No temporary file is left behind.

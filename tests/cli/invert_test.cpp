@@ -13,10 +13,6 @@ namespace {
 
 const std::string kSep(1, kPathSeparator);
 
-// Where the programs' own texts are UTF-8 (natively; the Windows build once
-// its texts move off code page 932). Elsewhere they are Shift-JIS already.
-constexpr bool kProgramTextIsUtf8 = sizeof("\u3042") == 4;
-
 // An opaque truecolour sheet in which every pixel has a colour of its own.
 Picture Sheet(int width, int height) {
   Picture sheet;
@@ -303,7 +299,7 @@ TEST_F(InvertTest, AppendWritesTheSectionIntoTheRuleFileAndLeavesEveryOtherByte)
             Text(Message::kRuleFileSectionWritten, {"Tiles_inverse", folder / "rules.ini"}) + "\n");
   // The printed section, after the line end the last line lacked, in the
   // file's encoding.
-  const std::string section = kProgramTextIsUtf8 ? Utf8ToShiftJis(printed.out) : printed.out;
+  const std::string section = Utf8ToShiftJis(printed.out);
   EXPECT_EQ(ReadFile(folder / "rules.ini"), rules + "\r\n" + section);
   EXPECT_EQ(ReadFile(folder / "rules.ini.bak"), rules);
   const ProgramResult check = Vomarin({"--check", "--setting", "rules.ini"});
@@ -351,15 +347,15 @@ TEST_F(InvertTest, AnAppendRefusedOrNotWrittenLeavesTheRuleFileAsItWas) {
        "vomarin: 規則[Unlisted]を読めません"},
       {"the .bak cannot be written", {"--invert", "Tiles", "--name", "B", "--append"}, 1, ""},
   };
-  if (kProgramTextIsUtf8) {
-    const std::string korean = u8"\ud55c";
-    cases.push_back({"a name that Shift-JIS cannot hold",
-                     {"--invert", "Tiles", "--name", korean, "--append"},
-                     2,
-                     "vomarin: 逆変換のセクション名「" + korean +
-                         "」: " + Text(Message::kRuleFileCannotHold, {korean, "Shift-JIS"}) +
-                         "（--nameで別の名前を指定できます）\n"});
-  }
+  // --utf8: the message as it is, where Shift-JIS output would show "?".
+  const std::string korean = u8"\ud55c";
+  cases.push_back({"a name that Shift-JIS cannot hold",
+                   {"--invert", "Tiles", "--name", korean, "--append", "--utf8"},
+                   2,
+                   "vomarin: 逆変換のセクション名「" + korean +
+                       "」: " + Text(Message::kRuleFileCannotHold, {korean, "Shift-JIS"}) +
+                       "（--nameで別の名前を指定できます）\n"});
+
   for (const Refusal& refusal : cases) {
     SCOPED_TRACE(refusal.what);
     const TempFolder work;

@@ -179,7 +179,7 @@ TEST_F(CombinerWindow, AddsByTheOpenDialogDropsAndAtStartNamingFilesThatAreNoIma
   state.initialFiles = {a, folder / "gone.png", ""};
   Run([&](HWND window) {
     EXPECT_EQ(AnswerMessageBox(kDefaultCaption, IDOK),
-              kNotAdded + folder / "gone.png" + "（無効なファイル）");
+              kNotAdded + folder / "gone.png" + "（ファイルがありません）");
     EXPECT_EQ(Rows(window), Names{"a.png"});
   });
 }

@@ -196,7 +196,8 @@ TEST_F(PipelineTest, BaseNamesLoseOnlyTheLastExtension) {
   // file is there already, so nothing can be written, and that is said.
   Run("R", Source("noextension", Sheet(8, 8, 8, 8)));
   EXPECT_EQ(Added(ProcessLog::kErrorChannel),
-            "保存できませんでした:" + maps + kSep + "noextension" + kSep + "[V]noextension.png\r\n");
+            "保存できませんでした:" + maps + kSep + "noextension" + kSep +
+                "[V]noextension.png（フォルダがありません）\r\n");
 }
 
 TEST_F(PipelineTest, IndividualRulesReplaceEveryCellAndWriteNothingThemselves) {
@@ -279,17 +280,28 @@ TEST_F(PipelineTest, AContextSeesOnlyItsOwnCancelAndLogThroughNestedRules) {
   EXPECT_EQ(cancelledLog.GetText(), "キャンセル\r\n");
 }
 
-TEST_F(PipelineTest, AMissingParentFolderIsShownAndWritesNothing) {
+TEST_F(PipelineTest, AFolderThatCannotBeMadeIsShownWithItsReasonAndWritesNothing) {
   UseRuleFile(folder, "[R]\nSubProcess=S\n[S]\nNameFoot=_s\n");
   const std::unique_ptr<IImage> image = OpenImage(Source("gone.png", Sheet(8, 8, 8, 8)));
-  // The image keeps the name of a folder that no longer exists.
-  const std::unique_ptr<IImage> moved = image->Clip(0, 0, 0, 0, maps + kSep + "nowhere" + kSep + "gone.png");
-  ImageProcessor rule("R");
-  rule.Apply(*moved, context);
-  const std::string notice = "フォルダ名が長すぎます:" + maps + kSep + "nowhere" + kSep + "gone";
-  EXPECT_EQ(prompt.notices, (std::vector<std::string>{notice, notice}));  // the rule and its follow-on
-  EXPECT_EQ(rule.GetLastOutputPath(), "");
-  EXPECT_FALSE(FolderExists(maps + kSep + "nowhere"));
+  const std::string gone = maps + kSep + "nowhere" + kSep + "gone";
+  const std::string longName = maps + kSep + std::string(300, 'x');
+  const struct {
+    std::string folder, notice;
+  } cases[] = {
+      // The image keeps the name of a folder that no longer exists.
+      {gone, ":" + gone + "（フォルダがありません）"},
+      {longName, "フォルダ名が長すぎます:" + longName},
+  };
+  for (const auto& c : cases) {
+    prompt.notices.clear();
+    const std::unique_ptr<IImage> moved = image->Clip(0, 0, 0, 0, c.folder + ".png");
+    ImageProcessor rule("R");
+    rule.Apply(*moved, context);
+    // The rule and its follow-on.
+    EXPECT_EQ(prompt.notices, (std::vector<std::string>{c.notice, c.notice}));
+    EXPECT_EQ(rule.GetLastOutputPath(), "");
+  }
+  EXPECT_EQ(ListFolder(maps), std::vector<std::string>{"gone.png"});
 }
 
 TEST_F(PipelineTest, AnExistingFolderIsUsedAndOtherFilesInItAreLeftAlone) {
@@ -309,8 +321,9 @@ TEST_F(PipelineTest, APieceThatCannotBeSavedIsReportedAsAnError) {
   Run(rule, Source("blocked.png", Sheet(8, 8, 4, 8)));
   const std::string piece = maps + kSep + "blocked" + kSep + "[V]blocked01.png";
   EXPECT_EQ(Added(ProcessLog::kErrorChannel),
-            "保存できませんでした:" + maps + kSep + "blocked" + kSep + "[V]blocked00.png\r\n"
-            "保存できませんでした:" + piece + "\r\n");
+            "保存できませんでした:" + maps + kSep + "blocked" + kSep +
+                "[V]blocked00.png（フォルダがありません）\r\n"
+                "保存できませんでした:" + piece + "（フォルダがありません）\r\n");
   EXPECT_EQ(Added(ProcessLog::kReportChannel), "");
   EXPECT_EQ(rule.GetLastOutputPath(), piece);
   EXPECT_EQ(ReadFile(maps + kSep + "blocked"), "not a folder");

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/path.h"
 #include "image/image.h"
 #include "image/open_failure.h"
 #include "support/files.h"
@@ -421,10 +422,14 @@ TEST_F(ImageContractTest, FilesThatAreNoImagesAreInvalid) {
   WriteFile(folder / "truncated.png", png.substr(0, png.size() / 2));
   WriteFile(folder / "huge.png", huge);
   MakeFolder(folder / "folder.png");
-  for (const char* name :
-       {"text.png", "empty.png", "truncated.png", "huge.png", "folder.png", "absent.png"}) {
+  for (const char* name : {"text.png", "empty.png", "truncated.png", "huge.png", "folder.png"}) {
     EXPECT_EQ(OpenFailure(folder / name), Text(Message::kInvalidFile)) << name;
   }
+  // A file that is not there is no invalid file alone: the reason says why.
+  EXPECT_EQ(OpenFailure(folder / "absent.png"),
+            std::string(Text(Message::kInvalidFile)) + "（ファイルがありません）");
+  EXPECT_EQ(OpenFailure(folder / ("text.png" + std::string(1, kPathSeparator) + "absent.png")),
+            std::string(Text(Message::kInvalidFile)) + "（フォルダがありません）");
 }
 
 // Palette keeping, through the operations a conversion makes: cells cut
@@ -540,7 +545,7 @@ TEST_F(ImageContractTest, PaletteIndicesGoWhenTheyNoLongerHold) {
     if (c.second) canvas->Draw(*c.second, c.offset, 0);
     EXPECT_EQ(canvas->HasPaletteIndices(), c.kept);
     const std::string path = folder / ("kept" + std::to_string(i) + ".png");
-    EXPECT_EQ(canvas->SaveWithPalette(path), c.kept);
+    EXPECT_EQ(static_cast<bool>(canvas->SaveWithPalette(path)), c.kept);
     EXPECT_EQ(FileExists(path), c.kept);
   }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "common/encoding.h"
+#include "common/wide_win32.h"
 #include "support/files.h"
 #include "support/image_files.h"
 #include "support/program.h"
@@ -46,7 +47,7 @@ Picture Sheet() {
 // The pixels of a BMP file as GDI reads it, opaque.
 Picture BmpPixels(const std::string& path) {
   auto* bitmap = static_cast<HBITMAP>(
-      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+      LoadImageW(nullptr, Wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   if (bitmap == nullptr) return {};
   BITMAP header = {};
   GetObjectA(bitmap, sizeof header, &header);

@@ -27,10 +27,6 @@ const std::string kSjisTown = "\x92\xac";
 // 町 in UTF-8.
 const std::string kUtf8Town = "\xe7\x94\xba";
 
-// Where the programs' own texts are UTF-8 (natively; the Windows build once
-// its texts move off code page 932), a text Shift-JIS lacks can be given.
-constexpr bool kProgramTextIsUtf8 = sizeof("\u3042") == 4;
-
 class RuleFileDocumentTest : public ::testing::Test {
  protected:
   RuleFileDocument Read(const std::string& bytes) {
@@ -160,16 +156,15 @@ TEST_F(RuleFileDocumentTest, ANameTakenOrATextTheEncodingLacksIsRefusedAndNothin
   EXPECT_EQ(RuleFileEditText(edit, document.Encoding()),
             Text(Message::kRuleFileSectionExists, {"process"}));
   EXPECT_EQ(document.AppendSection({{}, "地図", {}}).refusal, RuleFileRefusal::kSectionExists);
-  if (kProgramTextIsUtf8) {
-    const std::string korean = u8"\ud55c\uad6d";
-    edit = document.AppendSection({{}, "K" + korean, {"k=1"}});
-    EXPECT_EQ(edit.refusal, RuleFileRefusal::kCannotHold);
-    EXPECT_EQ(edit.text, "K" + korean);
-    EXPECT_NE(RuleFileEditText(edit, document.Encoding()).find("Shift-JIS"), std::string::npos);
-    EXPECT_EQ(document.ReplaceKeys("地図", {"k=2", "Group=" + korean}).refusal,
-              RuleFileRefusal::kCannotHold);
-    EXPECT_FALSE(document.Holds(korean));
-  }
+  const std::string korean = u8"\ud55c\uad6d";
+  edit = document.AppendSection({{}, "K" + korean, {"k=1"}});
+  EXPECT_EQ(edit.refusal, RuleFileRefusal::kCannotHold);
+  EXPECT_EQ(edit.text, "K" + korean);
+  EXPECT_NE(RuleFileEditText(edit, document.Encoding()).find("Shift-JIS"), std::string::npos);
+  EXPECT_EQ(document.ReplaceKeys("地図", {"k=2", "Group=" + korean}).refusal,
+            RuleFileRefusal::kCannotHold);
+  EXPECT_FALSE(document.Holds(korean));
+
   EXPECT_EQ(document.Bytes(), before);
 }
 
@@ -247,8 +242,9 @@ TEST_F(RuleFileDocumentTest, AFileThatCannotBeWrittenOrReadIsNamedWithTheSystems
   RuleFileSave save = document.Save();
   EXPECT_EQ(save.outcome, RuleFileSaveOutcome::kNotWritten);
   EXPECT_EQ(save.path, path + ".bak");
-  EXPECT_FALSE(save.reason.empty());
-  EXPECT_EQ(RuleFileSaveText(save), Text(Message::kRuleFileNotWritten, {save.path, save.reason}));
+  EXPECT_EQ(save.reason.failure, FileFailure::kFolderInTheWay);
+  EXPECT_EQ(RuleFileSaveText(save), Text(Message::kRuleFileNotWritten,
+                                         {save.path, Text(Message::kFileFailureFolderInTheWay)}));
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_EQ(ListFolder(folder.Path()), (std::vector<std::string>{"setting.ini", "setting.ini.bak"}))
       << "no temporary file is left";
@@ -284,7 +280,7 @@ TEST_F(RuleFileDocumentTest, AFileLockedOrInAReadOnlyFolderIsLeftAsItWas) {
 #endif
   const RuleFileSave save = readOnly->Save();
   EXPECT_EQ(save.outcome, RuleFileSaveOutcome::kNotWritten);
-  EXPECT_FALSE(save.reason.empty());
+  EXPECT_FALSE(save.reason);
 #ifdef _WIN32
   _close(lock);
 #endif

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_io.h"  // RemoveFile
+
 // Files and folders for tests, named by UTF-8 paths in both builds.
 
 // A fresh folder under the system's temporary folder, removed with all it
@@ -27,7 +29,6 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // Shift-JIS.
 void WriteRuleFile(const std::string& path, const std::string& text);
 std::string ReadFile(const std::string& path);
-void RemoveFile(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 void MakeFolder(const std::string& path);

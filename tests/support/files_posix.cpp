@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -48,8 +47,6 @@ std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
-
-void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
 
 bool FileExists(const std::string& path) {
   struct stat info {};

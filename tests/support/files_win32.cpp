@@ -55,8 +55,6 @@ std::string ReadFile(const std::string& path) {
   return bytes;
 }
 
-void RemoveFile(const std::string& path) { DeleteFileW(Wide(path).c_str()); }
-
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

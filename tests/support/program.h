@@ -30,6 +30,11 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                          std::chrono::milliseconds timeLimit = std::chrono::milliseconds::zero(),
                          const std::string& locale = kJapaneseLocale);
 
+// The id of a process that was running a moment ago and has ended (0 when
+// none could be started), and the id of this one.
+unsigned long EndedProcess();
+unsigned long ThisProcess();
+
 // The lines of a program's output, without their line ends.
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

@@ -75,3 +75,13 @@ std::string TestProgramFolder() {
   std::string path(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
   return path.substr(0, path.rfind('/') + 1);
 }
+
+unsigned long EndedProcess() {
+  const pid_t child = fork();
+  if (child < 0) return 0;
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return static_cast<unsigned long>(child);
+}
+
+unsigned long ThisProcess() { return static_cast<unsigned long>(getpid()); }

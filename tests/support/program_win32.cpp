@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "common/encoding.h"
 #include "common/wide_win32.h"
 #include "support/files.h"
 #include "support/program.h"
@@ -21,6 +22,22 @@ std::string Quoted(const std::string& argument) {
   }
   quoted.append(backslashes * 2, '\\');
   return quoted + "\"";
+}
+
+// What a program wrote to a file, as the tests' UTF-8: the programs write
+// Shift-JIS there, as scripts read them, unless --utf8 asks for UTF-8. Code
+// page 932 reads back the wave dash of the programs' texts (U+301C) as a
+// full-width tilde (U+FF5E); the tests' literals keep the wave dash.
+std::string AsText(const std::string& written, const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--utf8") return written;
+  }
+  std::string text = ShiftJisToUtf8(written);
+  const std::string tilde = "\xEF\xBD\x9E", waveDash = "\xE3\x80\x9C";
+  for (auto at = text.find(tilde); at != std::string::npos; at = text.find(tilde, at)) {
+    text.replace(at, tilde.size(), waveDash);
+  }
+  return text;
 }
 
 HANDLE OpenInherited(const std::string& path, bool write) {
@@ -72,8 +89,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   result.status = result.timedOut ? -1 : static_cast<int>(status);
-  result.out = ReadFile(outPath);
-  result.err = ReadFile(errPath);
+  result.out = AsText(ReadFile(outPath), arguments);
+  result.err = AsText(ReadFile(errPath), arguments);
   return result;
 }
 
@@ -83,3 +100,20 @@ std::string TestProgramFolder() {
   const std::string path = Utf8(std::wstring(buffer, length));
   return path.substr(0, path.rfind('\\') + 1);
 }
+
+unsigned long EndedProcess() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  wchar_t command[] = L"cmd.exe /c exit";
+  if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &process)) {
+    return 0;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return process.dwProcessId;
+}
+
+unsigned long ThisProcess() { return GetCurrentProcessId(); }
