@@ -660,4 +660,3 @@ MESSAGE(kRuleEditorNotBuilt, "規則を作れないため保存しません: {1}
 MESSAGE(kRuleEditorNoName, "規則の名前を入力して「新しい規則」を押してください", "Type the rule's name and press \"New rule\"")
 MESSAGE(kRuleEditorUnsaved, "保存していない変更があります。保存しますか？", "The rule has unsaved edits. Save them?")
 MESSAGE(kRuleEditorSaved, "{1}に保存しました", "Saved to {1}")
-MESSAGE(kRuleEditorCannotSave, "規則ファイルへの保存はこの版ではまだできません", "This version cannot save into the rule file yet")
