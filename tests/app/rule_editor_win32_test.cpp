@@ -88,6 +88,36 @@ void ChooseRule(HWND editor, int index) {
   Settle(editor);
 }
 
+// Makes a rule on the 2 x 2 cells of Sheet by pointing, with a blank, an
+// undo, a swap and the Replace text: 0,1,-1,3.
+void PointOutRule(HWND editor) {
+  // The file under "その他" is the sheet.
+  EXPECT_EQ(ControlText(editor, IDC_SHEET_SIZE), "32,32");
+  Type(editor, IDC_SRCDIV_FIELD, "2,2");
+  Type(editor, IDC_NEWSIZE_FIELD, "32,32");
+  const HWND cells = GetDlgItem(editor, IDC_SHEET_VIEW);
+  const HWND slots = GetDlgItem(editor, IDC_CANVAS_VIEW);
+  Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 3);
+  Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
+  Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
+  Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 3);
+  EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,0");
+  // Blanked by a right click, back by undo.
+  PostMessageW(slots, WM_RBUTTONUP, 0, Centre(3));
+  Settle(slots);
+  EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,-1");
+  PostMessageW(editor, WM_COMMAND, IDC_UNDO, 0);
+  Settle(editor);
+  EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,0");
+  Drag(slots, 0, 3);
+  Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 1);
+  Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 1);
+  EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "0,1,-1,3");
+  // A text of the Replace field goes onto the canvas and back.
+  Type(editor, IDC_REPLACE_FIELD, "0,1");
+  Type(editor, IDC_REPLACE_FIELD, "0,1,-1,3");
+}
+
 class RuleEditorTest : public ::testing::Test {
  protected:
   void SetUp() override { AppContext::Instance().moduleHandle = GetModuleHandleW(nullptr); }
@@ -116,31 +146,7 @@ TEST_F(RuleEditorTest, PointingAndTypingEditTheRuleAndUnsavedEditsAreAskedAbout)
 
   std::string findings, unbuilt, question;
   Edit([&](HWND editor) {
-    // The file under "その他" is the sheet.
-    EXPECT_EQ(ControlText(editor, IDC_SHEET_SIZE), "32,32");
-    Type(editor, IDC_SRCDIV_FIELD, "2,2");
-    Type(editor, IDC_NEWSIZE_FIELD, "32,32");
-    const HWND cells = GetDlgItem(editor, IDC_SHEET_VIEW);
-    const HWND slots = GetDlgItem(editor, IDC_CANVAS_VIEW);
-    Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 3);
-    Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
-    Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
-    Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 3);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,0");
-    // Blanked by a right click, back by undo.
-    PostMessageW(slots, WM_RBUTTONUP, 0, Centre(3));
-    Settle(slots);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,-1");
-    PostMessageW(editor, WM_COMMAND, IDC_UNDO, 0);
-    Settle(editor);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,0");
-    Drag(slots, 0, 3);
-    Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 1);
-    Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 1);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "0,1,-1,3");
-    // A text of the Replace field goes onto the canvas and back.
-    Type(editor, IDC_REPLACE_FIELD, "0,1");
-    Type(editor, IDC_REPLACE_FIELD, "0,1,-1,3");
+    PointOutRule(editor);
 
     // Without a name there is nothing to save; a name the file has is refused.
     PressButton(editor, IDC_SAVE);
@@ -171,31 +177,7 @@ TEST_F(RuleEditorTest, ARuleMadeByPointingConvertsTheSheetAsDrawn) {
 
   std::string findings, unbuilt;
   Edit([&](HWND editor) {
-    // The file under "その他" is the sheet.
-    EXPECT_EQ(ControlText(editor, IDC_SHEET_SIZE), "32,32");
-    Type(editor, IDC_SRCDIV_FIELD, "2,2");
-    Type(editor, IDC_NEWSIZE_FIELD, "32,32");
-    const HWND cells = GetDlgItem(editor, IDC_SHEET_VIEW);
-    const HWND slots = GetDlgItem(editor, IDC_CANVAS_VIEW);
-    Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 3);
-    Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
-    Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
-    Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 3);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,0");
-    // Blanked by a right click, back by undo.
-    PostMessageW(slots, WM_RBUTTONUP, 0, Centre(3));
-    Settle(slots);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,-1");
-    PostMessageW(editor, WM_COMMAND, IDC_UNDO, 0);
-    Settle(editor);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "3,-1,-1,0");
-    Drag(slots, 0, 3);
-    Click(cells, WM_LBUTTONDOWN, WM_LBUTTONUP, 1);
-    Click(slots, WM_LBUTTONDOWN, WM_LBUTTONUP, 1);
-    EXPECT_EQ(ControlText(editor, IDC_REPLACE_FIELD), "0,1,-1,3");
-    // A text of the Replace field goes onto the canvas and back.
-    Type(editor, IDC_REPLACE_FIELD, "0,1");
-    Type(editor, IDC_REPLACE_FIELD, "0,1,-1,3");
+    PointOutRule(editor);
 
     // Without a name there is nothing to save; a name the file has is refused.
     PressButton(editor, IDC_SAVE);
