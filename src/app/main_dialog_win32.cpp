@@ -7,6 +7,7 @@
 
 #include "app/batch_run_win32.h"
 #include "app/findings_window_win32.h"
+#include "app/rule_editor_win32.h"
 #include "classify/classify.h"
 #include "classify/list_text.h"
 #include "common/app_context.h"
@@ -17,6 +18,7 @@
 #include "common/window_text_win32.h"
 #include "convert/run_state.h"
 #include "ruletools/rule_check.h"
+#include "setting/ini_text.h"
 #include "setting/setting_store.h"
 
 namespace {
@@ -58,16 +60,20 @@ void KeepBoxes(HWND dialog) {
   WriteProgramOptions(*mainWindow.optionsPath, options);
 }
 
+void RefreshListText(HWND dialog) { SetItemText(dialog, kListText, BuildListText()); }
+
 // The double click on a finding: the rule editor opens at the finding's
-// rule here once it offers that entry.
-void EditRuleOfFinding(HWND, const CheckFinding&) {}
+// rule; a finding of the size table opens the editor as the button does.
+void EditRuleOfFinding(HWND dialog, const CheckFinding& finding) {
+  OpenRuleEditor(dialog, SameSectionName(finding.section, "Process") ? "" : finding.section);
+  RefreshListText(dialog);
+  RefreshRuleFileCheck(dialog);
+}
 
 void ShowProblems(HWND dialog) {
   ShowFindingsWindow(dialog, mainWindow.findings,
                      [dialog](const CheckFinding& finding) { EditRuleOfFinding(dialog, finding); });
 }
-
-void RefreshListText(HWND dialog) { SetItemText(dialog, kListText, BuildListText()); }
 
 void Start(HWND dialog) {
   RunState& run = RunState::Instance();
@@ -145,7 +151,8 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                       {kWriteIndexTableCheck, Message::kMainWriteIndexTable},
                       {kShowProblemsButton, Message::kMainShowProblems},
                       {IDOK, Message::kStart},
-                      {IDCANCEL, Message::kCancel}});
+                      {IDCANCEL, Message::kCancel},
+                      {kEditRulesButton, Message::kEditRulesButton}});
       AppContext::Instance().mainWindow = dialog;
       DragAcceptFiles(dialog, TRUE);
       RunState::Instance().ClearList();
@@ -176,6 +183,11 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
           return TRUE;
         case kShowProblemsButton:
           ShowProblems(dialog);
+          return TRUE;
+        case kEditRulesButton:
+          OpenRuleEditor(dialog);
+          RefreshListText(dialog);
+          RefreshRuleFileCheck(dialog);
           return TRUE;
         case kClearListButton:
           RunState::Instance().ClearList();

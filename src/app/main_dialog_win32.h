@@ -14,6 +14,7 @@ constexpr int kListText = 100;
 constexpr int kOpenFileButton = 200;
 constexpr int kClearListButton = 300;
 constexpr int kChooseTransparencyCheck = 301;
+constexpr int kEditRulesButton = 303;
 constexpr int kWriteIndexTableCheck = 304;
 constexpr int kRuleFileProblemsText = 305;
 constexpr int kShowProblemsButton = 306;

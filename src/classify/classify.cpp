@@ -77,10 +77,14 @@ Message LeftOutMessage(LeftOutReason reason) {
 
 // Lists the file at path under "その他" with reason.
 // failure, where the file could not be opened, follows the file's name.
+// mayFitLater: no rule told to leave the file alone, so a rule file
+// changed later may have one for it.
 void ListLeftOut(const std::string& path, const std::string& reason,
-                 const FileResult& failure = FileResult()) {
-  RunState::Instance().listText[kOtherListKey] +=
-      " " + reason + " - " + WithFileFailure(FilePart(path), failure) + "\r\n";
+                 const FileResult& failure = FileResult(), bool mayFitLater = true) {
+  RunState& run = RunState::Instance();
+  const std::string line = " " + reason + " - " + WithFileFailure(FilePart(path), failure) + "\r\n";
+  run.listText[kOtherListKey] += line;
+  if (mayFitLater) run.otherFiles.push_back({path, line});
 }
 
 AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
@@ -95,7 +99,8 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
       break;
     } catch (const FileLeftOut& leftOut) {
       ++(leftOut.reason == LeftOutReason::kLeftAlone ? summary.doNothing : summary.failed);
-      ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}));
+      ListLeftOut(path, Text(LeftOutMessage(leftOut.reason), {leftOut.detail}), FileResult(),
+                  leftOut.reason != LeftOutReason::kLeftAlone);
     } catch (const RuleError& error) {
       ++summary.failed;
       ListLeftOut(path, error.ListedText());
@@ -172,4 +177,18 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
     throw FileLeftOut{LeftOutReason::kSkipped, {}};
   }
   return remaining[static_cast<std::size_t>(choice)];
+}
+
+AddSummary ClassifyOthersAgain() {
+  RunState& run = RunState::Instance();
+  std::vector<std::string> paths;
+  std::string& others = run.listText[kOtherListKey];
+  for (const RunState::OtherFile& file : run.otherFiles) {
+    paths.push_back(file.path);
+    const std::size_t at = others.find(file.line);
+    if (at != std::string::npos) others.erase(at, file.line.size());
+  }
+  if (others.empty()) run.listText.erase(kOtherListKey);
+  run.otherFiles.clear();
+  return AddFiles(paths);
 }

@@ -70,6 +70,11 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
 AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
                       const ImageOpener& open = OpenImage, const JobSink& sink = EnqueueJob);
 
+// Classifies the files listed under "その他" again (after the rule file
+// changed), except those a rule told to leave alone: each joins the list
+// or is listed under "その他" once more.
+AddSummary ClassifyOthersAgain();
+
 // The rule among candidates (rule names separated by "/") that fits the
 // file name fileName. Asks the user (CurrentUserPrompt), showing sheet, the
 // file's image, when several remain.

@@ -12,6 +12,7 @@ void RunState::ClearList() {
   processors.clear();
   jobs.clear();
   listText.clear();
+  otherFiles.clear();
   combineGroups.clear();
   lastOutputPaths.clear();
 }

@@ -35,6 +35,13 @@ class RunState {
   std::map<std::string, std::unique_ptr<ImageProcessor>> processors;
   // Rule name (or "その他") to the lines that list its files.
   std::map<std::string, std::string> listText;
+  // The files listed under "その他" that a rule may fit once the rule file
+  // has one (not those a rule told to leave alone), each with its line.
+  struct OtherFile {
+    std::string path;
+    std::string line;
+  };
+  std::vector<OtherFile> otherFiles;
   // True: no transparent-colour picker, palette entry 0 instead.
   bool autoTransparent = false;
   // Set once by the window thread, polled by the worker and, through the

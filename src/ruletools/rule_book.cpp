@@ -89,6 +89,28 @@ std::string RuleBook::MissingRuleText(const std::string& name) const {
               : Text(Message::kCheckDidYouMean, {"[" + hint + "]"}));
 }
 
+BookSection& RuleBook::Put(const std::string& name) {
+  const std::string folded = FoldedSectionName(name);
+  for (const auto& section : sections) {
+    if (section->shadowedBy == nullptr && FoldedSectionName(section->name) == folded) {
+      BookSection& put = *section;
+      byName.erase(put.name);
+      const std::size_t order = put.order;
+      put = BookSection();
+      put.name = name;
+      put.order = order;
+      byName[name] = &put;
+      return put;
+    }
+  }
+  sections.push_back(std::make_unique<BookSection>());
+  BookSection& put = *sections.back();
+  put.name = name;
+  put.order = sections.size() - 1;
+  byName[name] = &put;
+  return put;
+}
+
 const BookSection* RuleBook::Find(const std::string& name) const {
   const auto found = byName.find(name);
   return found == byName.end() ? nullptr : found->second;

@@ -57,12 +57,20 @@ class RuleBook {
   // The list of section names filled the reader's buffer and was cut.
   bool NamesCut() const { return namesCut; }
 
+  // An empty section in place of the one read under name (letter case
+  // aside), or after the last one, for a rule that is not saved yet: the
+  // caller fills it in.
+  BookSection& Put(const std::string& name);
+
  private:
   std::vector<std::unique_ptr<BookSection>> sections;
   std::map<std::string, const BookSection*> byName;  // exact names, each to the section read
   bool namesCut = false;
   SpellingHints hints;
 };
+
+// The construction's message of rule ruleName as a finding shows it.
+std::string BuildErrorText(const char* message, const std::string& ruleName);
 
 // True for the name of the size table, "Process", in any letter case: such a
 // section is no rule.

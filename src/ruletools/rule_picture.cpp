@@ -7,6 +7,7 @@
 #include "common/messages.h"
 #include "image/image_limits.h"
 #include "ruletools/number_marks.h"
+#include "ruletools/picture_parts.h"
 #include "ruletools/rule_preview.h"
 #include "ruletools/rule_size.h"
 
@@ -32,7 +33,8 @@ RuleLayout::Rect CellArea(const RuleLayout& layout) {
           last.y + last.height - layout.clip.y};
 }
 
-// A stand-in source of the layout's size: light cells with darker edges.
+}  // namespace
+
 std::unique_ptr<IImage> NeutralGrid(const RuleLayout& layout) {
   std::unique_ptr<IImage> grid = CreateBlankImage(layout.image.width, layout.image.height);
   grid->FillRect(0, 0, layout.image.width, layout.image.height, kGridOutside);
@@ -54,7 +56,6 @@ std::unique_ptr<IImage> NeutralGrid(const RuleLayout& layout) {
   return grid;
 }
 
-// Numbers every cell of the source; false when some got none.
 bool NumberCells(IImage& picture, const RuleLayout& layout) {
   if (layout.cell.width < 1 || layout.cell.height < 1) return true;
   if (layout.cell.width < kSmallestNumberedArea || layout.cell.height < kSmallestNumberedArea)
@@ -65,8 +66,6 @@ bool NumberCells(IImage& picture, const RuleLayout& layout) {
   return all;
 }
 
-// Numbers every slot of the canvas drawn at left with its cell, or "-";
-// false when some got none.
 bool NumberSlots(IImage& picture, const RuleLayout& layout, int left) {
   if (layout.SlotCount() == 0) return true;
   if (layout.slot.width < kSmallestNumberedArea || layout.slot.height < kSmallestNumberedArea)
@@ -80,8 +79,6 @@ bool NumberSlots(IImage& picture, const RuleLayout& layout, int left) {
   return all;
 }
 
-// The outline of the pieces and a line two pixels wide on every boundary
-// between two of them, on the canvas drawn at left.
 void DrawPieceLines(IImage& picture, const RuleLayout& layout, int left) {
   if (layout.piece.width < 1 || layout.piece.height < 1) return;
   const RuleLayout::Rect last = layout.PieceRect(layout.PieceCount() - 1);
@@ -98,8 +95,6 @@ void DrawPieceLines(IImage& picture, const RuleLayout& layout, int left) {
                      kPieceLine);
   }
 }
-
-}  // namespace
 
 RulePicture DrawRulePicture(const ImageProcessor& rule, const RuleLayout& layout,
                             const IImage* sheet, const std::string& path) {

@@ -1,6 +1,6 @@
 #include "setting/setting_store.h"
 
-SettingStore::SettingStore() : setting(std::make_unique<IniFileSetting>("./setting.ini")) {}
+SettingStore::SettingStore() : setting(std::make_unique<IniFileSetting>(fileName)) {}
 
 SettingStore& SettingStore::Instance() {
   static SettingStore store;
@@ -23,6 +23,7 @@ const std::vector<std::string>* SettingStore::SectionLines(const std::string& na
   return setting->SectionLines(name);
 }
 
-void SettingStore::ReadFile(const std::string& fileName) {
+void SettingStore::ReadFile(const std::string& name) {
+  fileName = name;
   setting = std::make_unique<IniFileSetting>(fileName);
 }

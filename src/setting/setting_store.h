@@ -21,6 +21,8 @@ class SettingStore {
   // handed out before becomes invalid, so this is for start-up (the command
   // line's --setting) and for tests.
   void ReadFile(const std::string& fileName);
+  // The file read last, to read again or to write a rule into.
+  const std::string& FileName() const { return fileName; }
 
   // For those that check the file as written: the section names in file
   // order (a name written twice listed twice), and every line of the
@@ -30,5 +32,6 @@ class SettingStore {
 
  private:
   SettingStore();
+  std::string fileName = "./setting.ini";
   std::unique_ptr<IniFileSetting> setting;
 };

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/rule_editor_ids.h"
 #include "common/messages.h"
 #include "support/image_files.h"
 #include "support/ui_driver_win32.h"
@@ -105,6 +106,7 @@ void Run(const std::string& output) {
   WriteFile(sheets / "water.png", PngFile(Tiles(96, 32, 0xFF5AA7E0, 0xFF3F86C0), false));
   WriteFile(sheets / "draft.png", PngFile(Tiles(32, 32, 0xFFD2AB6A, 0xFFB48A4A), false));
   WriteFile(sheets / "notes.png", "not an image");
+  WriteFile(sheets / "odd.png", PngFile(Tiles(48, 48, 0xFFC87878, 0xFFA05050), false));
 
   ProgramUnderTest program(WinePath(VOMARIN_PROGRAM), WinePath(VOMARIN_CHECKER), kRules);
   if (!program.Start()) throw std::runtime_error("Vomarin+.exe did not start");
@@ -180,6 +182,43 @@ void Run(const std::string& output) {
   AnswerMessageBox(Text(Message::kStopAllCaption), IDYES, 10000, id);
   PressButton(picker, IDOK);
   session.ShootBox(Text(Message::kRunDoneCaption), "box-closing-cancelled.png", IDYES);
+
+  // The rule editor on a sheet that no rule fits: a new rule with a few
+  // cells placed, an existing rule at 2x, a rule with findings.
+  session.AddFile(main, sheets / "odd.png");
+  PressButton(main, 303);
+  HWND editor = session.Window(Text(Message::kRuleEditorTitle));
+  const auto post = [&](int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    PostMessageW(GetDlgItem(editor, id), message, wParam, lParam);
+    Settle(editor);
+  };
+  SendMessageTimeoutW(GetDlgItem(editor, IDC_SRCDIV_FIELD), WM_SETTEXT, 0,
+                      reinterpret_cast<LPARAM>(L"3,3"), SMTO_NORMAL, 5000, nullptr);
+  SendMessageTimeoutW(GetDlgItem(editor, IDC_NEWSIZE_FIELD), WM_SETTEXT, 0,
+                      reinterpret_cast<LPARAM>(L"64,32"), SMTO_NORMAL, 5000, nullptr);
+  for (const auto& [cell, slot] : {std::pair<int, int>{4, 0}, {0, 1}, {8, 5}}) {
+    post(IDC_SHEET_VIEW, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell % 3 * 16 + 8, cell / 3 * 16 + 8));
+    post(IDC_SHEET_VIEW, WM_LBUTTONUP, 0, MAKELPARAM(cell % 3 * 16 + 8, cell / 3 * 16 + 8));
+    post(IDC_CANVAS_VIEW, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(slot % 4 * 16 + 8, slot / 4 * 16 + 8));
+    post(IDC_CANVAS_VIEW, WM_LBUTTONUP, 0, MAKELPARAM(slot % 4 * 16 + 8, slot / 4 * 16 + 8));
+  }
+  session.Shoot(editor, "rule-editor-new.png");
+  const auto choose = [&](int id, int index) {
+    SendMessageTimeoutW(GetDlgItem(editor, id), CB_SETCURSEL, index, 0, SMTO_NORMAL, 5000, nullptr);
+    PostMessageW(editor, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
+  };
+  DropFiles(editor, {sheets / "grass.png"});
+  choose(IDC_RULE_NAME, 0);
+  AnswerMessageBox(Text(Message::kRuleEditorTitle), IDNO, 10000, id);
+  choose(IDC_ZOOM, 1);
+  Settle(editor);
+  session.Shoot(editor, "rule-editor-2x.png");
+  choose(IDC_RULE_NAME, 4);
+  Settle(editor);
+  session.Shoot(editor, "rule-editor-findings.png");
+  PressButton(editor, IDCANCEL);
+  WaitUntilGone(editor);
 
   // A run whose rule fails.
   SendMessageTimeoutW(GetDlgItem(main, 301), BM_SETCHECK, BST_UNCHECKED, 0, SMTO_NORMAL, 5000,

@@ -1,0 +1,428 @@
+#include "app/rule_editor_win32.h"
+
+#include <shellapi.h>
+
+#include "app/rule_editor_ids.h"
+#include "app/rule_editor_save.h"
+#include "classify/classify.h"
+#include "common/app_context.h"
+#include "common/centre_window_win32.h"
+#include "common/file_choosers_win32.h"
+#include "common/messages.h"
+#include "common/wide_win32.h"
+#include "common/window_text_win32.h"
+#include "convert/run_state.h"
+#include "ruletools/edit_pictures.h"
+#include "ruletools/edited_rule_check.h"
+#include "ruletools/inverse_text.h"
+#include "ruletools/rule_book.h"
+#include "ruletools/rule_size.h"
+#include "setting/ini_text.h"
+#include "setting/setting_store.h"
+
+static_assert(IDC_REPLACE_FIELD == IDC_KEY_FIELD + static_cast<int>(RuleKeyId::kReplace),
+              "the key fields follow the key table");
+static_assert(IDC_SUBPROCESS_FIELD == IDC_KEY_FIELD + static_cast<int>(RuleKeyId::kSubProcess),
+              "the key fields follow the key table");
+
+namespace {
+
+constexpr int kZooms[] = {1, 2, 4};
+constexpr const char* kZoomNames[] = {"1:1", "2×", "4×"};
+// The size a new rule is laid out on when there is no sheet.
+constexpr RuleEdit::Size kSizeWithoutSheet{256, 256};
+
+int FieldOf(RuleKeyId key) { return IDC_KEY_FIELD + static_cast<int>(key); }
+
+// The keys with a text field or a drop-down (KeepPalette is a check box,
+// Replace its own text).
+bool HasTextField(RuleKeyId key) {
+  return RuleEdit::Edits(key) && key != RuleKeyId::kReplace && key != RuleKeyId::kKeepPalette;
+}
+
+std::vector<std::string> RuleNames() {
+  std::vector<std::string> names;
+  for (const std::string& name : SettingStore::Instance().SectionNames()) {
+    if (IsSizeTableName(name)) continue;
+    bool listed = false;
+    for (const std::string& other : names) listed = listed || SameSectionName(other, name);
+    if (!listed) names.push_back(name);
+  }
+  return names;
+}
+
+void FillCombo(HWND dialog, int id, const std::vector<std::string>& items) {
+  SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) {
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(Wide(item).c_str()));
+  }
+}
+
+std::string ComboItem(HWND dialog, int id, LRESULT index) {
+  const LRESULT length = SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, index, 0);
+  if (length < 0) return std::string();
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+  return Utf8(text.c_str());
+}
+
+void SetTexts(HWND dialog) {
+  SetDialogTexts(dialog, Message::kRuleEditorTitle,
+                 {{IDC_RULE_LABEL, Message::kRuleEditorRule},
+                  {IDC_NEW_RULE, Message::kRuleEditorNewRule},
+                  {IDC_SHEET_LABEL, Message::kRuleEditorSheet},
+                  {IDC_OPEN_SHEET, Message::kRuleEditorOpenSheet},
+                  {IDC_SIZE_LABEL, Message::kRuleEditorSize},
+                  {IDC_PROCESS_CHECK, Message::kRuleEditorProcess},
+                  {IDC_ZOOM_LABEL, Message::kRuleEditorZoom},
+                  {IDC_FILL_IN_ORDER, Message::kRuleEditorFillInOrder},
+                  {IDC_BLANK, Message::kRuleEditorBlank},
+                  {IDC_UNDO, Message::kRuleEditorUndo},
+                  {IDC_REDO, Message::kRuleEditorRedo},
+                  {IDC_FINDINGS_LABEL, Message::kRuleEditorFindings},
+                  {IDC_SAVE, Message::kRuleEditorSave},
+                  {IDC_SAVE_INVERSE, Message::kRuleEditorSaveInverse},
+                  {IDCANCEL, Message::kRuleEditorClose}});
+  // The keys' own names, which no language changes.
+  for (const RuleKeyEntry& key : kRuleKeys) {
+    if (!RuleEdit::Edits(key.id)) continue;
+    const int label = key.id == RuleKeyId::kKeepPalette ? FieldOf(key.id)
+                                                        : IDC_KEY_LABEL + static_cast<int>(key.id);
+    SetItemText(dialog, label, key.name);
+  }
+}
+
+void SetIfChanged(HWND dialog, int id, const std::string& text) {
+  if (ItemText(dialog, id) != text) SetItemText(dialog, id, text);
+}
+
+// The controls from the rule as it stands, all but the one the user is
+// typing into (keep), which the edit came from.
+void Refresh(HWND dialog, int keep = 0) {
+  RuleEditorState& state = EditorOf(dialog);
+  const RuleEdit& edit = state.history.Current();
+  state.updating = true;
+  for (const RuleKeyEntry& key : kRuleKeys) {
+    if (HasTextField(key.id) && FieldOf(key.id) != keep)
+      SetIfChanged(dialog, FieldOf(key.id), edit.Value(key.id));
+  }
+  if (keep != IDC_REPLACE_FIELD)
+    SetIfChanged(dialog, IDC_REPLACE_FIELD, edit.Value(RuleKeyId::kReplace));
+  CheckDlgButton(dialog, IDC_KEEPPALETTE_FIELD,
+                 edit.Value(RuleKeyId::kKeepPalette) == "1" ? BST_CHECKED : BST_UNCHECKED);
+  SetItemText(dialog, IDC_SHEET_NAME,
+              state.sheet ? state.sheetPath : Text(Message::kRuleEditorNoSheet));
+  if (keep != IDC_SHEET_SIZE) {
+    SetIfChanged(dialog, IDC_SHEET_SIZE,
+                 std::to_string(edit.Sheet().width) + "," + std::to_string(edit.Sheet().height));
+  }
+  SendDlgItemMessageW(dialog, IDC_SHEET_SIZE, EM_SETREADONLY, state.sheet != nullptr, 0);
+  state.updating = false;
+
+  SendDlgItemMessageW(dialog, IDC_FINDINGS, LB_RESETCONTENT, 0, 0);
+  std::vector<std::string> lines;
+  for (const CheckFinding& finding : CheckEditedRule(edit))
+    lines.push_back("[" + finding.section + "] " + finding.text);
+  if (lines.empty()) lines.push_back(Text(Message::kRuleEditorNoFindings));
+  for (const std::string& line : lines) {
+    SendDlgItemMessageW(dialog, IDC_FINDINGS, LB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(Wide(line).c_str()));
+  }
+  EnableWindow(GetDlgItem(dialog, IDC_UNDO), state.history.CanUndo());
+  EnableWindow(GetDlgItem(dialog, IDC_REDO), state.history.CanRedo());
+
+  state.sheetPicture = EditedSheetPicture(edit, state.sheet.get());
+  state.canvasPicture = EditedCanvasPicture(edit, state.sheet.get());
+  RefreshRuleViews(dialog);
+}
+
+// A message box under the editor's caption.
+void Tell(HWND dialog, const std::string& text) {
+  ShowMessage(dialog, text, Text(Message::kRuleEditorTitle), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowStatus(HWND dialog, const std::string& text) { SetItemText(dialog, IDC_STATUS, text); }
+
+bool Unsaved(const RuleEditorState& state) {
+  const RuleEdit& edit = state.history.Current();
+  return edit.Name() != state.savedName || edit.Pairs() != state.savedPairs;
+}
+
+void MarkSaved(RuleEditorState& state) {
+  state.savedName = state.history.Current().Name();
+  state.savedPairs = state.history.Current().Pairs();
+}
+
+// Starts over on edit, its undo history empty.
+void Start(HWND dialog, RuleEdit edit, bool isNew) {
+  RuleEditorState& state = EditorOf(dialog);
+  state.history = RuleEditHistory(std::move(edit));
+  state.isNew = isNew;
+  state.placeNext = false;
+  MarkSaved(state);
+  if (isNew) state.savedPairs.clear();
+  Refresh(dialog);
+}
+
+// Saves the rule; false when it was not saved (the user was told why).
+bool Save(HWND dialog, bool withInverse) {
+  RuleEditorState& state = EditorOf(dialog);
+  const RuleEdit& edit = state.history.Current();
+  std::string problem;
+  if (edit.Name().empty()) {
+    problem = Text(Message::kRuleEditorNoName);
+  } else if (!edit.BuildError().empty()) {
+    problem = Text(Message::kRuleEditorNotBuilt, {edit.BuildError()});
+  } else {
+    const bool addToProcess = IsDlgButtonChecked(dialog, IDC_PROCESS_CHECK) == BST_CHECKED;
+    problem = SaveEditedRule(dialog, edit, state.isNew, addToProcess, withInverse);
+  }
+  if (!problem.empty()) {
+    Tell(dialog, problem);
+    return false;
+  }
+  SettingStore& store = SettingStore::Instance();
+  store.ReadFile(store.FileName());
+  ClassifyOthersAgain();
+  state.isNew = false;
+  MarkSaved(state);
+  state.updating = true;
+  FillCombo(dialog, IDC_RULE_NAME, RuleNames());
+  SetItemText(dialog, IDC_RULE_NAME, edit.Name());
+  state.updating = false;
+  ShowStatus(dialog, Text(Message::kRuleEditorSaved, {store.FileName()}));
+  Refresh(dialog);
+  return true;
+}
+
+// Whether the rule being edited may be left: saved, or the user says so.
+bool MayLeave(HWND dialog) {
+  if (!Unsaved(EditorOf(dialog))) return true;
+  switch (ShowMessage(dialog, Text(Message::kRuleEditorUnsaved), Text(Message::kRuleEditorTitle),
+                      MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      return Save(dialog, false);
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void LoadRule(HWND dialog, const std::string& name) {
+  RuleEditorState& state = EditorOf(dialog);
+  ISettingSection* section = SettingStore::Instance().GetSection(name);
+  if (section == nullptr || !MayLeave(dialog)) {
+    state.updating = true;
+    SetItemText(dialog, IDC_RULE_NAME, state.history.Current().Name());
+    state.updating = false;
+    return;
+  }
+  Start(dialog, RuleEdit(*section, state.history.Current().Sheet()), false);
+}
+
+void NewRule(HWND dialog) {
+  const std::string name = ItemText(dialog, IDC_RULE_NAME);
+  const std::string problem = InverseNameProblem(name);
+  if (!problem.empty()) {
+    Tell(dialog, Text(Message::kRuleEditorNameRefused, {name, problem}));
+    return;
+  }
+  EditRule(dialog, [&name](RuleEdit& edit) { return edit.Rename(name); });
+  EditorOf(dialog).isNew = true;
+}
+
+void OpenSheet(HWND dialog, const std::string& path) {
+  RuleEditorState& state = EditorOf(dialog);
+  try {
+    state.sheet = OpenImage(path);
+  } catch (const InvalidImageError& error) {
+    Tell(dialog, std::string(error.what()) + "\n" + path);
+    return;
+  }
+  state.sheetPath = path;
+  state.history.ShowSheet({state.sheet->GetWidth(), state.sheet->GetHeight()});
+  Refresh(dialog);
+}
+
+void TypeSize(HWND dialog) {
+  RuleEditorState& state = EditorOf(dialog);
+  if (state.sheet) return;
+  const std::optional<RuleEdit::Size> size = ParseSizeKey(ItemText(dialog, IDC_SHEET_SIZE));
+  if (!size) {
+    ShowStatus(dialog, Text(Message::kRuleEditorBadSize));
+    return;
+  }
+  state.history.ShowSheet(*size);
+  Refresh(dialog);
+}
+
+void TypeReplace(HWND dialog) {
+  std::string problem;
+  const std::string text = ItemText(dialog, IDC_REPLACE_FIELD);
+  EditRule(dialog, [&](RuleEdit& edit) { return edit.SetReplaceText(text, problem); });
+  ShowStatus(dialog, problem.empty() ? std::string() : Text(Message::kRuleEditorBadReplace, {problem}));
+}
+
+void TypeKey(HWND dialog, RuleKeyId key, const std::string& text) {
+  RuleEditorState& state = EditorOf(dialog);
+  if (state.history.Edit([&](RuleEdit& edit) { return edit.SetValue(key, text); }))
+    Refresh(dialog, FieldOf(key));
+}
+
+// The sheet: the first file under "その他" that a rule may fit, else the
+// first file of the list, else none.
+void ChooseFirstSheet(RuleEditorState& state) {
+  RunState& run = RunState::Instance();
+  for (const RunState::OtherFile& file : run.otherFiles) {
+    try {
+      state.sheet = OpenImage(file.path);
+      state.sheetPath = file.path;
+      return;
+    } catch (const InvalidImageError&) {
+      // Listed because it cannot be opened: no sheet to show.
+    }
+  }
+  if (!run.jobs.empty()) {
+    state.sheet = run.jobs.front().image->Clone();
+    state.sheetPath = state.sheet->GetName();
+  }
+}
+
+bool OnCommand(HWND dialog, int id, int code) {
+  RuleEditorState& state = EditorOf(dialog);
+  if (state.updating) return false;
+  if (id >= IDC_KEY_FIELD && id <= IDC_SUBPROCESS_FIELD) {
+    const auto key = static_cast<RuleKeyId>(id - IDC_KEY_FIELD);
+    if (key == RuleKeyId::kReplace && code == EN_CHANGE) {
+      TypeReplace(dialog);
+    } else if (key == RuleKeyId::kKeepPalette && code == BN_CLICKED) {
+      TypeKey(dialog, key, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? "1" : "");
+    } else if (code == EN_CHANGE || code == CBN_EDITCHANGE) {
+      TypeKey(dialog, key, ItemText(dialog, id));
+    } else if (code == CBN_SELCHANGE) {
+      const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+      TypeKey(dialog, key, ComboItem(dialog, id, index));
+    }
+    return true;
+  }
+  switch (id) {
+    case IDC_RULE_NAME:
+      if (code == CBN_SELCHANGE) {
+        const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+        LoadRule(dialog, ComboItem(dialog, id, index));
+      }
+      return true;
+    case IDC_NEW_RULE:
+      NewRule(dialog);
+      return true;
+    case IDC_OPEN_SHEET: {
+      const std::string path = ChooseOpenFile(dialog);
+      if (!path.empty()) OpenSheet(dialog, path);
+      return true;
+    }
+    case IDC_SHEET_SIZE:
+      if (code == EN_KILLFOCUS) TypeSize(dialog);
+      return true;
+    case IDC_ZOOM:
+      if (code == CBN_SELCHANGE) {
+        const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+        if (index >= 0 && index < 3) state.zoom = kZooms[index];
+        RefreshRuleViews(dialog);
+      }
+      return true;
+    case IDC_FILL_IN_ORDER: {
+      const RuleEditSelection selection = state.history.Current().Selection();
+      EditRule(dialog, [&](RuleEdit& edit) { return edit.FillInOrder(selection.cells, selection.slot); });
+      return true;
+    }
+    case IDC_BLANK: {
+      const long long slot = state.history.Current().Selection().slot;
+      EditRule(dialog, [slot](RuleEdit& edit) { return edit.Blank(slot); });
+      return true;
+    }
+    case IDC_UNDO:
+    case IDC_REDO:
+      UndoOrRedo(dialog, id == IDC_REDO);
+      return true;
+    case IDC_SAVE:
+    case IDC_SAVE_INVERSE:
+      Save(dialog, id == IDC_SAVE_INVERSE);
+      return true;
+    case IDCANCEL:
+      if (MayLeave(dialog)) EndDialog(dialog, 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Init(HWND dialog, RuleEditorState& state) {
+  SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+  DragAcceptFiles(dialog, TRUE);
+  SetTexts(dialog);
+  state.updating = true;
+  const std::vector<std::string> names = RuleNames();
+  FillCombo(dialog, IDC_RULE_NAME, names);
+  FillCombo(dialog, FieldOf(RuleKeyId::kIndividual), names);
+  FillCombo(dialog, FieldOf(RuleKeyId::kSubProcess), names);
+  FillCombo(dialog, IDC_ZOOM, {std::begin(kZoomNames), std::end(kZoomNames)});
+  SendDlgItemMessageW(dialog, IDC_ZOOM, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageW(dialog, IDC_REPLACE_FIELD, EM_SETLIMITTEXT, 0, 0);
+  state.updating = false;
+  CentreWindow(dialog);
+  Refresh(dialog);
+}
+
+INT_PTR CALLBACK RuleEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Init(dialog, *reinterpret_cast<RuleEditorState*>(lParam));
+      return TRUE;
+    case WM_DROPFILES: {
+      std::vector<std::string> paths;
+      GetDroppedFiles(reinterpret_cast<HDROP>(wParam), paths);
+      if (!paths.empty()) OpenSheet(dialog, paths.front());
+      return TRUE;
+    }
+    case WM_COMMAND:
+      return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+RuleEditorState& EditorOf(HWND dialog) {
+  return *reinterpret_cast<RuleEditorState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+void EditRule(HWND dialog, const std::function<bool(RuleEdit&)>& edit) {
+  if (EditorOf(dialog).history.Edit(edit)) Refresh(dialog);
+}
+
+void SelectInRule(HWND dialog, const RuleEditSelection& selection) {
+  EditorOf(dialog).history.Select(selection);
+  RefreshRuleViews(dialog);
+}
+
+void UndoOrRedo(HWND dialog, bool redo) {
+  RuleEditorState& state = EditorOf(dialog);
+  if (redo ? state.history.Redo() : state.history.Undo()) Refresh(dialog);
+}
+
+void OpenRuleEditor(HWND owner, const std::string& rule) {
+  const HINSTANCE module = AppContext::Instance().moduleHandle;
+  RegisterRuleViews(module);
+  RuleEditorState state(RuleEdit(std::string(), kSizeWithoutSheet));
+  ChooseFirstSheet(state);
+  if (state.sheet) state.history.ShowSheet({state.sheet->GetWidth(), state.sheet->GetHeight()});
+  if (ISettingSection* section = rule.empty() ? nullptr : SettingStore::Instance().GetSection(rule)) {
+    state.history = RuleEditHistory(RuleEdit(*section, state.history.Current().Sheet()));
+    state.isNew = false;
+  }
+  MarkSaved(state);
+  DialogBoxParamW(module, L"RULEEDIT", owner, RuleEditorProc, reinterpret_cast<LPARAM>(&state));
+}
