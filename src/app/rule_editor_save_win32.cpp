@@ -1,7 +1,10 @@
 #include "app/rule_editor_save.h"
 
+#include <algorithm>
+
 #include "common/messages.h"
 #include "common/window_text_win32.h"
+#include "convert/rule_keys.h"
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
 #include "setting/rule_file_document.h"
@@ -35,9 +38,21 @@ std::string SaveEditedRule(HWND owner, const RuleEdit& edit, bool isNew, bool ad
   std::optional<RuleFileDocument> document = RuleFileDocument::Read(store.FileName(), failure);
   if (!document) return failure;
   std::vector<std::string> keys;
-  for (const auto& [key, value] : edit.Pairs()) keys.push_back(key + "=" + value);
+  std::vector<std::string> cleared;  // keys of the editor that the edit left empty
+  const auto pairs = edit.Pairs();
+  for (const RuleKeyEntry& entry : kRuleKeys) {
+    if (!RuleEdit::Edits(entry.id)) continue;
+    const auto pair = std::find_if(pairs.begin(), pairs.end(),
+                                   [&entry](const auto& kept) { return kept.first == entry.name; });
+    if (pair == pairs.end()) {
+      cleared.push_back(entry.name);
+    } else {
+      keys.push_back(pair->first + "=" + pair->second);
+    }
+  }
   std::string problem = isNew ? Made(*document, document->AppendSection({{}, edit.Name(), keys}))
                               : Made(*document, document->ReplaceKeys(edit.Name(), keys));
+  if (problem.empty() && !isNew) problem = Made(*document, document->RemoveKeys(edit.Name(), cleared));
   const RuleEdit::Size sheet = edit.Sheet();
   if (problem.empty() && addToProcess) {
     problem = Made(*document, document->AddProcessCandidate(

@@ -179,6 +179,21 @@ RuleFileEdit RuleFileDocument::ReplaceKeys(const std::string& name,
   return {};
 }
 
+RuleFileEdit RuleFileDocument::RemoveKeys(const std::string& name,
+                                          const std::vector<std::string>& keys) {
+  const std::optional<Span> span = FindSection(name);
+  if (!span) return {RuleFileRefusal::kNoSection, name};
+  std::size_t end = span->end;
+  for (const std::string& key : keys) {
+    std::size_t lastKeyLine = span->header;
+    while (const std::optional<std::size_t> line = KeyLine(Span{span->header, end}, key, lastKeyLine)) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*line));
+      --end;
+    }
+  }
+  return {};
+}
+
 RuleFileEdit RuleFileDocument::AppendSection(const RuleSection& section) {
   if (HasSection(section.name)) return {RuleFileRefusal::kSectionExists, section.name};
   std::vector<std::string> texts = {section.name};

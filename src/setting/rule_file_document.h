@@ -57,6 +57,9 @@ class RuleFileDocument {
   // takes, where it is written twice) keeps its line and its spacing before
   // the value; one it lacks is added after its last key. Other lines stay.
   RuleFileEdit ReplaceKeys(const std::string& name, const std::vector<std::string>& keys);
+  // Takes the lines of the keys out of the section the reader reads under
+  // name (every line of a key written twice); keys it lacks are no change.
+  RuleFileEdit RemoveKeys(const std::string& name, const std::vector<std::string>& keys);
   // Adds section at the end of the file, after an empty line.
   RuleFileEdit AppendSection(const RuleSection& section);
   // Adds rule as a further candidate to the [Process] line of sizeKey

@@ -112,6 +112,16 @@ TEST_F(RuleFileDocumentTest, TheLinesTheReaderReadsAreTheOnesRewritten) {
   }
 }
 
+TEST_F(RuleFileDocumentTest, AKeyTakenOutLeavesNoLineTheReaderWouldRead) {
+  RuleFileDocument document =
+      Read("[Cells]\r\nReplace=0\r\n; note\r\nGroup=A\r\nReplace=1\r\nSpecific=x\r\n[Next]\r\nGroup=B\r\n");
+  ASSERT_TRUE(document.RemoveKeys("Cells", {"Replace", "Group", "Clip"}).Done());
+  EXPECT_EQ(document.Bytes(), "[Cells]\r\n; note\r\nSpecific=x\r\n[Next]\r\nGroup=B\r\n");
+  ASSERT_EQ(document.Save().outcome, RuleFileSaveOutcome::kSaved);
+  EXPECT_EQ(Value("Cells", "Replace"), "");
+  EXPECT_EQ(Value("Next", "Group"), "B");
+}
+
 TEST_F(RuleFileDocumentTest, ASectionIsAppendedInTheFilesEncodingAndLineEnds) {
   const RuleSection section{{"地図の並べ替え"}, "M", {"Replace=1,0", "Group=町"}};
   const struct {
