@@ -154,4 +154,26 @@ TEST_F(FileFailureTest, ARunRemovesTheTemporaryFilesOfEndedRunsAndNothingElse) {
   EXPECT_EQ(ReadFile(pieces + kSep + "notes.txt"), "mine");
 }
 
+TEST_F(FileFailureTest, KilledRunsFollowedByAFullRunLeaveNoTemporaryFile) {
+  WriteFile(folder / "setting.ini", kRules);
+  std::vector<std::string> sheets;
+  const std::string sheet = NoiseSheet(96, 96);
+  for (int i = 0; i < 200; ++i) {
+    sheets.push_back("s" + std::to_string(i) + ".png");
+    WriteFile(folder / sheets.back(), sheet);
+  }
+  // Killed at three moments, wherever the batch then is (a fast machine may
+  // be done by the last): what any kill leaves, the full run clears.
+  for (const int afterMs : {20, 60, 150}) {
+    RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM), sheets, folder.Path(), "",
+               std::chrono::milliseconds(afterMs));
+  }
+  const ProgramResult run = Vomarin(folder.Path(), sheets);
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const std::string& name : sheets) {
+    const std::string out = folder / name.substr(0, name.size() - 4);
+    EXPECT_EQ(ListFolder(out), std::vector<std::string>{"[V]" + name}) << out;
+  }
+}
+
 }  // namespace
