@@ -120,9 +120,8 @@ bool SameSectionName(const std::string& a, const std::string& b) {
 IniText IniText::Read(const std::string& fileName) {
   std::string bytes;
   if (!ReadWholeFile(fileName, bytes)) return Parse(std::string());
-  const RuleFileEncoding encoding = RuleFileEncodingOf(bytes);
-  const std::size_t mark = bytes.compare(0, 3, kUtf8Mark) == 0 ? 3 : 0;
-  return Parse(DecodeRuleFileText(bytes.substr(mark), encoding));
+  // UTF-8 passes as it is; Parse steps over its mark.
+  return Parse(DecodeRuleFileText(bytes, RuleFileEncodingOf(bytes)));
 }
 
 IniText IniText::Parse(const std::string& text) {
