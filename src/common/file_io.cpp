@@ -1,13 +1,20 @@
 #include "common/file_io.h"
 
+#include <cerrno>
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* file = OpenFile(path, "rb");
-  if (file == nullptr) return false;
+  return static_cast<bool>(ReadFileBytes(path, bytes));
+}
+
+FileResult ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes.clear();
+  errno = 0;
+  std::FILE* file = OpenFile(path, "rb");
+  if (file == nullptr) return FileResultFromErrno(errno, FileAccess::kRead);
   char buffer[65536];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool read = std::ferror(file) == 0;
+  const int error = std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
   std::fclose(file);
-  return read;
+  return error == 0 ? FileResult() : FileResultFromErrno(error, FileAccess::kRead);
 }

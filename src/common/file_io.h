@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "common/file_failure.h"
+
 // Files named by UTF-8 paths, in both builds (the wide calls on Windows, so
 // that a name in any script opens whatever the system's code page).
 
@@ -15,6 +17,8 @@ bool RemoveFile(const std::string& path);
 
 // Reads the whole file into bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+// The same, saying why where it fails.
+FileResult ReadFileBytes(const std::string& path, std::string& bytes);
 
 // What tells one version of a file from the next without reading it.
 struct FileStamp {

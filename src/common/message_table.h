@@ -545,6 +545,87 @@ MESSAGE(kCliMosaikonUnknownOption, "知らないオプションです: {1}", "un
 MESSAGE(kCliMosaikonNoOutput, "出力ファイル（-o）がありません", "no output file (-o)")
 MESSAGE(kCliMosaikonNoSheets, "結合するシートがありません", "no sheets to combine")
 
+// --- Tiled: tilesets beside the pieces, maps remapped
+MESSAGE(kTilesetNotWholeTiles,
+        "{1}: 大きさ（{2}）がタイル（{3}）の整数倍でないため、タイルセットを書きません",
+        "{1}: no tileset is written, as its size ({2}) is not a whole number of tiles ({3})")
+MESSAGE(kXmlNotUtf8, "UTF-8 ではありません", "it is not UTF-8")
+MESSAGE(kXmlMarkupExpected, "タグの書き方が正しくありません", "a tag is not written right")
+MESSAGE(kXmlUnclosed, "閉じていないタグやコメントがあります", "a tag or comment is not closed")
+MESSAGE(kXmlUnknownEntity, "XML で決まっていない実体参照があります",
+        "it refers to an entity that XML does not define")
+MESSAGE(kXmlTooDeep, "要素の入れ子が深すぎます", "its elements are nested too deeply")
+MESSAGE(kXmlNotWellFormed, "XML として正しくありません（{1}）", "it is not well-formed XML ({1})")
+MESSAGE(kXmlReadDifferently, "XML の読み方が確かめられないため、書き換える位置が定まりません",
+        "its XML cannot be read with certainty, so the places to rewrite are unknown")
+MESSAGE(kRemapCannotRead, "読み込めません: {1}", "cannot read: {1}")
+MESSAGE(kRemapFileTooLarge, "ファイルが大きすぎます: {1}", "the file is too large: {1}")
+MESSAGE(kRemapJsonMap, "JSON のマップは書き換えられません。Tiled で .tmx として保存してください: {1}",
+        "a JSON map cannot be rewritten; save it as .tmx in Tiled: {1}")
+MESSAGE(kRemapNotXml, "{1}: {2}", "{1}: {2}")
+MESSAGE(kRemapNotAMap, "Tiled のマップではありません: {1}", "not a Tiled map: {1}")
+MESSAGE(kRemapBadMapAttribute, "マップの大きさなどの値が正しくありません: {1}",
+        "a value of the map (its size or the like) is not right: {1}")
+MESSAGE(kRemapBadFirstGid, "タイルセットの firstgid が正しくありません: {1}",
+        "a tileset's firstgid is not right: {1}")
+MESSAGE(kRemapBadLayerSize, "レイヤー「{1}」の大きさが正しくないか、大きすぎます",
+        "layer \"{1}\": its size is not right or too large")
+MESSAGE(kRemapBadLayerData, "レイヤー「{1}」に data が2つ以上あります", "layer \"{1}\" has more than one data")
+MESSAGE(kRemapUnknownEncoding, "レイヤー「{1}」: 「{2}」の形式は読めません",
+        "layer \"{1}\": the format \"{2}\" cannot be read")
+MESSAGE(kRemapWrongCellCount, "レイヤー「{1}」: データが {2} のマスの数でありません（{3}個）",
+        "layer \"{1}\": the data does not hold the cells of {2} ({3})")
+MESSAGE(kRemapPayloadUndecodable, "レイヤー「{1}」: データを読めません", "layer \"{1}\": the data cannot be decoded")
+MESSAGE(kRemapZstdNotReadable, "レイヤー「{1}」: zstd で圧縮されたデータはこの版では読めません",
+        "layer \"{1}\": data compressed with zstd cannot be read by this build")
+MESSAGE(kRemapCannotCompress, "レイヤー「{1}」: データを圧縮できません", "layer \"{1}\": the data cannot be compressed")
+MESSAGE(kRemapBadObjectGid, "レイヤー「{1}」: オブジェクトの gid が正しくありません",
+        "layer \"{1}\": an object's gid is not right")
+MESSAGE(kRemapTableUnreadable, "対応表を読み込めません: {1}", "cannot read the index table: {1}")
+MESSAGE(kRemapNotATable, "対応表（--index-table で書いたもの）ではありません: {1}",
+        "not an index table (as --index-table writes them): {1}")
+MESSAGE(kRemapTableBadLine, "対応表の{2}行目が正しくありません: {1}", "line {2} of the index table is not right: {1}")
+MESSAGE(kRemapTablesEmpty, "対応表にセルがありません: {1}", "the index table holds no cell: {1}")
+MESSAGE(kRemapTablesOfTwoFolders, "対応表が別の画像のものです: {1} と {2}",
+        "the index tables are of different images: {1} and {2}")
+MESSAGE(kRemapNoTileset, "{1} に {2} の画像のタイルセットがありません（--tileset で名前を指定できます）",
+        "{1} has no tileset of the image {2} (--tileset names one)")
+MESSAGE(kRemapTilesetNotFound, "{1} にタイルセット「{2}」がありません", "{1} has no tileset \"{2}\"")
+MESSAGE(kRemapSeveralTilesets, "{1} に当てはまるタイルセットが2つ以上あります（--tileset で名前を指定してください）",
+        "{1} has more than one tileset that fits (name one with --tileset)")
+MESSAGE(kRemapBadTileset, "タイルセット「{1}」のタイルの大きさなどの値が正しくありません",
+        "tileset \"{1}\": its tile size or another value is not right")
+MESSAGE(kRemapTilesetWithoutImage, "タイルセット「{1}」は1枚の画像のタイルセットではありません",
+        "tileset \"{1}\" is not a tileset of one image")
+MESSAGE(kRemapImageUnreadable, "タイルセットの画像を読み込めません: {1}", "cannot read the tileset's image: {1}")
+MESSAGE(kRemapTablesOtherSize, "対応表 {1} は {2}（{3}）と大きさの違う画像のものです",
+        "the index table {1} is of an image of another size than {2} ({3})")
+MESSAGE(kRemapPieceUnreadable, "出力ファイルを読み込めません: {1}", "cannot read the piece: {1}")
+MESSAGE(kRemapTileRefused, "タイル{1}（{2}）: {3}", "tile {1} ({2}): {3}")
+MESSAGE(kRemapPlaceCell, "{1} {2},{3}", "{1} {2},{3}")
+MESSAGE(kRemapPlaceObject, "オブジェクト{1}", "object {1}")
+MESSAGE(kRemapMorePlaces, "ほか{1}か所", "and {1} more")
+MESSAGE(kRemapWhyDropped, "変換で置かれていません", "the conversion did not place it")
+MESSAGE(kRemapWhySplit,
+        "ばらばらに置かれたか、一部しか置かれていません（セルやファイルの境目で切れた、4分割から組み立てられたなど）",
+        "it was placed in parts that lie apart, or only in part (cut by a cell or piece boundary, or put together from quarters)")
+MESSAGE(kRemapWhyOffGrid, "置かれた位置が出力ファイルのタイルの並びに合いません",
+        "its new place is not on the tile grid of its piece")
+MESSAGE(kRemapWhyBeyondRange, "新しい番号 {1} が、マップがこのタイルセットに使える番号を超えます",
+        "its new id {1} lies beyond the gids the map keeps for this tileset")
+MESSAGE(kRemapWhyNotInTileset, "タイルセットにない番号です", "the tileset has no such tile")
+MESSAGE(kRemapWhyFrameElsewhere, "アニメーションのタイル{1}が別の出力ファイルに置かれました",
+        "tile {1} of its animation landed in another piece")
+MESSAGE(kRemapDataNotCarried, "タイル{1}の情報は新しいタイルセットに入りません: {2}",
+        "the data of tile {1} does not go into the new tilesets: {2}")
+MESSAGE(kRemapLayerWouldChange, "{1}: {2}マス、オブジェクト{3}個が変わります",
+        "{1}: {2} cells and {3} objects would change")
+MESSAGE(kRemapLayerChanged, "{1}: {2}マス、オブジェクト{3}個を書き換えました",
+        "{1}: {2} cells and {3} objects rewritten")
+MESSAGE(kRemapWritten, "書き込みました: {1}", "written: {1}")
+MESSAGE(kRemapBackup, "元のマップは {1} に残しました", "the map as it was is kept as {1}")
+MESSAGE(kRemapNothingWritten, "何も書き込みませんでした", "nothing was written")
+
 // --- The combiner
 MESSAGE(kCombineNoRoom, "メモリが足りません", "not enough memory")
 MESSAGE(kCombineNotAdded, "次のファイルは追加できませんでした。",
@@ -579,6 +660,7 @@ MESSAGE(kConfirmExit,
         "Some files are waiting to be processed.\nStop anyway?")
 MESSAGE(kConfirmExitCaption, "終了の確認", "Confirm exit")
 MESSAGE(kMainWriteIndexTable, "対応表を書く", "Write index tables")
+MESSAGE(kMainWriteTilesets, "Tiled用タイルセットを書く", "Write Tiled tilesets")
 MESSAGE(kMainRuleFileProblems, "規則ファイルに {1} 件の問題があります",
         "Problems in the rule file: {1}")
 MESSAGE(kMainShowProblems, "問題を見る…", "Show problems…")
