@@ -28,6 +28,7 @@ std::optional<std::string>* ValueOption(ConverterOptions& options, const std::st
   if (name == "--size") return &options.size;
   if (name == "--name") return &options.name;
   if (name == "-o") return &options.picture;
+  if (name == "--remap") return &options.remapMap;
   return nullptr;
 }
 
@@ -39,6 +40,7 @@ bool* FlagOption(ConverterOptions& options, const std::string& name) {
   if (name == "--check") return &options.check;
   if (name == "--append") return &options.append;
   if (name == "--index-table") return &options.indexTable;
+  if (name == "--tileset") return &options.tilesets;
   if (name == "--help" || name == "-h") return &options.help;
   if (name == "--version") return &options.version;
   return nullptr;
@@ -47,11 +49,13 @@ bool* FlagOption(ConverterOptions& options, const std::string& name) {
 // What is wrong with the combination of options, if anything.
 std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
   if (options.help || options.version) return std::nullopt;
-  const int tools =
-      (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) + (options.invertRule ? 1 : 0);
+  const int tools = (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) +
+                    (options.invertRule ? 1 : 0) + (options.remapMap ? 1 : 0);
   if (tools > 1) return UsageError{Message::kCliOneToolAtATime, {}};
+  // --dry-run is --remap's too.
   const bool converting = options.rule || options.combineFolder || options.noTransparency ||
-                          options.dryRun || options.indexTable;
+                          (options.dryRun && !options.remapMap) || options.indexTable ||
+                          options.tilesets;
   if (tools == 1 && converting) return UsageError{Message::kCliToolWithConversion, {}};
   if (options.check && !options.files.empty()) {
     return UsageError{Message::kCliCheckTakesNoFiles, {}};
@@ -70,6 +74,9 @@ std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
   }
   if (options.name && !options.invertRule) return UsageError{Message::kCliNameWithoutInvert, {}};
   if (options.append && !options.invertRule) return UsageError{Message::kAppendWithoutInvert, {}};
+  if (options.remapMap && options.files.empty()) {
+    return UsageError{Message::kCliRemapNeedsTables, {}};
+  }
   if (tools == 0 && options.files.empty()) return UsageError{Message::kCliNoImageFiles, {}};
   return std::nullopt;
 }
@@ -89,6 +96,11 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
   bool optionsEnded = false;
   std::optional<std::string> jobs;
   std::optional<std::string> language;
+  // --tileset names a tileset for --remap, and is a switch of a conversion.
+  const auto optionsEnd = std::find(arguments.begin(), arguments.end(), "--");
+  const bool remapping = std::any_of(arguments.begin(), optionsEnd, [](const std::string& a) {
+    return a == "--remap" || a.rfind("--remap=", 0) == 0;
+  });
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
@@ -103,7 +115,9 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
     const std::string name = argument.substr(0, equals);
     std::optional<std::string>* value = name == "--jobs"   ? &jobs
                                         : name == "--lang" ? &language
-                                                           : ValueOption(options, name);
+                                        : name == "--tileset" && remapping
+                                            ? &options.remapTileset
+                                            : ValueOption(options, name);
     if (value != nullptr) {
       if (equals != std::string::npos) {
         *value = argument.substr(equals + 1);

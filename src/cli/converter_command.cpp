@@ -136,6 +136,8 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     return kExitConverted;
   }
 
+  if (options.remapMap) return RunRemapCommand(options);
+
   AppContext::Instance().exeDirectory = ExecutableFolder();
   const std::string ruleFile = FindRuleFile(options);
   if (ruleFile.empty()) return kExitUsage;

@@ -10,3 +10,5 @@ int RunCheckCommand(const ConverterOptions& options);
 int RunExplainCommand(const ConverterOptions& options);
 // --invert prints the section, or with --append writes it into ruleFile.
 int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile);
+// --remap rewrites a Tiled map; it needs no rule file.
+int RunRemapCommand(const ConverterOptions& options);

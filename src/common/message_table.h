@@ -558,6 +558,8 @@ MESSAGE(kXmlTooDeep, "要素の入れ子が深すぎます", "its elements are n
 MESSAGE(kXmlNotWellFormed, "XML として正しくありません（{1}）", "it is not well-formed XML ({1})")
 MESSAGE(kXmlReadDifferently, "XML の読み方が確かめられないため、書き換える位置が定まりません",
         "its XML cannot be read with certainty, so the places to rewrite are unknown")
+MESSAGE(kCliRemapNeedsTables, "--remap にはマップと対応表（1つ以上）を指定してください",
+        "--remap needs the map and one or more index tables")
 MESSAGE(kRemapCannotRead, "読み込めません: {1}", "cannot read: {1}")
 MESSAGE(kRemapFileTooLarge, "ファイルが大きすぎます: {1}", "the file is too large: {1}")
 MESSAGE(kRemapJsonMap, "JSON のマップは書き換えられません。Tiled で .tmx として保存してください: {1}",
