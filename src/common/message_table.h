@@ -35,6 +35,9 @@ MESSAGE(kRuleValueTooLarge, "{1}の値「{2}」は大きすぎます", "the valu
 MESSAGE(kRuleTooFewValues, "{1}の値が足りません（{2}個必要です）", "{1} has too few values ({2} needed)")
 MESSAGE(kRuleNegativeValue, "{1}に負の数は使えません", "{1} cannot be negative")
 MESSAGE(kRuleValueNotZeroOrOne, "{1}の値「{2}」は0か1にして下さい", "the value \"{2}\" of {1} must be 0 or 1")
+MESSAGE(kRuleValueNotPositive, "{1}の値は1以上にして下さい", "the values of {1} must be 1 or more")
+MESSAGE(kRuleValueNotOneOf, "{1}の値「{2}」は{3}のどれかにして下さい",
+        "the value \"{2}\" of {1} must be one of {3}")
 MESSAGE(kRuleNameFootLeavesFolder, "{1}にフォルダの区切り（\\ /）や「..」は使えません",
         "{1} cannot contain a folder separator (\\ /) or \"..\"")
 MESSAGE(kRuleNoSizeOrDefault, "setting.iniの[Process]に{1}もdefaultもありません",
@@ -196,7 +199,7 @@ MESSAGE(kCheckTooManyCombinations,
 
 // --- Rule tools: the explanation and the picture
 MESSAGE(kExplainGrid, "{1}列 x {2}行", "{1} x {2}")
-MESSAGE(kExplainListSeparator, "、", ", ")
+MESSAGE(kListSeparator, "、", ", ")
 MESSAGE(kExplainMoreRules, "ほか{1}個", " and {1} more")
 MESSAGE(kExplainUnsized,
         "規則[{1}]: 画像の大きさが分からないため、セルの大きさも分かりません。セルの番号だけを示します（画像ファイルか--sizeを指定するか、[Process]にこの規則を書けば、詳しく示します）",

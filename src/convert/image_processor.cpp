@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "common/messages.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
@@ -47,6 +48,28 @@ ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule,
   return grid;
 }
 
+// TileSize: a width and a height of 1 or more.
+ImageProcessor::Size ReadTileSize(const std::string& value, const std::string& rule) {
+  const std::vector<int> numbers = ReadNumbers(value, rule, RuleKeyId::kTileSize);
+  if (numbers[0] < 1 || numbers[1] < 1) {
+    throw RuleError(RuleErrorKind::kNotPositive, rule, {KeyName(RuleKeyId::kTileSize)});
+  }
+  return {numbers[0], numbers[1]};
+}
+
+// Terrain: the name of a layout of whole variants.
+AutotileLayout ReadTerrain(const std::string& value, const std::string& rule) {
+  const std::optional<AutotileLayout> layout = AutotileLayoutNamed(value);
+  if (layout && IsTerrain(*layout)) return *layout;
+  std::string names;
+  for (const AutotileLayout terrain : kAutotileLayouts) {
+    if (!IsTerrain(terrain)) continue;
+    names += (names.empty() ? "" : Text(Message::kListSeparator)) +
+             std::string(AutotileLayoutName(terrain));
+  }
+  throw RuleError(RuleErrorKind::kNotOneOf, rule, {KeyName(RuleKeyId::kTerrain), value, names});
+}
+
 // A name foot becomes part of a file name; one that reaches into another
 // folder would let the rule write outside the output folder.
 bool LeavesTheFolder(const std::string& nameFoot) {
@@ -90,6 +113,10 @@ void ImageProcessor::ParseRule(ISettingSection& section) {
                     {KeyName(RuleKeyId::kKeepPalette), value});
   }
   keepPalette = value == "1";
+  const char* tileSizeKey = KeyName(RuleKeyId::kTileSize);
+  if (section.HasKey(tileSizeKey)) tileSize = ReadTileSize(section.GetValue(tileSizeKey), ruleName);
+  const char* terrainKey = KeyName(RuleKeyId::kTerrain);
+  if (section.HasKey(terrainKey)) terrain = ReadTerrain(section.GetValue(terrainKey), ruleName);
 
   if (LeavesTheFolder(nameFoot)) {
     throw RuleError(RuleErrorKind::kLeavesTheFolder, ruleName, {KeyName(RuleKeyId::kNameFoot)});

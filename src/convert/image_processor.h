@@ -2,10 +2,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/file_failure.h"
+#include "convert/autotile_layout.h"
 
 class IImage;
 class ISettingSection;
@@ -61,6 +63,12 @@ class ImageProcessor {
   // KeepPalette=1: pieces of a palette source are written with its palette
   // and indices.
   bool KeepPalette() const { return keepPalette; }
+  // TileSize: the tiles the output is meant for, in a map editor's tileset;
+  // nothing when the rule does not say, where the slot size stands for it.
+  std::optional<Size> TileSize() const { return tileSize; }
+  // Terrain: which variant of a terrain each output tile is, by the tables
+  // of that layout; nothing when the rule does not say.
+  std::optional<AutotileLayout> Terrain() const { return terrain; }
 
  private:
   // Cut cells by their index in the SrcDiv grid; only cells that Replace
@@ -93,6 +101,8 @@ class ImageProcessor {
   std::string nameFoot;
   std::string individualRule;
   bool keepPalette = false;
+  std::optional<Size> tileSize;
+  std::optional<AutotileLayout> terrain;
   std::string group;
   std::string lastOutputPath;
 };

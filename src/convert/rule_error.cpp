@@ -32,6 +32,10 @@ std::string RuleError::Reason() const {
       return ::Text(Message::kRuleNegativeValue, arguments);
     case RuleErrorKind::kNotZeroOrOne:
       return ::Text(Message::kRuleValueNotZeroOrOne, arguments);
+    case RuleErrorKind::kNotPositive:
+      return ::Text(Message::kRuleValueNotPositive, arguments);
+    case RuleErrorKind::kNotOneOf:
+      return ::Text(Message::kRuleValueNotOneOf, arguments);
     case RuleErrorKind::kLeavesTheFolder:
       return ::Text(Message::kRuleNameFootLeavesFolder, arguments);
     case RuleErrorKind::kNoSizeOrDefault:
@@ -49,6 +53,8 @@ std::string RuleError::Text() const {
     case RuleErrorKind::kTooFewValues:
     case RuleErrorKind::kNegative:
     case RuleErrorKind::kNotZeroOrOne:
+    case RuleErrorKind::kNotPositive:
+    case RuleErrorKind::kNotOneOf:
     case RuleErrorKind::kLeavesTheFolder:
       return ::Text(Message::kRuleKeyOfRule, {rule, Reason()});
     default:

@@ -22,6 +22,8 @@ enum class RuleErrorKind {
   kTooFewValues,     // key, how many are needed
   kNegative,         // key
   kNotZeroOrOne,     // key, the value
+  kNotPositive,      // key (a size below 1)
+  kNotOneOf,         // key, the value, the words it may be
   kLeavesTheFolder,  // key (a name foot with a separator or "..")
   kNoSizeOrDefault,  // the size key that the size table lacks, as "W,H"
   kUnusable,         // the rule named cannot be built: the cause

@@ -17,6 +17,8 @@ enum class RuleKeyId {
   kKeepPalette,
   kIndividual,
   kSubProcess,
+  kTileSize,
+  kTerrain,
   kSpecific,
   kForce,
   kExcept,
@@ -32,24 +34,30 @@ enum class RuleValueKind {
   kName,        // one rule's name
   kText,        // a text as written
   kSwitch,      // 0 or 1
+  kChoice,      // one of a few words
 };
 
-// Who reads a key: the rule when it is built, or classification when it
-// chooses among several rules for one size.
-enum class RuleKeyReader { kConversion, kClassification };
+// Who reads a key: the rule when it is built, what writes the output's
+// tiles into a map editor's tileset (the conversion does not use these
+// keys), or classification when it chooses among several rules for one size.
+enum class RuleKeyReader { kConversion, kTileset, kClassification };
 
 struct RuleKeyEntry {
   RuleKeyId id;
   const char* name;
   RuleValueKind kind;
   // The value a section without the key has. For a list the empty text
-  // stands for no item (a key written with an empty value has one).
+  // stands for no item (a key written with an empty value has one); for
+  // TileSize and Terrain, for none: their absence means the slot size and
+  // no terrain.
   const char* defaultValue;
   RuleKeyReader reader;
 };
 
 // Every key, in the order a section is written: the conversion keys in the
-// order they take effect, then those of classification.
+// order they take effect, those of the tileset, then those of
+// classification. A key's place is its RuleKeyId: the rule editor's field
+// ids follow it, so a new key goes after those the editor shows.
 inline constexpr RuleKeyEntry kRuleKeys[] = {
     {RuleKeyId::kClip, "Clip", RuleValueKind::kRect, "0,0,0,0", RuleKeyReader::kConversion},
     {RuleKeyId::kSrcDiv, "SrcDiv", RuleValueKind::kGrid, "1,1", RuleKeyReader::kConversion},
@@ -63,6 +71,8 @@ inline constexpr RuleKeyEntry kRuleKeys[] = {
     {RuleKeyId::kIndividual, "Individual", RuleValueKind::kName, "", RuleKeyReader::kConversion},
     {RuleKeyId::kSubProcess, "SubProcess", RuleValueKind::kNameList, "",
      RuleKeyReader::kConversion},
+    {RuleKeyId::kTileSize, "TileSize", RuleValueKind::kSize, "", RuleKeyReader::kTileset},
+    {RuleKeyId::kTerrain, "Terrain", RuleValueKind::kChoice, "", RuleKeyReader::kTileset},
     {RuleKeyId::kSpecific, "Specific", RuleValueKind::kText, "", RuleKeyReader::kClassification},
     {RuleKeyId::kForce, "Force", RuleValueKind::kText, "", RuleKeyReader::kClassification},
     {RuleKeyId::kExcept, "Except", RuleValueKind::kText, "", RuleKeyReader::kClassification},

@@ -37,7 +37,7 @@ std::string CellText(long long cell) { return cell < 0 ? "-" : std::to_string(ce
 std::string RuleNames(const std::vector<std::string>& names) {
   std::string text;
   for (std::size_t i = 0; i < names.size() && i < kShownRules; ++i)
-    text += (i > 0 ? Text(Message::kExplainListSeparator) : "") + ("[" + names[i] + "]");
+    text += (i > 0 ? Text(Message::kListSeparator) : "") + ("[" + names[i] + "]");
   if (names.size() > kShownRules)
     text += Text(Message::kExplainMoreRules, {std::to_string(names.size() - kShownRules)});
   return text;

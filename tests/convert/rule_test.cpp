@@ -122,4 +122,37 @@ TEST_F(RuleTest, MalformedRulesAreRejectedNamingRuleAndKey) {
   EXPECT_EQ(BuildError(""), "規則[]がsetting.iniにありません");
 }
 
+TEST_F(RuleTest, TileSizeAndTerrainAreReadOnlyWhereWritten) {
+  UseRuleFile(folder,
+              "[Plain]\nSrcDiv=2,2\n"
+              "[Blob]\nTileSize=32,16\nTerrain=blob47\n"
+              "[Wang]\nTerrain=wang16\n"
+              "[ZeroTile]\nTileSize=0,32\n"
+              "[NegativeTile]\nTileSize=32,-1\n"
+              "[ShortTile]\nTileSize=32\n"
+              "[Block]\nTerrain=block2x3\n"
+              "[Capital]\nTerrain=Blob47\n"
+              "[EmptyTerrain]\nTerrain=\n");
+  const ImageProcessor plain("Plain");
+  EXPECT_FALSE(plain.TileSize());
+  EXPECT_FALSE(plain.Terrain());
+  const ImageProcessor blob("Blob");
+  ASSERT_TRUE(blob.TileSize());
+  EXPECT_EQ(blob.TileSize()->width, 32);
+  EXPECT_EQ(blob.TileSize()->height, 16);
+  EXPECT_EQ(blob.Terrain(), AutotileLayout::kBlob47);
+  EXPECT_EQ(ImageProcessor("Wang").Terrain(), AutotileLayout::kWang16);
+
+  EXPECT_EQ(BuildError("ZeroTile"), "[ZeroTile] TileSizeの値は1以上にして下さい");
+  EXPECT_EQ(BuildError("NegativeTile"), "[NegativeTile] TileSizeの値は1以上にして下さい");
+  EXPECT_EQ(BuildError("ShortTile"), "[ShortTile] TileSizeの値が足りません（2個必要です）");
+  // The block of quarters is no layout of whole variants.
+  EXPECT_EQ(BuildError("Block"),
+            "[Block] Terrainの値「block2x3」はblob47、wang16のどれかにして下さい");
+  EXPECT_EQ(BuildError("Capital"),
+            "[Capital] Terrainの値「Blob47」はblob47、wang16のどれかにして下さい");
+  EXPECT_EQ(BuildError("EmptyTerrain"),
+            "[EmptyTerrain] Terrainの値「」はblob47、wang16のどれかにして下さい");
+}
+
 }  // namespace

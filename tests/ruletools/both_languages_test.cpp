@@ -27,6 +27,7 @@ class BothLanguagesTest : public ::testing::Test {
                 "[Process]\n32,32=Grid/Missing\n"
                 "[Grid]\nSrcDiv=0,4\nReplce=1\n"
                 "[Odd]\nKeepPalette=2\n"
+                "[Land]\nTerrain=grass\n"
                 "[Cells]\nIndividual=Flat\n"
                 "[Flat]\nFileDiv=1,0\n");
   }
@@ -38,23 +39,28 @@ class BothLanguagesTest : public ::testing::Test {
 
 TEST_F(BothLanguagesTest, TheCheckFindsTheSameInEitherLanguage) {
   SetLanguage(Language::Japanese);
-  EXPECT_EQ(FindingLines(),
-            (std::vector<std::string>{
-                "[Process] 32,32=Grid/Missing: 規則[Missing]がありません",
-                "[Grid] Replce=1: キーReplceはどこからも読まれません（Replaceのことですか）",
-                "[Grid] 規則として使えません: 不正なSrcDiv（SrcDiv=0,4）",
-                "[Odd] 規則として使えません: KeepPaletteの値「2」は0か1にして下さい",
-                "[Flat] 規則として使えません: 不正なfileDiv（FileDiv=1,0）",
-            }));
+  EXPECT_EQ(
+      FindingLines(),
+      (std::vector<std::string>{
+          "[Process] 32,32=Grid/Missing: 規則[Missing]がありません",
+          "[Grid] Replce=1: キーReplceはどこからも読まれません（Replaceのことですか）",
+          "[Grid] 規則として使えません: 不正なSrcDiv（SrcDiv=0,4）",
+          "[Odd] 規則として使えません: KeepPaletteの値「2」は0か1にして下さい",
+          "[Land] 規則として使えません: Terrainの値「grass」はblob47、wang16のどれかにして下さい",
+          "[Flat] 規則として使えません: 不正なfileDiv（FileDiv=1,0）",
+      }));
   SetLanguage(Language::English);
-  EXPECT_EQ(FindingLines(),
-            (std::vector<std::string>{
-                "[Process] 32,32=Grid/Missing: there is no rule [Missing]",
-                "[Grid] Replce=1: nothing reads the key Replce (did you mean Replace?)",
-                "[Grid] cannot be used as a rule: invalid SrcDiv (SrcDiv=0,4)",
-                "[Odd] cannot be used as a rule: the value \"2\" of KeepPalette must be 0 or 1",
-                "[Flat] cannot be used as a rule: invalid fileDiv (FileDiv=1,0)",
-            }));
+  EXPECT_EQ(
+      FindingLines(),
+      (std::vector<std::string>{
+          "[Process] 32,32=Grid/Missing: there is no rule [Missing]",
+          "[Grid] Replce=1: nothing reads the key Replce (did you mean Replace?)",
+          "[Grid] cannot be used as a rule: invalid SrcDiv (SrcDiv=0,4)",
+          "[Odd] cannot be used as a rule: the value \"2\" of KeepPalette must be 0 or 1",
+          "[Land] cannot be used as a rule: the value \"grass\" of Terrain must be one of blob47, "
+          "wang16",
+          "[Flat] cannot be used as a rule: invalid fileDiv (FileDiv=1,0)",
+      }));
 }
 
 TEST_F(BothLanguagesTest, ARuleThatCannotBeBuiltIsNamedInOneLine) {
