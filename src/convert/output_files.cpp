@@ -11,6 +11,7 @@
 #include "convert/process_log.h"
 #include "convert/rule_layout.h"
 #include "convert/run_context.h"
+#include "convert/tiled_tileset.h"
 #include "image/image.h"
 
 std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const {
@@ -76,6 +77,14 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
     const FileResult saved = SavePiece(*piece, path, chain);
     lastOutputPath = path;
     report(name, path, saved);
+    if (saved && chain.context.writeTilesets) {
+      const std::string pieceName = layout.PieceFileName(baseName, index);
+      const std::string tileset = baseName + kPathSeparator + BaseName(pieceName) + ".tsx";
+      const std::string tilesetPath = folderPart + kPathSeparator + tileset;
+      if (const auto written = WriteTileset(pieceName, tilesetPath, layout, log)) {
+        report(tileset, tilesetPath, *written);
+      }
+    }
   }
 
   if (chain.context.writeIndexTable) {
@@ -87,6 +96,25 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
              return WriteIndexTable(file, layout, baseName, cellsAsCut);
            }));
   }
+}
+
+std::optional<FileResult> ImageProcessor::WriteTileset(const std::string& pieceName,
+                                                      const std::string& path,
+                                                      const RuleLayout& layout,
+                                                      ProcessLog& log) const {
+  const Size tile = tileSize ? *tileSize : layout.slot;
+  const Size piece = layout.piece;
+  if (tile.width < 1 || tile.height < 1 || piece.width % tile.width != 0 ||
+      piece.height % tile.height != 0) {
+    log.WriteLine(ProcessLog::kReportChannel,
+                  Text(Message::kTilesetNotWholeTiles,
+                       {pieceName, std::to_string(piece.width) + " x " + std::to_string(piece.height),
+                        std::to_string(tile.width) + " x " + std::to_string(tile.height)}));
+    return std::nullopt;
+  }
+  const TiledTileset tileset = TiledTilesetOf(BaseName(pieceName), pieceName, piece.width,
+                                              piece.height, tile.width, tile.height);
+  return WriteBytesReplacing(path, TiledTilesetText(tileset));
 }
 
 FileResult ImageProcessor::SavePiece(const IImage& piece, const std::string& path,

@@ -539,10 +539,7 @@ class Remapper {
                            !piece.tileset.imageAttributes.empty() ||
                            !piece.tileset.elements.empty();
       if (!carries && HasGridOf(piece)) continue;
-      const std::string text = TiledTilesetText(piece.tileset);
-      const FileResult written = WriteFileReplacing(piece.path, [&](std::FILE* file) {
-        return std::fwrite(text.data(), 1, text.size(), file) == text.size();
-      });
+      const FileResult written = WriteBytesReplacing(piece.path, TiledTilesetText(piece.tileset));
       if (!written) {
         reason = WithFileFailure(Text(Message::kSaveFailed, {piece.path}), written);
         return false;
@@ -571,18 +568,13 @@ class Remapper {
   bool Write(std::string& reason) {
     std::string bytes;
     if (!RewrittenMap(bytes, reason) || !WriteTilesets(reason)) return false;
-    const auto writeBytes = [](const std::string& path, const std::string& content) {
-      return WriteFileReplacing(path, [&](std::FILE* file) {
-        return std::fwrite(content.data(), 1, content.size(), file) == content.size();
-      });
-    };
     outcome.backup = map.path + ".bak";
-    FileResult written = writeBytes(outcome.backup, map.document.Bytes());
+    FileResult written = WriteBytesReplacing(outcome.backup, map.document.Bytes());
     if (!written) {
       reason = WithFileFailure(Text(Message::kSaveFailed, {outcome.backup}), written);
       return false;
     }
-    written = writeBytes(map.path, bytes);
+    written = WriteBytesReplacing(map.path, bytes);
     if (!written) {
       reason = WithFileFailure(Text(Message::kSaveFailed, {map.path}), written);
       return false;
