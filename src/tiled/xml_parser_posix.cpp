@@ -27,6 +27,16 @@ EventList& ListOf(void* context) {
   return *static_cast<EventList*>(static_cast<xmlParserCtxtPtr>(context)->_private);
 }
 
+// Without entities substituted by the parser, libxml2 hands over every "&"
+// of an attribute value as "&#38;"; every "&#38;" it hands over is one.
+std::string AttributeValue(const xmlChar* value) {
+  std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+  for (std::size_t at = 0; (at = text.find("&#38;", at)) != std::string::npos; ++at) {
+    text.replace(at, 5, "&");
+  }
+  return text;
+}
+
 void StartElement(void* context, const xmlChar* name, const xmlChar** attributes) {
   EventList& list = ListOf(context);
   list.FlushText();
@@ -34,8 +44,7 @@ void StartElement(void* context, const xmlChar* name, const xmlChar** attributes
   event.kind = XmlEvent::Kind::kStart;
   event.name = reinterpret_cast<const char*>(name);
   for (const xmlChar** a = attributes; a != nullptr && a[0] != nullptr; a += 2) {
-    event.attributes.emplace_back(reinterpret_cast<const char*>(a[0]),
-                                  a[1] != nullptr ? reinterpret_cast<const char*>(a[1]) : "");
+    event.attributes.emplace_back(reinterpret_cast<const char*>(a[0]), AttributeValue(a[1]));
   }
   list.events.push_back(std::move(event));
   ++list.depth;
