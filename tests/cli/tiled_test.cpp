@@ -333,3 +333,128 @@ TEST_F(TiledTest, NothingIsWrittenWhereATileDidNotLandWholeOrTheInputIsWrong) {
 }
 
 }  // namespace
+
+#ifndef _WIN32
+// Judged by Tiled itself: its tmxrasterizer draws each map before and after
+// the remap, and the two pictures must be the same, pixel for pixel.
+namespace {
+
+constexpr char kRasterizer[] = "/usr/bin/tmxrasterizer";
+constexpr char kExamples[] = "/usr/share/doc/tiled/examples";
+
+bool CanRender() { return FileExists(kRasterizer); }
+
+Picture Rendered(const std::string& folder, const std::string& map, const std::string& png) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const ProgramResult run = RunProgram(kRasterizer, {map, png}, folder);
+  EXPECT_EQ(run.status, 0) << map << ": " << run.err;
+  return ReadPngFile(ReadFile(folder + kSep + png));
+}
+
+void ExpectSamePicture(const Picture& before, const Picture& after) {
+  ASSERT_EQ(before.width, after.width);
+  ASSERT_EQ(before.height, after.height);
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < before.pixels.size(); ++i) differing += before.pixels[i] != after.pixels[i];
+  EXPECT_EQ(differing, 0u) << "of " << before.pixels.size() << " pixels";
+}
+
+std::string Reversed(int count) {
+  std::string list;
+  for (int i = count - 1; i >= 0; --i) list += std::to_string(i) + (i > 0 ? "," : "");
+  return list;
+}
+
+TEST_F(TiledTest, TiledDrawsGeneratedMapsAndTheTilesetsOfPiecesAlike) {
+  if (!CanRender()) GTEST_SKIP() << "needs tmxrasterizer (Debian's tiled, installed by scripts/setup)";
+  Convert("R");
+  WriteFile(folder / "map.tmx", FiniteMap(Same, kSheetTileset, ""));
+  const Picture before = Rendered(folder.Path(), "map.tmx", "before.png");
+  ASSERT_EQ(Vomarin({"--remap", "map.tmx", Table("_r")}).status, 0);
+  ExpectSamePicture(before, Rendered(folder.Path(), "map.tmx", "after.png"));
+
+  // A piece's own tileset, as --tileset writes it, draws the piece.
+  ASSERT_EQ(Vomarin({"--rule", "Big", "--tileset", "sheet.png"}).status, 0);
+  WriteFile(folder / "piece.tmx",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<map version=\"1.8\" "
+            "orientation=\"orthogonal\" renderorder=\"right-down\" width=\"1\" height=\"1\" "
+            "tilewidth=\"32\" tileheight=\"32\" infinite=\"0\">\n <tileset firstgid=\"1\" "
+            "source=\"sheet/[V]sheet_b01.tsx\"/>\n <layer id=\"1\" name=\"l\" width=\"1\" "
+            "height=\"1\">\n  <data encoding=\"csv\">1</data>\n </layer>\n</map>\n");
+  ExpectSamePicture(ReadPngFile(ReadFile(folder / ("sheet" + kSep + "[V]sheet_b01.png"))),
+                    Rendered(folder.Path(), "piece.tmx", "piece.png"));
+}
+
+// An example map of Tiled's, the files it needs and a rule that moves the
+// tiles of its tileset's image around.
+struct Example {
+  const char* name;
+  std::vector<std::string> files;  // relative to the examples, "/" separated
+  std::string map;
+  std::string image;
+  std::string rule;  // the section's keys
+};
+
+TEST(TiledExamples, TiledDrawsEachExampleMapAlikeBeforeAndAfterItsTilesMoved) {
+  if (!CanRender()) GTEST_SKIP() << "needs tmxrasterizer (Debian's tiled, installed by scripts/setup)";
+  if (!FolderExists(kExamples)) GTEST_SKIP() << "needs Tiled's examples in " << kExamples;
+  const Example examples[] = {
+      {"margin and spacing, Wang sets, an external tileset",
+       {"desert.tmx", "desert.tsx", "tmw_desert_spacing.png"}, "desert.tmx",
+       "tmw_desert_spacing.png",
+       "Clip=1,1,264,198\nSrcDiv=8,6\nReplace=" + Reversed(48) + "\nFileDiv=2,1\n"},
+      {"zlib layers, flipped tile objects", {"orthogonal-outside.tmx.gz", "buch-outdoor.png"},
+       "orthogonal-outside.tmx", "buch-outdoor.png",
+       "SrcDiv=24,12\nReplace=" + Reversed(288) + "\nFileDiv=2,1\n"},
+      {"an infinite map in chunks",
+       {"isometric_staggered_grass_and_water.tmx.gz", "isometric_grass_and_water.png"},
+       "isometric_staggered_grass_and_water.tmx", "isometric_grass_and_water.png",
+       "SrcDiv=4,6\nReplace=" + Reversed(24) + "\nFileDiv=1,2\n"},
+      {"CSV with all four flag bits",
+       {"test_hexagonal_tile_60x60x30.tmx", "test_hexagonal_tile_60x60x30.png"},
+       "test_hexagonal_tile_60x60x30.tmx", "test_hexagonal_tile_60x60x30.png",
+       "NewSize=120,60\nReplace=-1,0\n"},
+      {"animations", {"rpg/island.tmx", "rpg/beach_tileset.tsx", "rpg/beach_tileset.png"},
+       "rpg/island.tmx", "rpg/beach_tileset.png", "SrcDiv=36,26\nReplace=" + Reversed(936) + "\n"},
+      {"two tilesets, a document type, a colour key",
+       {"sewer_automap/sewers.tmx", "sewer_automap/rules_sewers.png", "sewer_tileset.png"},
+       "sewer_automap/sewers.tmx", "sewer_tileset.png",
+       "Clip=0,0,192,216\nSrcDiv=8,9\nReplace=" + Reversed(72) + "\nFileDiv=1,3\n"},
+      {"a tileset without image size, an offset",
+       {"perspective_walls.tmx", "perspective_walls.tsx", "perspective_walls.png"},
+       "perspective_walls.tmx", "perspective_walls.png",
+       "SrcDiv=4,4\nReplace=" + Reversed(16) + "\nFileDiv=1,2\n"},
+      {"hexagonal, a remainder beside the tiles", {"hexagonal-mini.tmx", "hexmini.png"},
+       "hexagonal-mini.tmx", "hexmini.png",
+       "Clip=0,0,90,72\nSrcDiv=5,4\nReplace=" + Reversed(20) + "\n"},
+  };
+  for (const Example& example : examples) {
+    SCOPED_TRACE(example.name);
+    TempFolder folder;
+    for (const std::string& file : example.files) {
+      const std::string local = folder.Path() + kSep + file;
+      if (file.find('/') != std::string::npos) MakeFolder(FolderPart(local));
+      WriteFile(local, ReadFile(std::string(kExamples) + "/" + file));
+      if (file.size() > 3 && file.compare(file.size() - 3, 3, ".gz") == 0) {
+        ASSERT_EQ(RunProgram("/bin/gzip", {"-d", file}, folder.Path()).status, 0);
+      }
+    }
+    WriteRuleFile(folder / "setting.ini", "[Moved]\n" + example.rule + "NameFoot=_m\n");
+    const Picture before = Rendered(folder.Path(), example.map, "before.png");
+    ProgramResult run = RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM),
+                                   {"--rule", "Moved", "--no-transparency", "--index-table",
+                                    example.image},
+                                   folder.Path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string base = BaseName(example.image);
+    const std::string imageFolder = example.image.substr(0, example.image.rfind('/') + 1);
+    run = RunProgram(ProgramOfTheBuild(VOMARIN_PROGRAM),
+                     {"--remap", example.map, imageFolder + base + "/[V]" + base + "_m.csv"},
+                     folder.Path());
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    ExpectSamePicture(before, Rendered(folder.Path(), example.map, "after.png"));
+  }
+}
+
+}  // namespace
+#endif
