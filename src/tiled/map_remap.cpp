@@ -197,11 +197,13 @@ class Remapper {
     return plain >= first && plain < rangeEnd;
   }
 
-  void Use(std::uint32_t gid, const std::string& place) {
+  // Counts a use of gid; place() names where, for the first few uses only.
+  template <typename Place>
+  void Use(std::uint32_t gid, const Place& place) {
     maxGid = std::max(maxGid, gid & kGidBits);
     if (!InRange(gid)) return;
     TileUse& use = uses[static_cast<int>((gid & kGidBits) - first)];
-    if (use.places.size() < kPlacesNamed) use.places.push_back(place);
+    if (use.places.size() < kPlacesNamed) use.places.push_back(place());
     ++use.count;
   }
 
@@ -218,18 +220,21 @@ class Remapper {
         }
         const XmlAttribute* id = elements[object].Attribute("id");
         objectGids[object] = static_cast<std::uint32_t>(gid);
-        Use(static_cast<std::uint32_t>(gid),
-            Text(Message::kRemapPlaceObject, {id != nullptr ? id->value : "?"}));
+        Use(static_cast<std::uint32_t>(gid), [&] {
+          return Text(Message::kRemapPlaceObject, {id != nullptr ? id->value : "?"});
+        });
       }
       for (const MapPayload& payload : layer.payloads) {
         std::vector<std::uint32_t> gids;
         if (!ReadPayloadGids(layer, payload, gids, reason)) return false;
         for (std::size_t i = 0; i < gids.size(); ++i) {
           if (gids[i] == 0) continue;
-          const long long x = payload.x + static_cast<long long>(i % payload.width);
-          const long long y = payload.y + static_cast<long long>(i / payload.width);
-          Use(gids[i], Text(Message::kRemapPlaceCell,
-                            {layer.name, std::to_string(x), std::to_string(y)}));
+          Use(gids[i], [&] {
+            const long long x = payload.x + static_cast<long long>(i % payload.width);
+            const long long y = payload.y + static_cast<long long>(i / payload.width);
+            return Text(Message::kRemapPlaceCell,
+                        {layer.name, std::to_string(x), std::to_string(y)});
+          });
         }
         layerGids[l].push_back(std::move(gids));
       }
@@ -433,9 +438,9 @@ class Remapper {
     }
   }
 
-  std::uint32_t NewGid(std::uint32_t gid) {
+  std::uint32_t NewGid(std::uint32_t gid) const {
     if (!InRange(gid)) return gid;
-    const NewTile& tile = newTiles[static_cast<int>((gid & kGidBits) - first)];
+    const NewTile& tile = newTiles.at(static_cast<int>((gid & kGidBits) - first));
     return (gid & kFlagBits) | (pieces[tile.piece].firstGid + static_cast<std::uint32_t>(tile.id));
   }
 
