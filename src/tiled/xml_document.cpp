@@ -1,5 +1,6 @@
 #include "tiled/xml_document.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "common/messages.h"
@@ -297,6 +298,14 @@ class XmlScanner {
       }
       at = close + 1;
       element.attributes.push_back(std::move(attribute));
+    }
+    // An attribute written twice: XML refuses it, and so does the scan, so
+    // that no parser that lets it through is asked.
+    std::vector<std::string_view> names;
+    for (const XmlAttribute& attribute : element.attributes) names.push_back(attribute.name);
+    std::sort(names.begin(), names.end());
+    if (std::adjacent_find(names.begin(), names.end()) != names.end()) {
+      return Fail(reason, Text(Message::kXmlMarkupExpected));
     }
     const bool empty = b[at] == '/';
     at += empty ? 2 : 1;

@@ -16,8 +16,8 @@ TEST(XmlReading, ParserAndScanAgreeOnWhatTiledAndEditorsWrite) {
   const Case cases[] = {
       {"declaration and blanks", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<map a=\"1\"/>\n"},
       {"byte-order mark", "\xEF\xBB\xBF<map/>"},
-      {"references", "<map v=\"&lt;&amp;&gt;&quot;&apos;&#65;&#x3042;\">a&amp;b&#10;c</map>"},
-      {"blanks in values", "<map v=\"a\tb\nc\r\nd&#9;e\"/>"},
+      {"references", "<map v=\"&lt;&amp;&gt;&quot;&apos;&#65;&#x3042;\">a&amp;b&#x41;c</map>"},
+      {"blanks in values", "<map v=\"a\tb\nc\r\nd e\"/>"},
       {"line ends in text", "<map>1,2,\r\n3,4\r5</map>"},
       {"single quotes", "<map v='say \"hi\"'/>"},
       {"comment, instruction, CDATA", "<map><!-- a <b> --><?pi x?><![CDATA[<x>&amp;]]>t</map>"},
@@ -32,6 +32,20 @@ TEST(XmlReading, ParserAndScanAgreeOnWhatTiledAndEditorsWrite) {
     std::string reason;
     EXPECT_TRUE(ReadXmlDocument(c.bytes, document, reason)) << c.name << ": " << reason;
     EXPECT_TRUE(ParserAndScanAgree(c.bytes)) << c.name;
+  }
+}
+
+TEST(XmlReading, ReferencesToBlanksAreReadAsWrittenOrRefused) {
+  // XML keeps a blank written as a reference; wine's XmlLite makes it a
+  // space, so there the parser and the scan disagree and the map is refused.
+  const std::string bytes = "<map v=\"a&#9;b\">c&#10;d</map>";
+  XmlDocument document;
+  std::string reason;
+  if (ReadXmlDocument(bytes, document, reason)) {
+    EXPECT_EQ(document.Root().Attribute("v")->value, "a\tb");
+    EXPECT_EQ(document.TextOf(document.Texts().front()), "c\nd");
+  } else {
+    EXPECT_EQ(reason, "XML の読み方が確かめられないため、書き換える位置が定まりません");
   }
 }
 
