@@ -11,6 +11,11 @@ FileResult ReadFileBytes(const std::string& path, std::string& bytes) {
   errno = 0;
   std::FILE* file = OpenFile(path, "rb");
   if (file == nullptr) return FileResultFromErrno(errno, FileAccess::kRead);
+  // Room for all of it at once: a large file is not copied as it grows.
+  const FileStamp stamp = StampOf(path);
+  if (stamp.exists && stamp.size < (std::uint64_t{1} << 32)) {
+    bytes.reserve(static_cast<std::size_t>(stamp.size));
+  }
   char buffer[65536];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);

@@ -14,15 +14,15 @@ enum class Decompressed {
   kNotReadable,  // zstd in the Windows build
 };
 
-// Decompresses bytes into out, which must come to exactly size bytes; no
-// more than size + 1 bytes are ever made.
-Decompressed Decompress(Compression kind, std::string_view bytes, std::size_t size,
-                        std::string& out);
+// Decompresses bytes into out, which they must fill exactly (size bytes);
+// nothing is written past it.
+Decompressed Decompress(Compression kind, std::string_view bytes, char* out, std::size_t size);
 
-// Compresses bytes at level (-1: the library's default); false when the
-// library could not (out of memory) or, for zstd, in the Windows build.
+// Compresses bytes at level (-1: zlib's level 5, zstd's default); false
+// when the library could not (out of memory) or, for zstd, in the Windows
+// build.
 bool Compress(Compression kind, std::string_view bytes, int level, std::string& out);
 
 // Of the platform: zstd, or kNotReadable and false where the build has none.
-Decompressed DecompressZstd(std::string_view bytes, std::size_t size, std::string& out);
+Decompressed DecompressZstd(std::string_view bytes, char* out, std::size_t size);
 bool CompressZstd(std::string_view bytes, int level, std::string& out);

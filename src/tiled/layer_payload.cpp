@@ -1,10 +1,23 @@
 #include "tiled/layer_payload.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "tiled/base64.h"
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Payloads hold little-endian gids.
+bool LittleEndianHost() {
+  const std::uint32_t probe = 1;
+  return *reinterpret_cast<const unsigned char*>(&probe) == 1;
+}
+
+std::uint32_t Swapped(std::uint32_t gid) {
+  return gid >> 24 | (gid >> 8 & 0xFF00u) | (gid << 8 & 0xFF0000u) | gid << 24;
+}
 
 // Calls number(begin, end, value) for each number of a CSV text; false at
 // anything but digits, commas and blanks, an empty field or a number that
@@ -63,22 +76,20 @@ PayloadRead ReadPayload(std::string_view text, const PayloadFormat& format, std:
   }
   std::string bytes;
   if (!DecodeBase64(text, bytes)) return PayloadRead::kUndecodable;
-  std::string cells;
-  switch (Decompress(format.compression, bytes, count * 4, cells)) {
+  // The cells unpack into the gids' own memory, then take the host's order.
+  gids.resize(count);
+  switch (Decompress(format.compression, bytes, reinterpret_cast<char*>(gids.data()), count * 4)) {
     case Decompressed::kDone:
       break;
     case Decompressed::kNotReadable:
       return PayloadRead::kNotReadable;
     case Decompressed::kUndecodable:
+      gids.clear();
       return format.compression == Compression::kNone ? PayloadRead::kWrongCount
                                                       : PayloadRead::kUndecodable;
   }
-  gids.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto byte = [&](std::size_t at) {
-      return static_cast<std::uint32_t>(static_cast<unsigned char>(cells[i * 4 + at]));
-    };
-    gids[i] = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+  if (!LittleEndianHost()) {
+    for (std::uint32_t& gid : gids) gid = Swapped(gid);
   }
   return PayloadRead::kRead;
 }
@@ -87,27 +98,46 @@ bool WritePayload(std::string_view text, const PayloadFormat& format,
                   const std::vector<std::uint32_t>& gids, std::string& out) {
   out.clear();
   if (!format.base64) {
-    out.reserve(text.size() + text.size() / 8);
-    std::size_t copied = 0;
+    // Two passes: the new length, then the bytes written in place.
+    std::size_t length = text.size();
     std::size_t index = 0;
+    char digits[16];
+    const auto digitsOf = [&digits](std::uint32_t gid) {
+      return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, gid).ptr -
+                                      digits);
+    };
+    ForEachCsvNumber(text, [&](std::size_t begin, std::size_t end, std::uint32_t old) {
+      const std::uint32_t gid = gids[index++];
+      if (gid != old) length = length - (end - begin) + digitsOf(gid);
+      return true;
+    });
+    out.resize(length);
+    char* to = out.data();
+    std::size_t copied = 0;
+    index = 0;
     ForEachCsvNumber(text, [&](std::size_t begin, std::size_t end, std::uint32_t old) {
       const std::uint32_t gid = gids[index++];
       if (gid != old) {
-        out.append(text.substr(copied, begin - copied));
-        out += std::to_string(gid);
+        to = std::copy(text.begin() + static_cast<long>(copied),
+                       text.begin() + static_cast<long>(begin), to);
+        to = std::copy(digits, digits + digitsOf(gid), to);
         copied = end;
       }
       return true;
     });
-    out.append(text.substr(copied));
+    std::copy(text.begin() + static_cast<long>(copied), text.end(), to);
     return true;
   }
-  std::string cells(gids.size() * 4, '\0');
-  for (std::size_t i = 0; i < gids.size(); ++i) {
-    for (int b = 0; b < 4; ++b) cells[i * 4 + b] = static_cast<char>(gids[i] >> (8 * b));
+  // The cells as little-endian bytes: the gids' own memory on such a host.
+  std::vector<std::uint32_t> swapped;
+  const std::uint32_t* cells = gids.data();
+  if (!LittleEndianHost()) {
+    for (const std::uint32_t gid : gids) swapped.push_back(Swapped(gid));
+    cells = swapped.data();
   }
+  const std::string_view bytes(reinterpret_cast<const char*>(cells), gids.size() * 4);
   std::string compressed;
-  if (!Compress(format.compression, cells, format.level, compressed)) return false;
+  if (!Compress(format.compression, bytes, format.level, compressed)) return false;
   std::size_t lead = 0;
   const std::string_view encoded = Trimmed(text, lead);
   out.append(text.substr(0, lead));

@@ -14,7 +14,7 @@
 struct PayloadFormat {
   bool base64 = false;  // false: CSV
   Compression compression = Compression::kNone;
-  int level = -1;  // the map's compression level; -1: the library's default
+  int level = -1;  // the map's compression level; -1 where it names none
 };
 
 enum class PayloadRead {

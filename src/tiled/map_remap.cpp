@@ -173,6 +173,9 @@ class Remapper {
     try {
       const std::unique_ptr<IImage> image = OpenImage(old.imagePath);
       old.FitImage(image->GetWidth(), image->GetHeight());
+      // Ids past a million (tiles of a pixel or two) are counted sparsely.
+      usesInTileset.resize(std::min<std::size_t>(static_cast<std::size_t>(old.tileCount),
+                                                 std::size_t{1} << 20));
     } catch (const InvalidImageError& error) {
       reason = WithFileFailure(Text(Message::kRemapImageUnreadable, {old.imagePath}),
                                error.Reason());
@@ -202,9 +205,25 @@ class Remapper {
   void Use(std::uint32_t gid, const Place& place) {
     maxGid = std::max(maxGid, gid & kGidBits);
     if (!InRange(gid)) return;
-    TileUse& use = uses[static_cast<int>((gid & kGidBits) - first)];
+    const std::uint32_t id = (gid & kGidBits) - first;
+    TileUse& use = id < usesInTileset.size() ? usesInTileset[id] : usesBeyond[static_cast<int>(id)];
     if (use.places.size() < kPlacesNamed) use.places.push_back(place());
     ++use.count;
+  }
+
+  // Calls visit(id, use) for each tile the map uses, in the order of ids.
+  template <typename Visit>
+  void ForEachUse(const Visit& visit) const {
+    for (std::size_t id = 0; id < usesInTileset.size(); ++id) {
+      if (usesInTileset[id].count > 0) visit(static_cast<int>(id), usesInTileset[id]);
+    }
+    for (const auto& [id, use] : usesBeyond) visit(id, use);
+  }
+
+  bool Uses(int id) const {
+    return id >= 0 && (static_cast<std::size_t>(id) < usesInTileset.size()
+                           ? usesInTileset[static_cast<std::size_t>(id)].count > 0
+                           : usesBeyond.count(id) > 0);
   }
 
   bool ReadGids(std::string& reason) {
@@ -290,12 +309,12 @@ class Remapper {
   // Where each tile that the map uses, or whose data the tileset holds, landed.
   void LandTiles() {
     std::vector<int> ids = old.TilesWithData();
-    for (const auto& [id, use] : uses) ids.push_back(id);
     std::vector<int> frames;
-    for (const auto& [id, use] : uses) {
+    ForEachUse([&](int id, const TileUse&) {
+      ids.push_back(id);
       const std::vector<int> animation = old.AnimationFrames(id);
       frames.insert(frames.end(), animation.begin(), animation.end());
-    }
+    });
     ids.insert(ids.end(), frames.begin(), frames.end());
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
@@ -379,7 +398,7 @@ class Remapper {
 
   // Every tile the map uses must have landed whole, and its animation with it.
   void CheckUsedTiles() {
-    for (const auto& [id, use] : uses) {
+    ForEachUse([&](int id, const TileUse& use) {
       NewTile& tile = newTiles[id];
       std::string why = tile.why;
       if (why.empty() && tile.piece == 0 && rangeEnd <= kGidBits &&
@@ -393,7 +412,7 @@ class Remapper {
           why = Text(Message::kRemapWhyFrameElsewhere, {std::to_string(frame)});
         }
       }
-      if (why.empty()) continue;
+      if (why.empty()) return;
       std::string places;
       for (const std::string& place : use.places) places += (places.empty() ? "" : " ") + place;
       if (use.count > static_cast<long long>(use.places.size())) {
@@ -401,9 +420,9 @@ class Remapper {
                              {std::to_string(use.count - static_cast<long long>(use.places.size()))});
       }
       outcome.refusals.push_back(Text(Message::kRemapTileRefused, {std::to_string(id), places, why}));
-    }
+    });
     for (const auto& [id, tile] : newTiles) {
-      if (!tile.why.empty() && uses.count(id) == 0 && id >= 0) {
+      if (!tile.why.empty() && !Uses(id) && id >= 0) {
         outcome.notes.push_back(Text(Message::kRemapDataNotCarried, {std::to_string(id), tile.why}));
       }
     }
@@ -440,20 +459,34 @@ class Remapper {
 
   std::uint32_t NewGid(std::uint32_t gid) const {
     if (!InRange(gid)) return gid;
-    const NewTile& tile = newTiles.at(static_cast<int>((gid & kGidBits) - first));
+    const std::uint32_t id = (gid & kGidBits) - first;
+    if (id < newGids.size()) return (gid & kFlagBits) | newGids[id];
+    const NewTile& tile = newTiles.at(static_cast<int>(id));
     return (gid & kFlagBits) | (pieces[tile.piece].firstGid + static_cast<std::uint32_t>(tile.id));
   }
 
   void Renumber() {
+    // Every tile in use landed, and is in the tileset (CheckUsedTiles).
+    newGids.assign(usesInTileset.size(), 0);
+    for (const auto& [id, tile] : newTiles) {
+      if (tile.why.empty() && static_cast<std::size_t>(id) < newGids.size()) {
+        newGids[static_cast<std::size_t>(id)] =
+            pieces[tile.piece].firstGid + static_cast<std::uint32_t>(tile.id);
+      }
+    }
     for (std::size_t l = 0; l < map.layers.size(); ++l) {
       LayerCount count;
       count.layer = map.layers[l].name;
+      payloadChanged.emplace_back();
       for (std::vector<std::uint32_t>& gids : layerGids[l]) {
+        long long changed = 0;
         for (std::uint32_t& gid : gids) {
           const std::uint32_t renumbered = NewGid(gid);
-          if (renumbered != gid) ++count.cells;
+          changed += renumbered != gid;
           gid = renumbered;
         }
+        count.cells += changed;
+        payloadChanged.back().push_back(changed > 0);
       }
       for (const std::size_t object : map.layers[l].objects) {
         const std::uint32_t renumbered = NewGid(objectGids[object]);
@@ -464,11 +497,10 @@ class Remapper {
     }
   }
 
-  // The map's bytes with the new gids, payloads and tileset entries.
-  bool RewrittenMap(std::string& bytes, std::string& reason) const {
+  // What the map's bytes take: the new gids, payloads and tileset entries.
+  bool MapSplices(std::vector<Splice>& splices, std::string& reason) const {
     const std::vector<XmlElement>& elements = map.document.Elements();
     const std::string& oldBytes = map.document.Bytes();
-    std::vector<Splice> splices;
     const auto gidValue = [&](std::size_t element, std::uint32_t gid) {
       const XmlAttribute* attribute = elements[element].Attribute("gid");
       if (attribute != nullptr && attribute->value != std::to_string(gid)) {
@@ -488,11 +520,9 @@ class Remapper {
           }
           continue;
         }
+        if (!payloadChanged[l][p]) continue;
         std::string_view text;
         map.document.PlainContent(elements[payload.element], text);
-        std::vector<std::uint32_t> before;
-        ReadPayload(text, layer.format, gids.size(), before);
-        if (before == gids) continue;
         std::string written;
         if (!WritePayload(text, layer.format, gids, written)) {
           reason = Text(Message::kRemapCannotCompress, {layer.name});
@@ -522,7 +552,6 @@ class Remapper {
       const std::size_t after = elements[map.tilesets.back().element].end;
       splices.push_back({after, after, added});
     }
-    bytes = Spliced(oldBytes, 0, oldBytes.size(), std::move(splices));
     return true;
   }
 
@@ -571,15 +600,24 @@ class Remapper {
   }
 
   bool Write(std::string& reason) {
-    std::string bytes;
-    if (!RewrittenMap(bytes, reason) || !WriteTilesets(reason)) return false;
+    std::vector<Splice> splices;
+    if (!MapSplices(splices, reason) || !WriteTilesets(reason)) return false;
     outcome.backup = map.path + ".bak";
     FileResult written = WriteBytesReplacing(outcome.backup, map.document.Bytes());
     if (!written) {
       reason = WithFileFailure(Text(Message::kSaveFailed, {outcome.backup}), written);
       return false;
     }
-    written = WriteBytesReplacing(map.path, bytes);
+    const std::string& oldBytes = map.document.Bytes();
+    written = WriteFileReplacing(map.path, [&](std::FILE* file) {
+      bool whole = true;
+      ForEachSplicedPart(oldBytes, 0, oldBytes.size(), std::move(splices),
+                         [&](std::string_view part) {
+                           whole = whole && std::fwrite(part.data(), 1, part.size(), file) ==
+                                                part.size();
+                         });
+      return whole;
+    });
     if (!written) {
       reason = WithFileFailure(Text(Message::kSaveFailed, {map.path}), written);
       return false;
@@ -599,8 +637,11 @@ class Remapper {
   std::uint64_t rangeEnd = std::uint64_t{kGidBits} + 1;
   std::uint32_t maxGid = 0;
   std::vector<std::vector<std::vector<std::uint32_t>>> layerGids;  // per layer, per payload
+  std::vector<std::vector<bool>> payloadChanged;                   // per layer, per payload
   std::map<std::size_t, std::uint32_t> objectGids;                 // per object element
-  std::map<int, TileUse> uses;                                     // per old tile id
+  std::vector<TileUse> usesInTileset;  // per old tile id of the tileset
+  std::map<int, TileUse> usesBeyond;   // per id the tileset lacks
+  std::vector<std::uint32_t> newGids;  // per old tile id that the map uses
   std::map<int, NewTile> newTiles;
   std::map<int, TileLanding> landingOf;
   std::vector<PieceTileset> pieces;

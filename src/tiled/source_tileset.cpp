@@ -63,8 +63,10 @@ void SourceTileset::FitImage(int width, int height) {
   imageHeight = height;
   const TiledTileset grid = TiledTilesetOf(name, std::string(), width, height, tileWidth,
                                            tileHeight, margin, spacing);
+  // The tiles are those the image holds, as Tiled counts them; the columns
+  // as the tileset says, where it says (it numbers the tiles).
   if (columns <= 0) columns = grid.columns;
-  if (tileCount <= 0) tileCount = grid.tileCount;
+  tileCount = grid.tileCount;
   if (columns <= 0) columns = 1;
 }
 

@@ -19,7 +19,7 @@ struct SourceTileset {
   int margin = 0;
   int spacing = 0;
   int columns = 0;    // 0: as many as the image holds
-  int tileCount = 0;  // 0: as many as the image holds
+  int tileCount = 0;  // as written; as many as the image holds once it is fitted
   std::string imagePath;  // empty for a tileset of single images
   int imageWidth = 0;     // 0 where the tileset does not say
   int imageHeight = 0;

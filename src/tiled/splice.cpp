@@ -2,19 +2,26 @@
 
 #include <algorithm>
 
-std::string Spliced(std::string_view bytes, std::size_t from, std::size_t to,
-                    std::vector<Splice> splices) {
+void ForEachSplicedPart(std::string_view bytes, std::size_t from, std::size_t to,
+                        std::vector<Splice> splices,
+                        const std::function<void(std::string_view)>& part) {
   std::sort(splices.begin(), splices.end(),
             [](const Splice& a, const Splice& b) { return a.begin < b.begin; });
-  std::string out;
-  out.reserve(to - from);
   std::size_t at = from;
   for (const Splice& splice : splices) {
-    out.append(bytes.substr(at, splice.begin - at));
-    out += splice.text;
+    part(bytes.substr(at, splice.begin - at));
+    part(splice.text);
     at = splice.end;
   }
-  out.append(bytes.substr(at, to - at));
+  part(bytes.substr(at, to - at));
+}
+
+std::string Spliced(std::string_view bytes, std::size_t from, std::size_t to,
+                    std::vector<Splice> splices) {
+  std::string out;
+  out.reserve(to - from);
+  ForEachSplicedPart(bytes, from, to, std::move(splices),
+                     [&out](std::string_view part) { out.append(part); });
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,10 @@ struct Splice {
 };
 
 // bytes[from, to) with the splices (ranges inside it, in any order, none
-// overlapping) made.
+// overlapping) made: in parts handed to part in order, or as one text.
+void ForEachSplicedPart(std::string_view bytes, std::size_t from, std::size_t to,
+                        std::vector<Splice> splices,
+                        const std::function<void(std::string_view)>& part);
 std::string Spliced(std::string_view bytes, std::size_t from, std::size_t to,
                     std::vector<Splice> splices);
 

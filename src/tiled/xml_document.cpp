@@ -68,22 +68,25 @@ bool AppendReference(std::string_view body, std::string& out) {
 bool DecodeXmlText(std::string_view raw, bool attribute, std::string& decoded) {
   decoded.clear();
   decoded.reserve(raw.size());
+  std::size_t copied = 0;  // raw up to here is in decoded
   for (std::size_t i = 0; i < raw.size(); ++i) {
     const char c = raw[i];
+    if (c != '\r' && c != '&' && (!attribute || (c != '\n' && c != '\t'))) continue;
+    decoded.append(raw.substr(copied, i - copied));
     if (c == '\r') {
       if (i + 1 < raw.size() && raw[i + 1] == '\n') ++i;
       decoded += attribute ? ' ' : '\n';
-    } else if (attribute && (c == '\n' || c == '\t')) {
-      decoded += ' ';
     } else if (c == '&') {
       const auto semicolon = raw.find(';', i);
       if (semicolon == std::string_view::npos) return false;
       if (!AppendReference(raw.substr(i + 1, semicolon - i - 1), decoded)) return false;
       i = semicolon;
     } else {
-      decoded += c;
+      decoded += ' ';
     }
+    copied = i + 1;
   }
+  decoded.append(raw.substr(copied));
   return true;
 }
 
@@ -127,7 +130,7 @@ bool XmlDocument::PlainContent(const XmlElement& element, std::string_view& cont
     if (item.isElement || texts[item.index].cdata) return false;
   }
   content = std::string_view(bytes.data() + element.startEnd, element.endBegin - element.startEnd);
-  return content.find_first_of("<&") == std::string_view::npos;
+  return content.find('<') == std::string_view::npos && content.find('&') == std::string_view::npos;
 }
 
 // One pass over the bytes, keeping the open elements on a stack.
@@ -206,8 +209,10 @@ class XmlScanner {
     const std::size_t start = at;
     at = b.find('<', at);
     if (at == std::string::npos) at = b.size();
+    // Only references need checking; a long run of plain data is not copied.
+    const std::string_view run = std::string_view(b).substr(start, at - start);
     std::string decoded;
-    if (!DecodeXmlText(std::string_view(b).substr(start, at - start), false, decoded)) {
+    if (run.find('&') != std::string_view::npos && !DecodeXmlText(run, false, decoded)) {
       return Fail(reason, Text(Message::kXmlUnknownEntity));
     }
     AddText(start, at, false);

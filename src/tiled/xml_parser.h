@@ -15,10 +15,6 @@ struct XmlEvent {
   std::string name;  // of an element
   std::vector<std::pair<std::string, std::string>> attributes;
   std::string text;  // kText: the data between the events before and after it
-  bool operator==(const XmlEvent& other) const {
-    return kind == other.kind && name == other.name && attributes == other.attributes &&
-           text == other.text;
-  }
 };
 
 // The events of document as the platform's own parser reads it (libxml2
