@@ -1,5 +1,6 @@
 #include <libxml/parser.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "tiled/xml_parser.h"
@@ -9,6 +10,7 @@ namespace {
 // The events so far; text is gathered until the next element event.
 struct EventList {
   std::vector<XmlEvent>& events;
+  std::size_t documentSize;
   std::string text;
   int depth = 0;
   bool referenceSeen = false;
@@ -62,7 +64,14 @@ void EndElement(void* context, const xmlChar* name) {
 
 void Characters(void* context, const xmlChar* text, int length) {
   EventList& list = ListOf(context);
-  if (list.depth > 0) list.text.append(reinterpret_cast<const char*>(text), length);
+  if (list.depth == 0) return;
+  // A long run (a layer's data) gets room for the rest of the document at
+  // once, rather than growing by copies of itself.
+  const std::size_t size = list.text.size() + static_cast<std::size_t>(length);
+  if (size > list.text.capacity() && list.text.size() >= 65536) {
+    list.text.reserve(std::max(size, list.documentSize));
+  }
+  list.text.append(reinterpret_cast<const char*>(text), static_cast<std::size_t>(length));
 }
 
 // An entity of the document's own: its text would come from the parser
@@ -92,7 +101,7 @@ bool ParseXmlEvents(std::string_view document, std::vector<XmlEvent>& events,
   xmlParserCtxtPtr context =
       xmlCreatePushParserCtxt(&handler, nullptr, nullptr, 0, nullptr);
   if (context == nullptr) return false;
-  EventList list{events, std::string(), 0, false};
+  EventList list{events, document.size(), std::string(), 0, false};
   context->_private = &list;
   // No network, no external document type, no entity substituted by the
   // parser; long payloads are allowed (the callers bound the sizes). The
