@@ -629,6 +629,8 @@ MESSAGE(kRemapImageUnreadable, "タイルセットの画像を読み込めませ
 MESSAGE(kRemapTablesOtherSize, "対応表 {1} は {2}（{3}）と大きさの違う画像のものです",
         "the index table {1} is of an image of another size than {2} ({3})")
 MESSAGE(kRemapPieceUnreadable, "出力ファイルを読み込めません: {1}", "cannot read the piece: {1}")
+MESSAGE(kRemapNoGidsLeft, "{1} には新しいタイルセットの番号（gid）を付ける余地がありません",
+        "{1} has no room left for the gids of the new tilesets")
 MESSAGE(kRemapTileRefused, "タイル{1}（{2}）: {3}", "tile {1} ({2}): {3}")
 MESSAGE(kRemapPlaceCell, "{1} {2},{3}", "{1} {2},{3}")
 MESSAGE(kRemapPlaceObject, "オブジェクト{1}", "object {1}")

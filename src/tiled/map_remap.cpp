@@ -71,7 +71,10 @@ class Remapper {
     NumberTiles();
     CheckUsedTiles();
     if (!outcome.refusals.empty()) return outcome;
-    AssignFirstGids();
+    if (!AssignFirstGids()) {
+      outcome.refusals.push_back(Text(Message::kRemapNoGidsLeft, {map.path}));
+      return outcome;
+    }
     Renumber();
     if (request.dryRun) return outcome;
     if (!Write(reason)) outcome.refusals.push_back(reason);
@@ -321,13 +324,15 @@ class Remapper {
     const TileLandings landings(tables);
     for (const int id : ids) {
       NewTile& tile = newTiles[id];
-      if (id < 0 || id >= old.tileCount) {
+      if (id < 0 || id >= old.tileCount || old.TileX(id) + old.tileWidth > old.imageWidth ||
+          old.TileY(id) + old.tileHeight > old.imageHeight) {
         tile.why = Text(Message::kRemapWhyNotInTileset);
         continue;
       }
       NotLanded notLanded = NotLanded::kDropped;
       const std::optional<TileLanding> landing =
-          landings.Find(old.TileX(id), old.TileY(id), old.tileWidth, old.tileHeight, notLanded);
+          landings.Find(static_cast<int>(old.TileX(id)), static_cast<int>(old.TileY(id)),
+                        old.tileWidth, old.tileHeight, notLanded);
       if (!landing) {
         tile.why = Text(notLanded == NotLanded::kDropped ? Message::kRemapWhyDropped
                                                          : Message::kRemapWhySplit);
@@ -401,7 +406,7 @@ class Remapper {
     ForEachUse([&](int id, const TileUse& use) {
       NewTile& tile = newTiles[id];
       std::string why = tile.why;
-      if (why.empty() && tile.piece == 0 && rangeEnd <= kGidBits &&
+      if (why.empty() && tile.piece == 0 &&
           first + static_cast<std::uint64_t>(tile.id) >= rangeEnd) {
         why = Text(Message::kRemapWhyBeyondRange, {std::to_string(tile.id)});
       }
@@ -441,7 +446,8 @@ class Remapper {
     return 0;
   }
 
-  void AssignFirstGids() {
+  // False where the new tilesets' gids would run into the flag bits.
+  bool AssignFirstGids() {
     std::uint64_t next = std::uint64_t{maxGid} + 1;
     for (std::size_t i = 0; i < map.tilesets.size(); ++i) {
       const std::uint64_t count =
@@ -452,9 +458,10 @@ class Remapper {
     pieces.front().firstGid = first;
     for (std::size_t p = 1; p < pieces.size(); ++p) {
       if (!pieces[p].used) continue;
-      pieces[p].firstGid = static_cast<std::uint32_t>(next);
+      pieces[p].firstGid = static_cast<std::uint32_t>(std::min<std::uint64_t>(next, kGidBits));
       next += static_cast<std::uint64_t>(std::max(pieces[p].tileset.tileCount, 1));
     }
+    return next <= std::uint64_t{kGidBits} + 1;
   }
 
   std::uint32_t NewGid(std::uint32_t gid) const {

@@ -26,9 +26,14 @@ struct SourceTileset {
 
   // The tiles of the grid, once the image's size is known.
   void FitImage(int width, int height);
-  // A tile's rectangle in the image.
-  int TileX(int id) const { return margin + id % columns * (tileWidth + spacing); }
-  int TileY(int id) const { return margin + id / columns * (tileHeight + spacing); }
+  // A tile's top-left pixel in the image (far outside it for an id the
+  // columns place beyond it).
+  long long TileX(int id) const {
+    return margin + static_cast<long long>(id % columns) * (tileWidth + spacing);
+  }
+  long long TileY(int id) const {
+    return margin + static_cast<long long>(id / columns) * (tileHeight + spacing);
+  }
   // The tiles whose per-tile data the tileset holds (<tile id> and Wang tiles).
   std::vector<int> TilesWithData() const;
   // The tiles of the animation of tile id, in order; empty without one.
