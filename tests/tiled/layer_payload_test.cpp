@@ -47,6 +47,21 @@ TEST(LayerPayload, EveryFormatReadsBackWhatWasWritten) {
   }
 }
 
+TEST(LayerPayload, ALargeLayerDeflatedInPartsIsOneStreamOfItsKind) {
+  // 3 MiB of cells: deflated in three parts, read back through zlib, whose
+  // check value covers the whole.
+  std::vector<std::uint32_t> gids(3 << 18);
+  for (std::size_t i = 0; i < gids.size(); ++i) gids[i] = static_cast<std::uint32_t>(i * 7 % 1000);
+  for (const Compression compression : {Compression::kZlib, Compression::kGzip}) {
+    const PayloadFormat format{true, compression, -1};
+    std::string written;
+    ASSERT_TRUE(WritePayload("AAAA", format, gids, written));
+    std::vector<std::uint32_t> read;
+    EXPECT_EQ(ReadPayload(written, format, gids.size(), read), PayloadRead::kRead);
+    EXPECT_TRUE(read == gids);
+  }
+}
+
 TEST(LayerPayload, CsvKeepsEveryByteButTheNumbersThatChange) {
   const std::string text = "\n1,2,\r\n 3 ,04,\n0\n";
   std::vector<std::uint32_t> gids;
