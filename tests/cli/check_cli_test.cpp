@@ -248,14 +248,29 @@ TEST_F(CheckTest, ImageFilesOrAMissingRuleFileAreStatusTwo) {
   EXPECT_EQ(run.status, 0);
 }
 
-TEST_F(CheckTest, TheExampleRuleFilePasses) {
+TEST_F(CheckTest, TheExampleRuleFilePassesWithTheReleasesAutotileRules) {
 #ifdef _WIN32
   GTEST_SKIP() << "vomarin.exe reads Shift-JIS: the release test checks the shipped copy";
 #else
-  const ProgramResult run = Check(EXAMPLE_RULE_FILE);
-  EXPECT_EQ(run.out, "規則ファイルに誤りは見つかりませんでした\n");
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.status, 0);
+  for (const bool release : {false, true}) {
+    std::string rules = EXAMPLE_RULE_FILE;
+    if (release) {
+      rules = folder / "release.ini";
+      const ProgramResult made =
+          RunProgram(RELEASE_RULES, {EXAMPLE_RULE_FILE, rules}, folder.Path());
+      ASSERT_EQ(made.status, 0) << made.err;
+      const std::string text = ReadFile(rules);
+      for (const char* line :
+           {"\n64,96=Autotile_block2x3_blob47_32\n", "\n768,576=Autotile_block2x3_blob47_48_8x4\n",
+            "\n[Autotile_block2x3_blob47_48_8x4_block]\n", "\n256,128=TileSheet\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+      }
+    }
+    const ProgramResult run = Check(rules);
+    EXPECT_EQ(run.out, "規則ファイルに誤りは見つかりませんでした\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
 #endif
 }
 
