@@ -113,63 +113,57 @@ class AutotileTest : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(AutotileTest, TheBlockBecomesEveryVariantOfBlob47AndComesBack) {
-  const Picture blob = Convert({"block2x3", "blob47", "--tile", std::to_string(kTile)},
-                               "Autotile_block2x3_blob47_8", Blocks(1), "block", "_blob47");
-  ASSERT_EQ(blob.width, 12 * kTile);
-  ASSERT_EQ(blob.height, 4 * kTile);
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 12; ++column) {
-      const int mask = kBlob47[row][column];
+// Every tile of picture, columns x rows, is the variant mask(column, row)
+// of block number block: each quarter the block's of its corner and kind;
+// a tile of mask -1 is blank.
+template <typename Mask>
+void ExpectVariants(const Picture& picture, int columns, int rows, Mask mask, int block) {
+  ASSERT_EQ(picture.width, columns * kTile);
+  ASSERT_EQ(picture.height, rows * kTile);
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column) {
       for (int corner = 0; corner < 4; ++corner) {
-        SCOPED_TRACE("tile " + std::to_string(column) + "," + std::to_string(row) + " corner " +
-                     std::to_string(corner));
-        const int qx = column * 2 + corner % 2;
-        const int qy = row * 2 + corner / 2;
-        if (mask < 0) {
-          EXPECT_TRUE(QuarterIs(blob, qx, qy, 0));
-        } else {
-          const Quarter from = QuarterFor(mask, corner);
-          EXPECT_TRUE(QuarterIs(blob, qx, qy, QuarterColour(0, from.qx, from.qy)));
-        }
+        const int shown = mask(column, row);
+        const Quarter from = shown < 0 ? Quarter{} : QuarterFor(shown, corner);
+        EXPECT_TRUE(QuarterIs(picture, column * 2 + corner % 2, row * 2 + corner / 2,
+                              shown < 0 ? 0 : QuarterColour(block, from.qx, from.qy)))
+            << "block " << block << " tile " << column << "," << row << " corner " << corner;
       }
     }
   }
+}
+
+int Blob47Mask(int column, int row) { return kBlob47[row][column]; }
+
+// Tile (e % 4, e / 4) has the sides e: N 1, E 2, S 4, W 8.
+int Wang16Mask(int column, int row) {
+  const int e = row * 4 + column;
+  return (e & 1 ? N : 0) | (e & 2 ? E : 0) | (e & 4 ? S : 0) | (e & 8 ? W : 0);
+}
+
+TEST_F(AutotileTest, TheBlockBecomesEveryVariantAndComesBack) {
+  const std::string tile = std::to_string(kTile);
+  const Picture blob = Convert({"block2x3", "blob47", "--tile", tile}, "Autotile_block2x3_blob47_8",
+                               Blocks(1), "block", "_blob47");
+  ExpectVariants(blob, 12, 4, Blob47Mask, 0);
+  ExpectVariants(Convert({"block2x3", "wang16", "--tile", tile}, "Autotile_block2x3_wang16_8",
+                         Blocks(1), "block", "_wang16"),
+                 4, 4, Wang16Mask, 0);
 
   // Back: every quarter of the block, the preview but the variant of mask 0.
-  const Picture block = Convert({"blob47", "block2x3", "--tile", std::to_string(kTile)},
+  const Picture block = Convert({"blob47", "block2x3", "--tile", tile},
                                 "Autotile_blob47_block2x3_8", blob, "blob", "_block2x3");
   ASSERT_EQ(block.width, 2 * kTile);
   ASSERT_EQ(block.height, 3 * kTile);
   for (int qy = 0; qy < 6; ++qy) {
     for (int qx = 0; qx < 4; ++qx) {
-      SCOPED_TRACE("quarter " + std::to_string(qx) + "," + std::to_string(qy));
       const Quarter from = qx < 2 && qy < 2 ? QuarterFor(0, qy * 2 + qx) : Quarter{qx, qy};
-      EXPECT_TRUE(QuarterIs(block, qx, qy, QuarterColour(0, from.qx, from.qy)));
+      EXPECT_TRUE(QuarterIs(block, qx, qy, QuarterColour(0, from.qx, from.qy))) << qx << "," << qy;
     }
   }
-}
 
-TEST_F(AutotileTest, TheBlockBecomesTheSixteenSideVariantsOfWang16) {
-  const Picture wang = Convert({"block2x3", "wang16", "--tile", std::to_string(kTile)},
-                               "Autotile_block2x3_wang16_8", Blocks(1), "block", "_wang16");
-  ASSERT_EQ(wang.width, 4 * kTile);
-  ASSERT_EQ(wang.height, 4 * kTile);
-  for (int e = 0; e < 16; ++e) {
-    const int mask = (e & 1 ? N : 0) | (e & 2 ? E : 0) | (e & 4 ? S : 0) | (e & 8 ? W : 0);
-    for (int corner = 0; corner < 4; ++corner) {
-      SCOPED_TRACE("sides " + std::to_string(e) + " corner " + std::to_string(corner));
-      const Quarter from = QuarterFor(mask, corner);
-      EXPECT_TRUE(QuarterIs(wang, e % 4 * 2 + corner % 2, e / 4 * 2 + corner / 2,
-                            QuarterColour(0, from.qx, from.qy)));
-    }
-  }
-}
-
-TEST_F(AutotileTest, TheInverseOfAGeneratedRulePutsEveryUsedQuarterBack) {
-  const Picture blob = Convert({"block2x3", "blob47", "--tile", std::to_string(kTile)},
-                               "Autotile_block2x3_blob47_8", Blocks(1), "block", "_blob47");
-  WriteFile(folder / "blob.png", PngFile(blob, true));
+  // The inverse of the rule puts every quarter a variant uses back; no
+  // variant takes the preview's quarters: they stay blank.
   ProgramResult run =
       Vomarin({"--invert", "Autotile_block2x3_blob47_8", "--size",
                std::to_string(2 * kTile) + "," + std::to_string(3 * kTile), "--append"});
@@ -179,7 +173,6 @@ TEST_F(AutotileTest, TheInverseOfAGeneratedRulePutsEveryUsedQuarterBack) {
   const Picture back = ReadPngFile(ReadFile(folder / ("blob" + kSep + "[V]blob_inverse.png")));
   ASSERT_EQ(back.width, 2 * kTile);
   ASSERT_EQ(back.height, 3 * kTile);
-  // No variant takes the preview's quarters: they stay blank.
   for (int qy = 0; qy < 6; ++qy) {
     for (int qx = 0; qx < 4; ++qx) {
       const bool preview = qx < 2 && qy < 2;
@@ -190,28 +183,13 @@ TEST_F(AutotileTest, TheInverseOfAGeneratedRulePutsEveryUsedQuarterBack) {
 }
 
 TEST_F(AutotileTest, ASheetOfBlocksGivesOnePiecePerBlock) {
-  const Picture sheet = Blocks(2);
   const Picture first = Convert(
       {"block2x3", "blob47", "--tile", std::to_string(kTile), "--blocks", "2,1", "--name", "水辺"},
-      "水辺", sheet, "sheet", "_blob4700");
-  const Picture second = ReadPngFile(ReadFile(folder / ("sheet" + kSep + "[V]sheet_blob4701.png")));
+      "水辺", Blocks(2), "sheet", "_blob4700");
+  ExpectVariants(first, 12, 4, Blob47Mask, 0);
+  ExpectVariants(ReadPngFile(ReadFile(folder / ("sheet" + kSep + "[V]sheet_blob4701.png"))), 12, 4,
+                 Blob47Mask, 1);
   EXPECT_FALSE(FileExists(folder / ("sheet" + kSep + "[V]sheet_blob4702.png")));
-  int block = 0;
-  for (const Picture* piece : {&first, &second}) {
-    ASSERT_EQ(piece->width, 12 * kTile);
-    ASSERT_EQ(piece->height, 4 * kTile);
-    // The island's corner variants, from each its own block.
-    for (const auto& [column, row] : {std::make_pair(8, 0), std::make_pair(11, 3)}) {
-      const int mask = kBlob47[row][column];
-      for (int corner = 0; corner < 4; ++corner) {
-        const Quarter from = QuarterFor(mask, corner);
-        EXPECT_TRUE(QuarterIs(*piece, column * 2 + corner % 2, row * 2 + corner / 2,
-                              QuarterColour(block, from.qx, from.qy)))
-            << "block " << block << " mask " << mask;
-      }
-    }
-    ++block;
-  }
 }
 
 TEST_F(AutotileTest, BothBuildsPrintTheSameBytes) {
