@@ -6,6 +6,7 @@
 #include "common/path.h"
 #include "support/files.h"
 #include "support/image_files.h"
+#include "support/picture_assertions.h"
 #include "support/program.h"
 
 namespace {
@@ -76,15 +77,7 @@ Picture Blocks(int columns) {
 // Whether every pixel of the quarter at quarter column qx, row qy of
 // picture is colour; says which is not.
 ::testing::AssertionResult QuarterIs(const Picture& picture, int qx, int qy, std::uint32_t colour) {
-  for (int y = qy * kQuarter; y < (qy + 1) * kQuarter; ++y) {
-    for (int x = qx * kQuarter; x < (qx + 1) * kQuarter; ++x) {
-      if (picture.At(x, y) != colour) {
-        return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is " << std::hex
-                                             << picture.At(x, y) << ", not " << colour;
-      }
-    }
-  }
-  return ::testing::AssertionSuccess();
+  return Filled(picture, qx * kQuarter, qy * kQuarter, kQuarter, kQuarter, colour);
 }
 
 class AutotileTest : public ::testing::Test {
