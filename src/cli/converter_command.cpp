@@ -143,6 +143,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   if (options.check) return RunCheckCommand(options);
   if (options.explainRule) return RunExplainCommand(options);
   if (options.invertRule) return RunInvertCommand(options, ruleFile);
+  if (options.autotile) return RunAutotileCommand(options, ruleFile);
 
   std::string combineFolder;
   if (options.combineFolder) {

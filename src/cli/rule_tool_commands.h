@@ -10,3 +10,6 @@ int RunCheckCommand(const ConverterOptions& options);
 int RunExplainCommand(const ConverterOptions& options);
 // --invert prints the section, or with --append writes it into ruleFile.
 int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile);
+// --autotile prints the sections of the rule, or with --append writes them
+// into ruleFile.
+int RunAutotileCommand(const ConverterOptions& options, const std::string& ruleFile);

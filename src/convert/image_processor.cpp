@@ -61,13 +61,12 @@ ImageProcessor::Size ReadTileSize(const std::string& value, const std::string& r
 AutotileLayout ReadTerrain(const std::string& value, const std::string& rule) {
   const std::optional<AutotileLayout> layout = AutotileLayoutNamed(value);
   if (layout && IsTerrain(*layout)) return *layout;
-  std::string names;
+  std::vector<std::string> names;
   for (const AutotileLayout terrain : kAutotileLayouts) {
-    if (!IsTerrain(terrain)) continue;
-    names += (names.empty() ? "" : Text(Message::kListSeparator)) +
-             std::string(AutotileLayoutName(terrain));
+    if (IsTerrain(terrain)) names.push_back(AutotileLayoutName(terrain));
   }
-  throw RuleError(RuleErrorKind::kNotOneOf, rule, {KeyName(RuleKeyId::kTerrain), value, names});
+  throw RuleError(RuleErrorKind::kNotOneOf, rule,
+                  {KeyName(RuleKeyId::kTerrain), value, ListText(names)});
 }
 
 // A name foot becomes part of a file name; one that reaches into another

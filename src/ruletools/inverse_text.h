@@ -9,8 +9,9 @@
 
 // Why name cannot name the inverse's section in the rule file read, or
 // empty: a name the reader would not give back as it is (empty, blanks at
-// either end, a "]" or a control character such as a line break), or one
-// that a section of the file already answers to.
+// either end, a "]" or a control character such as a line break), the size
+// table's or "何もしない", or one that a section of the file already
+// answers to.
 std::string InverseNameProblem(const std::string& name);
 
 // The section named name: comment lines saying what it undoes and what

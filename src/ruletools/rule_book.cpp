@@ -10,16 +10,9 @@
 
 namespace {
 
-// The bytes a list of strings takes in the reader's buffer, each with its NUL.
-std::size_t ListBytes(const std::vector<std::string>& strings) {
-  std::size_t bytes = 0;
-  for (const std::string& text : strings) bytes += text.size() + 1;
-  return bytes;
-}
-
 // A list the reader cut fills its buffer up to the two closing NULs.
 bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize) {
-  return ListBytes(strings) + 2 > bufferSize;
+  return ProfileListBytes(strings) + 1 > bufferSize;
 }
 
 }  // namespace

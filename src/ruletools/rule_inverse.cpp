@@ -118,14 +118,6 @@ bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
 // "key=", for a key of the inverse.
 std::string KeyAssignment(RuleKeyId key) { return std::string(KeyName(key)) + "="; }
 
-// The bytes the reader gives the section: every line and its NUL, and the
-// NUL that ends the list.
-std::size_t ReaderBytes(const std::vector<std::string>& lines) {
-  std::size_t bytes = 1;
-  for (const std::string& line : lines) bytes += line.size() + 1;
-  return bytes;
-}
-
 }  // namespace
 
 std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional<Size> imageSize,
@@ -175,7 +167,8 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
                    {ruleName, SizeText(image), WhyNothingIsPlaced(layout)});
     return std::nullopt;
   }
-  if (!Rebuild(firstSlots, inverse) || ReaderBytes(InverseKeys(inverse)) > kSectionBufferSize) {
+  if (!Rebuild(firstSlots, inverse) ||
+      ProfileListBytes(InverseKeys(inverse)) > kSectionBufferSize) {
     refusal = Text(Message::kInverseTooLong, {std::to_string(kSectionBufferSize)});
     return std::nullopt;
   }

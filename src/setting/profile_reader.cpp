@@ -30,3 +30,9 @@ void ReadProfileSection(const std::string& fileName, const std::string& sectionN
                         char* buffer, std::size_t size) {
   Cached(fileName).FillSection(sectionName, buffer, size);
 }
+
+std::size_t ProfileListBytes(const std::vector<std::string>& texts) {
+  std::size_t bytes = 1;
+  for (const std::string& text : texts) bytes += text.size() + 1;
+  return bytes;
+}

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // The reader of INI ("profile") files, in the form of the Windows profile
 // calls, on our own reader (ini_text.h) in both builds: the system's reader
@@ -9,6 +10,11 @@
 
 inline constexpr std::size_t kSectionNamesBufferSize = 32768;
 inline constexpr std::size_t kSectionBufferSize = 32767;
+
+// The bytes that a list of these texts (a section's lines, the section
+// names) takes in the reader's buffer: every text and its NUL, and the NUL
+// that ends the list.
+std::size_t ProfileListBytes(const std::vector<std::string>& texts);
 
 // Fills buffer with the section names of fileName, each NUL-terminated, the
 // list ended by an empty name; a list that does not fit is cut. A missing
