@@ -8,6 +8,7 @@
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
 #include "setting/rule_file_document.h"
+#include "setting/setting_store.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ int PrintNameProblem(const std::string& name, const std::string& problem) {
 int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile) {
   const std::string& rule = *options.invertRule;
   const std::string name = options.name ? *options.name : rule + "_inverse";
-  const std::string nameProblem = InverseNameProblem(name);
+  const std::string nameProblem = InverseNameProblem(*SettingStore::Instance().Snapshot(), name);
   if (!nameProblem.empty()) return PrintNameProblem(name, nameProblem);
 
   // --append reads the file before the inverse is worked out, so that a
@@ -39,10 +40,8 @@ int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFil
       PrintError(failure);
       return kExitNotConverted;
     }
-    if (!document->Holds(name)) {
-      const RuleFileEdit unheld{RuleFileRefusal::kCannotHold, name};
-      return PrintNameProblem(name, RuleFileEditText(unheld, document->Encoding()));
-    }
+    const RuleFileEdit held = document->CanHold(name);
+    if (!held.Done()) return PrintNameProblem(name, RuleFileEditText(held, document->Encoding()));
   }
 
   std::string problem;

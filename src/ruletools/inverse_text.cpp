@@ -4,7 +4,6 @@
 #include "common/text.h"
 #include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
-#include "setting/setting_store.h"
 
 namespace {
 
@@ -93,7 +92,7 @@ void AddLostLines(const RuleInverse& inverse, std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string InverseNameProblem(const std::string& name) {
+std::string InverseNameProblem(const RuleFileSnapshot& ruleFile, const std::string& name) {
   if (name.empty()) return Text(Message::kInverseNameEmpty);
   if (name.front() == ' ' || name.back() == ' ') return Text(Message::kInverseNameSpaces);
   for (std::size_t i = 0; i < name.size(); i += CharLength(name.data(), name.size(), i)) {
@@ -101,7 +100,7 @@ std::string InverseNameProblem(const std::string& name) {
     if (c == ']') return Text(Message::kInverseNameBracket);
     if (c < 0x20 || c == 0x7f) return Text(Message::kInverseNameControl);
   }
-  for (const std::string& section : SettingStore::Instance().SectionNames()) {
+  for (const std::string& section : ruleFile.SectionNames()) {
     if (SameSectionName(section, name)) return Text(Message::kInverseNameTaken);
   }
   return std::string();
