@@ -2,7 +2,9 @@
 
 #include <utility>
 
-SettingStore::SettingStore() : snapshot(RuleFileSnapshot::Read("./setting.ini")) {}
+#include "common/file_io.h"
+
+SettingStore::SettingStore() : snapshot(RuleFileSnapshot::Read(AbsolutePath("./setting.ini"))) {}
 
 SettingStore& SettingStore::Instance() {
   static SettingStore store;
@@ -15,7 +17,7 @@ std::shared_ptr<const RuleFileSnapshot> SettingStore::Snapshot() const {
 }
 
 void SettingStore::ReadFile(const std::string& fileName) {
-  std::shared_ptr<const RuleFileSnapshot> read = RuleFileSnapshot::Read(fileName);
+  std::shared_ptr<const RuleFileSnapshot> read = RuleFileSnapshot::Read(AbsolutePath(fileName));
   const std::lock_guard<std::mutex> lock(mutex);
   snapshot = std::move(read);
 }

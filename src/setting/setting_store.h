@@ -13,7 +13,8 @@
 // The store hands out the rule file as read last, a snapshot that stays
 // valid for as long as it is held: reading the file again makes a new one
 // and changes nothing that anybody holds. Whoever looks up sections keeps
-// the snapshot they came from.
+// the snapshot they came from. The file is named by its full path, as
+// messages name it, however it was given.
 class SettingStore {
  public:
   static SettingStore& Instance();

@@ -87,6 +87,12 @@ TEST_F(SettingTest, TheStoreReadsAnewAndWhatItHandedOutStays) {
   store.ReadFile(folder / "absent.ini");
   EXPECT_EQ(store.Snapshot()->GetSection("Process"), nullptr);
   EXPECT_EQ(sizeTable->GetValue("default"), "R");
+
+  // Found by the random drive: a file given by a relative name was named
+  // so in messages; the store names it by its full path.
+  store.ReadFile("absent.ini");
+  EXPECT_EQ(store.Snapshot()->FileName(), AbsolutePath("absent.ini"));
+  EXPECT_NE(store.Snapshot()->FileName(), "absent.ini");
 }
 
 }  // namespace
