@@ -8,7 +8,6 @@
 #include "common/app_context.h"
 #include "common/centre_window_win32.h"
 #include "common/file_choosers_win32.h"
-#include "common/file_io.h"
 #include "common/messages.h"
 #include "common/wide_win32.h"
 #include "common/window_text_win32.h"
@@ -71,8 +70,7 @@ std::vector<std::string> RuleNames(const RuleFileSnapshot& ruleFile) {
 void FillCombo(HWND dialog, int id, const std::vector<std::string>& items) {
   SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : items) {
-    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
   }
 }
 
@@ -184,12 +182,10 @@ void Tell(HWND dialog, const std::string& text) {
 // What the status line says; with nothing to say, the rule file that the
 // editor shows and saves into, by its full path.
 void ShowStatus(HWND dialog, const std::string& text) {
-  SetItemText(
-      dialog, IDC_STATUS,
-      !text.empty()
-          ? text
-          : Text(Message::kRuleEditorRuleFile,
-                 {AbsolutePath(EditorOf(dialog).history.Current().RuleFile()->FileName())}));
+  SetItemText(dialog, IDC_STATUS,
+              !text.empty() ? text
+                            : Text(Message::kRuleEditorRuleFile,
+                                   {EditorOf(dialog).history.Current().RuleFile()->FileName()}));
 }
 
 bool Unsaved(const RuleEditorState& state) {
@@ -287,8 +283,8 @@ bool Save(HWND dialog, bool withInverse) {
   MarkSaved(state);
   FillRuleNames(dialog);
   ShowRuleName(dialog);
-  ShowStatus(dialog, Text(Message::kRuleEditorSaved,
-                          {AbsolutePath(state.history.Current().RuleFile()->FileName())}));
+  ShowStatus(dialog,
+             Text(Message::kRuleEditorSaved, {state.history.Current().RuleFile()->FileName()}));
   Refresh(dialog);
   return true;
 }
@@ -416,7 +412,8 @@ bool OnCommand(HWND dialog, int id, int code) {
       return true;
     case IDC_FILL_IN_ORDER: {
       const RuleEditSelection selection = state.history.Current().Selection();
-      EditRule(dialog, [&](RuleEdit& edit) { return edit.FillInOrder(selection.cells, selection.slot); });
+      EditRule(dialog,
+               [&](RuleEdit& edit) { return edit.FillInOrder(selection.cells, selection.slot); });
       return true;
     }
     case IDC_BLANK: {
@@ -500,7 +497,10 @@ void SelectInRule(HWND dialog, const RuleEditSelection& selection) {
 
 void UndoOrRedo(HWND dialog, bool redo) {
   RuleEditorState& state = EditorOf(dialog);
-  if (redo ? state.history.Redo() : state.history.Undo()) Refresh(dialog);
+  if (!(redo ? state.history.Redo() : state.history.Undo())) return;
+  // A rename taken back or made again.
+  ShowRuleName(dialog);
+  Refresh(dialog);
 }
 
 void OpenRuleEditor(HWND owner, const std::string& rule) {

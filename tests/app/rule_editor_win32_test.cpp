@@ -359,6 +359,14 @@ TEST_F(RuleEditorTest, ASaveIsOneWriteAndAskedAboutWhenTheFileChanged) {
     Type(editor, IDC_RULE_NAME, "New");
     PressButton(editor, IDC_NEW_RULE);
     Settle(editor);
+    // Found by the random drive: undo took the name back, the drop-down
+    // kept showing the new one.
+    PressButton(editor, IDC_UNDO);
+    Settle(editor);
+    EXPECT_EQ(ControlText(editor, IDC_RULE_NAME), "");
+    PressButton(editor, IDC_REDO);
+    Settle(editor);
+    EXPECT_EQ(ControlText(editor, IDC_RULE_NAME), "New");
     Enter(editor, IDC_SRCDIV_FIELD, "2,2");
     Enter(editor, IDC_NEWSIZE_FIELD, "256,256");
     Type(editor, IDC_REPLACE_FIELD, "0,1,2,3");
