@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <iterator>
+#include <optional>
+
 #include "app/rule_editor_ids.h"
 #include "app/rule_editor_save.h"
 #include "classify/classify.h"
@@ -34,6 +37,14 @@ constexpr const char* kZoomNames[] = {"1:1", "2×", "4×"};
 constexpr RuleEdit::Size kSizeWithoutSheet{256, 256};
 
 int FieldOf(RuleKeyId key) { return IDC_KEY_FIELD + static_cast<int>(key); }
+
+// The key whose field control id is, if it is one the editor shows.
+std::optional<RuleKeyId> KeyOfField(int id) {
+  const int place = id - IDC_KEY_FIELD;
+  if (place < 0 || place >= static_cast<int>(std::size(kRuleKeys))) return std::nullopt;
+  const RuleKeyId key = kRuleKeys[place].id;
+  return RuleEdit::Edits(key) ? std::optional<RuleKeyId>(key) : std::nullopt;
+}
 
 // The keys with a text field or a drop-down (KeepPalette is a check box,
 // Replace its own text).
@@ -260,9 +271,8 @@ void TakeTyping(HWND dialog) {
   const int id = GetDlgCtrlID(focus);
   if (id == IDC_SHEET_SIZE) {
     TypeSize(dialog);
-  } else if (id >= IDC_KEY_FIELD && id <= IDC_SUBPROCESS_FIELD &&
-             TakenWhenComplete(static_cast<RuleKeyId>(id - IDC_KEY_FIELD))) {
-    TypeKey(dialog, static_cast<RuleKeyId>(id - IDC_KEY_FIELD), ItemText(dialog, id));
+  } else if (const std::optional<RuleKeyId> key = KeyOfField(id); key && TakenWhenComplete(*key)) {
+    TypeKey(dialog, *key, ItemText(dialog, id));
   }
 }
 
@@ -380,8 +390,8 @@ void OnKeyField(HWND dialog, RuleKeyId key, int code) {
 bool OnCommand(HWND dialog, int id, int code) {
   RuleEditorState& state = EditorOf(dialog);
   if (state.updating) return false;
-  if (id >= IDC_KEY_FIELD && id <= IDC_SUBPROCESS_FIELD) {
-    OnKeyField(dialog, static_cast<RuleKeyId>(id - IDC_KEY_FIELD), code);
+  if (const std::optional<RuleKeyId> key = KeyOfField(id)) {
+    OnKeyField(dialog, *key, code);
     return true;
   }
   switch (id) {
