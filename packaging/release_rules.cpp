@@ -9,7 +9,7 @@
 #include "common/messages.h"
 #include "ruletools/autotile_rules.h"
 #include "setting/rule_file_document.h"
-#include "setting/setting_store.h"
+#include "setting/rule_file_snapshot.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   std::string failure;
   std::optional<RuleFileDocument> document = RuleFileDocument::Read(example, failure);
   if (!document) return Fail(failure);
-  SettingStore::Instance().ReadFile(example);
+  const std::shared_ptr<const RuleFileSnapshot> read = RuleFileSnapshot::Read(example);
 
   for (const int tile : kTiles) {
     for (const RuleLayout::Grid blocks : kBlocks) {
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
       }
       const RuleLayout::Size sheet = AutotileSheetSize(request);
       const std::string size = std::to_string(sheet.width) + "," + std::to_string(sheet.height);
-      if (SettingStore::Instance().GetSectionValue("Process", size).empty()) {
+      if (read->GetSectionValue("Process", size).empty()) {
         const RuleFileEdit edit = document->AddProcessCandidate(size, sections->front().name);
         if (!edit.Done()) return Fail(RuleFileEditText(edit, document->Encoding()));
       }

@@ -4,13 +4,15 @@
 #include "common/messages.h"
 #include "ruletools/autotile_rules.h"
 #include "ruletools/inverse_text.h"
+#include "setting/setting_store.h"
 
 int RunAutotileCommand(const ConverterOptions& options, const std::string& ruleFile) {
   const AutotileRequest& request = *options.autotile;
   const std::vector<std::string> names = AutotileSectionNames(request);
+  const std::shared_ptr<const RuleFileSnapshot> read = SettingStore::Instance().Snapshot();
   for (const std::string& name : names) {
     // A name like any new section's, as the inverse's is.
-    const std::string problem = InverseNameProblem(name);
+    const std::string problem = InverseNameProblem(*read, name);
     if (!problem.empty()) return PrintNameProblem(Message::kCliBadAutotileName, name, problem);
   }
 

@@ -16,6 +16,7 @@
 #include "common/app_context.h"
 #include "common/console_output.h"
 #include "common/executable_folder.h"
+#include "common/file_io.h"
 #include "common/messages.h"
 #include "common/path.h"
 #include "common/text.h"

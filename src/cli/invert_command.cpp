@@ -5,11 +5,12 @@
 #include "common/messages.h"
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
+#include "setting/setting_store.h"
 
 int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile) {
   const std::string& rule = *options.invertRule;
   const std::string name = options.name ? *options.name : rule + "_inverse";
-  const std::string nameProblem = InverseNameProblem(name);
+  const std::string nameProblem = InverseNameProblem(*SettingStore::Instance().Snapshot(), name);
   if (!nameProblem.empty()) return PrintNameProblem(Message::kCliBadInverseName, name, nameProblem);
 
   std::optional<RuleFileDocument> document;

@@ -30,9 +30,9 @@ std::optional<RuleFileDocument> ReadRuleFileForAppend(const std::string& ruleFil
     return std::nullopt;
   }
   for (const std::string& name : names) {
-    if (document->Holds(name)) continue;
-    const RuleFileEdit unheld{RuleFileRefusal::kCannotHold, name};
-    status = PrintNameProblem(nameMessage, name, RuleFileEditText(unheld, document->Encoding()));
+    const RuleFileEdit held = document->CanHold(name);
+    if (held.Done()) continue;
+    status = PrintNameProblem(nameMessage, name, RuleFileEditText(held, document->Encoding()));
     return std::nullopt;
   }
   return document;

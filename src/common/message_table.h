@@ -376,8 +376,18 @@ MESSAGE(kRuleFileSectionExists, "規則ファイルに同じ名前のセクシ�
         "the rule file already has a section [{1}]")
 MESSAGE(kRuleFileNoSection, "規則ファイルにセクション[{1}]がありません",
         "the rule file has no section [{1}]")
-MESSAGE(kRuleFileCannotHold, "「{1}」には規則ファイルの文字コード（{2}）で書けない文字があります",
-        "\"{1}\" has characters that the rule file's encoding ({2}) cannot hold")
+MESSAGE(kRuleFileCannotHold,
+        "「{1}」の文字「{2}」（{3}）は規則ファイルの文字コード（{4}）で書けません",
+        "\"{1}\" has the character \"{2}\" ({3}), which the rule file's encoding ({4}) cannot hold")
+MESSAGE(kRuleFileValueLineBreak, "{1}の値に改行があります。規則ファイルの1行に書けません",
+        "the value of {1} has a line break, which one line of the rule file cannot hold")
+MESSAGE(kRuleFileNameLineBreak, "名前に改行があります。規則ファイルの1行に書けません",
+        "the name has a line break, which one line of the rule file cannot hold")
+MESSAGE(kRuleFileNotACandidate,
+        "[{1}]は[Process]に加えられません: 「{2}」は規則の名前の区切りです（[Process]では「/」、"
+        "SubProcessでは「,」）",
+        "[{1}] cannot go into [Process]: \"{2}\" separates rule names (\"/\" in [Process], "
+        "\",\" in SubProcess)")
 MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を書き込みました: {2}",
         "wrote the section [{1}] into the rule file: {2}")
 MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
@@ -744,3 +754,8 @@ MESSAGE(kRuleEditorNotBuilt, "規則を作れないため保存しません: {1}
 MESSAGE(kRuleEditorNoName, "規則の名前を入力して「新しい規則」を押してください", "Type the rule's name and press \"New rule\"")
 MESSAGE(kRuleEditorUnsaved, "保存していない変更があります。保存しますか？", "The rule has unsaved edits. Save them?")
 MESSAGE(kRuleEditorSaved, "{1}に保存しました", "Saved to {1}")
+MESSAGE(kRuleEditorRuleFile, "規則ファイル: {1}", "Rule file: {1}")
+MESSAGE(kRuleEditorFit, "全体", "Fit")
+MESSAGE(kRuleEditorCellsDropped,
+        "置いたセルのうち{1}個は新しい格子に収まらないため外しました（「元に戻す」で戻せます）",
+        "{1} placed cells no longer fit the new grids and were taken out (Undo brings them back)")

@@ -6,7 +6,7 @@
 #include "image/image_limits.h"
 #include "ruletools/autotile_masks.h"
 #include "ruletools/rule_size.h"
-#include "setting/profile_reader.h"
+#include "setting/ini_text.h"
 
 namespace {
 

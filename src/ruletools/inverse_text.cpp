@@ -6,7 +6,6 @@
 #include "ruletools/rule_book.h"
 #include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
-#include "setting/setting_store.h"
 
 namespace {
 
@@ -95,7 +94,7 @@ void AddLostLines(const RuleInverse& inverse, std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string InverseNameProblem(const std::string& name) {
+std::string InverseNameProblem(const RuleFileSnapshot& ruleFile, const std::string& name) {
   if (name.empty()) return Text(Message::kInverseNameEmpty);
   if (name.front() == ' ' || name.back() == ' ') return Text(Message::kInverseNameSpaces);
   // A section of either name would be no rule: the size table, or a name
@@ -106,7 +105,7 @@ std::string InverseNameProblem(const std::string& name) {
     if (c == ']') return Text(Message::kInverseNameBracket);
     if (c < 0x20 || c == 0x7f) return Text(Message::kInverseNameControl);
   }
-  for (const std::string& section : SettingStore::Instance().SectionNames()) {
+  for (const std::string& section : ruleFile.SectionNames()) {
     if (SameSectionName(section, name)) return Text(Message::kInverseNameTaken);
   }
   return std::string();

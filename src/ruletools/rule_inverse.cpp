@@ -8,7 +8,7 @@
 #include "convert/rule_values.h"
 #include "image/image_limits.h"
 #include "ruletools/rule_size.h"
-#include "setting/profile_reader.h"
+#include "setting/ini_text.h"
 
 namespace {
 
@@ -122,16 +122,20 @@ std::string KeyAssignment(RuleKeyId key) { return std::string(KeyName(key)) + "=
 
 std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional<Size> imageSize,
                                       std::string& refusal) {
-  refusal.clear();
-  std::optional<ImageProcessor> rule;
   try {
-    rule.emplace(ruleName);
+    return InvertRule(ImageProcessor(ruleName), imageSize, refusal);
   } catch (const RuleError& error) {
     refusal = Text(Message::kInverseUnreadable, {ruleName, error.Text()});
     return std::nullopt;
   }
-  if (!rule->IndividualRule().empty()) {
-    refusal = Text(Message::kInverseIndividual, {ruleName, rule->IndividualRule()});
+}
+
+std::optional<RuleInverse> InvertRule(const ImageProcessor& rule, std::optional<Size> imageSize,
+                                      std::string& refusal) {
+  refusal.clear();
+  const std::string& ruleName = rule.RuleName();
+  if (!rule.IndividualRule().empty()) {
+    refusal = Text(Message::kInverseIndividual, {ruleName, rule.IndividualRule()});
     return std::nullopt;
   }
   // Every number of the inverse follows from the cell size.
@@ -147,9 +151,9 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
 
   RuleInverse inverse;
   inverse.rule = ruleName;
-  inverse.layout = LayoutOf(*rule, image);
-  inverse.group = rule->GetGroup();
-  inverse.subProcesses = rule->SubProcesses();
+  inverse.layout = LayoutOf(rule, image);
+  inverse.group = rule.GetGroup();
+  inverse.subProcesses = rule.SubProcesses();
   const RuleLayout& layout = inverse.layout;
 
   // The inverse cuts the rule's slots out of what its pieces cover.

@@ -218,6 +218,9 @@ TEST_F(PipelineTest, FollowOnRulesRunOnTheSourceIntoTheSameFolder) {
               "[C]\nNameFoot=_c\n");
   const std::string source = Source("map.png", Sheet(64, 32, 32, 32));
   ImageProcessor main("Main");
+  // The rule file read again meanwhile: the rule runs the rules of the read
+  // it was built from.
+  UseRuleFile(folder, "[Main]\n[A]\nNameFoot=_changed\n");
   Run(main, source);
   const std::string folderName = "map" + kSep;
   EXPECT_EQ(Added(ProcessLog::kReportChannel),
