@@ -22,10 +22,8 @@ constexpr int kCell = 16;
 constexpr int kCells = (kSide / kCell) * (kSide / kCell);
 
 void AnEditRedrawsCanvasAndFindings(benchmark::State& state) {
-  TempFolder folder;
-  UseRuleFile(folder, "[Process]\n1024,1024=Tiles\n");
   const auto sheet = TileSheet(kSide, kSide, kCell);
-  RuleEdit start("Tiles", {kSide, kSide});
+  RuleEdit start("Tiles", {kSide, kSide}, RuleFileOf("[Process]\n1024,1024=Tiles\n"));
   start.SetValue(RuleKeyId::kSrcDiv, "64,64");
   start.SetValue(RuleKeyId::kFileDiv, "2,2");
   std::string replace;

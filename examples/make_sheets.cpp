@@ -3,7 +3,8 @@
 // Palette PNGs of 32 x 32 cells; palette entry 0 (magenta) is the
 // background that becomes transparent. Each cell is a square of its own
 // colour with a white mark in its top-left corner, so that a converted sheet
-// shows where every cell went and which way round it is.
+// shows where every cell went and which way round it is. Beside them one
+// autotile block of water, for the release's autotile rules.
 #include <cstdio>
 #include <string>
 
@@ -50,6 +51,35 @@ IndexedPicture Sheet(int columns, int rows, int firstColour) {
   return picture;
 }
 
+// Water as a game-making tool's autotile block of 2 x 3 tiles: a lone tile,
+// the inner corners, then a 2 x 2 island, each with a shore where the
+// water ends.
+IndexedPicture WaterBlock() {
+  constexpr int kShore = 5;
+  constexpr std::uint8_t kSand = 4, kWater = 5;
+  IndexedPicture picture;
+  picture.width = 2 * kCell;
+  picture.height = 3 * kCell;
+  picture.palette = Palette();
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      bool shore;
+      if (y >= kCell) {  // the island: a shore along its outer edges
+        shore =
+            x < kShore || x >= 2 * kCell - kShore || y < kCell + kShore || y >= 3 * kCell - kShore;
+      } else {
+        const int cx = x % kCell, cy = y % kCell;
+        const bool left = cx < kShore, right = cx >= kCell - kShore;
+        const bool top = cy < kShore, bottom = cy >= kCell - kShore;
+        // The lone tile has a shore all round, the inner corners at the corners only.
+        shore = x < kCell ? left || right || top || bottom : (left || right) && (top || bottom);
+      }
+      picture.indices.push_back(shore ? kSand : kWater);
+    }
+  }
+  return picture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,5 +105,7 @@ int main(int argc, char** argv) {
     WriteFile(folder + "/" + sheet.name,
               PngFile(Sheet(sheet.columns, sheet.rows, sheet.firstColour), 8));
   }
+  // Autotile_block2x3_blob47_32, by its size in the release's rule file.
+  WriteFile(folder + "/water.png", PngFile(WaterBlock(), 8));
   return 0;
 }

@@ -1,5 +1,6 @@
 # Stages the release folder and writes the archive; run by the build with
 #   -D SOURCE_DIR=  top of the source tree
+#   -D RULES=       the release's rule file, UTF-8
 #   -D STAGE=       a scratch folder of the build (emptied first)
 #   -D NAME=        the archive's top folder, Vomarin+-<version>
 #   -D VERSION=     the version shown in the user guide
@@ -47,7 +48,7 @@ endforeach()
 file(COPY_FILE ${SOURCE_DIR}/resource/check.bmp ${root}/resource/check.bmp)
 
 # The programs read their rule file in the Japanese code page.
-read_with_crlf(${SOURCE_DIR}/examples/setting.ini rules)
+read_with_crlf(${RULES} rules)
 file(WRITE ${STAGE}/setting.utf8 "${rules}")
 run(${ICONV} -f UTF-8 -t CP932 -o ${root}/setting.ini ${STAGE}/setting.utf8)
 file(REMOVE ${STAGE}/setting.utf8)

@@ -119,7 +119,7 @@ void AddDropped(HWND dialog, HDROP drop) {
 void RefreshRuleFileCheck(HWND main) {
   // An empty store: the file could not be read, which the run reports as
   // it always has.
-  const bool readable = !SettingStore::Instance().SectionNames().empty();
+  const bool readable = !SettingStore::Instance().Snapshot()->SectionNames().empty();
   mainWindow.findings = readable ? CheckRuleFile() : std::vector<CheckFinding>();
   const bool shown = !mainWindow.findings.empty();
   SetItemText(main, kRuleFileProblemsText,

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/main_dialog_win32.h"
-#include "classify/window_prompt_win32.h"
+#include "app/window_prompt_win32.h"
 #include "common/app_context.h"
 #include "common/executable_folder.h"
 #include "common/program_options.h"

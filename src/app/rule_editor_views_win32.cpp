@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "app/rule_editor_ids.h"
@@ -27,19 +28,24 @@ const IImage* PictureOf(const RuleEditorState& state, HWND view) {
   return IsSheet(view) ? state.sheetPicture.get() : state.canvasPicture.get();
 }
 
+// Picture pixels in view pixels at the zoom.
+int Zoomed(const RuleEditorState& state, long long pixels) {
+  return static_cast<int>(std::lround(static_cast<double>(pixels) * state.zoom));
+}
+
 // A rectangle of the picture, in the view's pixels.
 RECT OnView(const RuleEditorState& state, HWND view, const RuleLayout::Rect& area) {
   const POINT scroll = IsSheet(view) ? state.sheetScroll : state.canvasScroll;
-  const int zoom = state.zoom;
-  return {area.x * zoom - scroll.x, area.y * zoom - scroll.y,
-          (area.x + area.width) * zoom - scroll.x, (area.y + area.height) * zoom - scroll.y};
+  return {Zoomed(state, area.x) - scroll.x, Zoomed(state, area.y) - scroll.y,
+          Zoomed(state, static_cast<long long>(area.x) + area.width) - scroll.x,
+          Zoomed(state, static_cast<long long>(area.y) + area.height) - scroll.y};
 }
 
 // The picture pixel under a point of the view.
 POINT InPicture(RuleEditorState& state, HWND view, LPARAM lParam) {
   const POINT scroll = ScrollOf(state, view);
-  return {(GET_X_LPARAM(lParam) + scroll.x) / state.zoom,
-          (GET_Y_LPARAM(lParam) + scroll.y) / state.zoom};
+  return {static_cast<LONG>(std::floor((GET_X_LPARAM(lParam) + scroll.x) / state.zoom)),
+          static_cast<LONG>(std::floor((GET_Y_LPARAM(lParam) + scroll.y) / state.zoom))};
 }
 
 // The sheet's cell (column, row) at a pixel of the sheet.
@@ -76,19 +82,20 @@ void Outline(HDC dc, const RECT& area, COLORREF colour, int width) {
 // Lines between the cells (columns x rows of size cell from origin).
 void DrawGrid(HDC dc, const RuleEditorState& state, HWND view, RuleLayout::Rect origin,
               RuleLayout::Size cell, RuleLayout::Grid grid) {
-  if (cell.width * state.zoom < kSmallestGridCell || cell.height * state.zoom < kSmallestGridCell)
+  if (Zoomed(state, cell.width) < kSmallestGridCell ||
+      Zoomed(state, cell.height) < kSmallestGridCell)
     return;
   const HPEN pen = CreatePen(PS_DOT, 1, kGridColour);
   const HGDIOBJ old = SelectObject(dc, pen);
   const RECT all = OnView(state, view, {origin.x, origin.y, cell.width * grid.columns,
                                         cell.height * grid.rows});
   for (int column = 1; column < grid.columns; ++column) {
-    const int x = all.left + column * cell.width * state.zoom;
+    const int x = all.left + Zoomed(state, static_cast<long long>(column) * cell.width);
     MoveToEx(dc, x, all.top, nullptr);
     LineTo(dc, x, all.bottom);
   }
   for (int row = 1; row < grid.rows; ++row) {
-    const int y = all.top + row * cell.height * state.zoom;
+    const int y = all.top + Zoomed(state, static_cast<long long>(row) * cell.height);
     MoveToEx(dc, all.left, y, nullptr);
     LineTo(dc, all.right, y);
   }
@@ -134,7 +141,7 @@ void Paint(HWND view) {
     picture->PaintTo(memory, 0, 0);
     const POINT scroll = IsSheet(view) ? state.sheetScroll : state.canvasScroll;
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, -scroll.x, -scroll.y, width * state.zoom, height * state.zoom, memory, 0, 0,
+    StretchBlt(dc, -scroll.x, -scroll.y, Zoomed(state, width), Zoomed(state, height), memory, 0, 0,
                width, height, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);
@@ -149,8 +156,8 @@ void SetScrollRange(RuleEditorState& state, HWND view) {
   RECT client;
   GetClientRect(view, &client);
   POINT& scroll = ScrollOf(state, view);
-  const int width = picture ? picture->GetWidth() * state.zoom : 0;
-  const int height = picture ? picture->GetHeight() * state.zoom : 0;
+  const int width = picture ? Zoomed(state, picture->GetWidth()) : 0;
+  const int height = picture ? Zoomed(state, picture->GetHeight()) : 0;
   scroll.x = std::clamp<int>(scroll.x, 0, std::max<int>(0, width - client.right));
   scroll.y = std::clamp<int>(scroll.y, 0, std::max<int>(0, height - client.bottom));
   SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0,
@@ -293,6 +300,24 @@ void OnKey(HWND view, WPARAM key) {
   SelectInRule(dialog, selection);
 }
 
+// The largest zoom at which both views show their whole pictures: whole
+// steps from 1:1 up, so that pixels stay sharp, any fraction below.
+double FitZoom(RuleEditorState& state, HWND dialog) {
+  double fit = 0;
+  for (const int id : {IDC_SHEET_VIEW, IDC_CANVAS_VIEW}) {
+    const HWND view = GetDlgItem(dialog, id);
+    const IImage* picture = PictureOf(state, view);
+    if (picture == nullptr || picture->GetWidth() < 1 || picture->GetHeight() < 1) continue;
+    RECT client;
+    GetClientRect(view, &client);
+    const double zoom = std::min(static_cast<double>(client.right) / picture->GetWidth(),
+                                 static_cast<double>(client.bottom) / picture->GetHeight());
+    fit = fit == 0 ? zoom : std::min(fit, zoom);
+  }
+  if (fit <= 0) return 1;
+  return fit >= 1 ? std::floor(fit) : fit;
+}
+
 LRESULT CALLBACK RuleViewProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
@@ -340,6 +365,7 @@ void RegisterRuleViews(HINSTANCE module) {
 
 void RefreshRuleViews(HWND dialog) {
   RuleEditorState& state = EditorOf(dialog);
+  if (state.fitZoom) state.zoom = FitZoom(state, dialog);
   for (const int id : {IDC_SHEET_VIEW, IDC_CANVAS_VIEW}) {
     const HWND view = GetDlgItem(dialog, id);
     SetScrollRange(state, view);

@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <iterator>
+#include <optional>
+
 #include "app/rule_editor_ids.h"
 #include "app/rule_editor_save.h"
 #include "classify/classify.h"
@@ -27,6 +30,7 @@ static_assert(IDC_SUBPROCESS_FIELD == IDC_KEY_FIELD + static_cast<int>(RuleKeyId
 
 namespace {
 
+// The zoom choices after "全体", which fits the pictures into the views.
 constexpr int kZooms[] = {1, 2, 4};
 constexpr const char* kZoomNames[] = {"1:1", "2×", "4×"};
 // The size a new rule is laid out on when there is no sheet.
@@ -34,15 +38,38 @@ constexpr RuleEdit::Size kSizeWithoutSheet{256, 256};
 
 int FieldOf(RuleKeyId key) { return IDC_KEY_FIELD + static_cast<int>(key); }
 
+// The key whose field control id is, if it is one the editor shows.
+std::optional<RuleKeyId> KeyOfField(int id) {
+  const int place = id - IDC_KEY_FIELD;
+  if (place < 0 || place >= static_cast<int>(std::size(kRuleKeys))) return std::nullopt;
+  const RuleKeyId key = kRuleKeys[place].id;
+  return RuleEdit::Edits(key) ? std::optional<RuleKeyId>(key) : std::nullopt;
+}
+
 // The keys with a text field or a drop-down (KeepPalette is a check box,
 // Replace its own text).
 bool HasTextField(RuleKeyId key) {
   return RuleEdit::Edits(key) && key != RuleKeyId::kReplace && key != RuleKeyId::kKeepPalette;
 }
 
-std::vector<std::string> RuleNames() {
+// Fields of numbers: blanks and line breaks in them separate the numbers.
+bool HoldsNumbers(RuleKeyId key) {
+  const RuleValueKind kind = KeyEntry(key).kind;
+  return kind == RuleValueKind::kGrid || kind == RuleValueKind::kSize ||
+         kind == RuleValueKind::kRect || kind == RuleValueKind::kNumberList;
+}
+
+// Fields whose value lays the rule out (the grids, the clip, the canvas,
+// the Individual rule that sizes the slots) are taken once complete, on
+// Enter, Tab or leaving the field: a value half typed moves no cell.
+bool TakenWhenComplete(RuleKeyId key) {
+  return HoldsNumbers(key) ? key != RuleKeyId::kReplace
+                           : KeyEntry(key).kind == RuleValueKind::kName;
+}
+
+std::vector<std::string> RuleNames(const RuleFileSnapshot& ruleFile) {
   std::vector<std::string> names;
-  for (const std::string& name : SettingStore::Instance().SectionNames()) {
+  for (const std::string& name : ruleFile.SectionNames()) {
     if (IsSizeTableName(name)) continue;
     bool listed = false;
     for (const std::string& other : names) listed = listed || SameSectionName(other, name);
@@ -54,8 +81,7 @@ std::vector<std::string> RuleNames() {
 void FillCombo(HWND dialog, int id, const std::vector<std::string>& items) {
   SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : items) {
-    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
   }
 }
 
@@ -95,6 +121,28 @@ void SetTexts(HWND dialog) {
 
 void SetIfChanged(HWND dialog, int id, const std::string& text) {
   if (ItemText(dialog, id) != text) SetItemText(dialog, id, text);
+}
+
+// The drop-downs that list the rules of the rule file the editor shows, and
+// the name of the rule shown.
+void FillRuleNames(HWND dialog) {
+  RuleEditorState& state = EditorOf(dialog);
+  const std::vector<std::string> names = RuleNames(*state.history.Current().RuleFile());
+  state.updating = true;
+  for (const int id :
+       {IDC_RULE_NAME, FieldOf(RuleKeyId::kIndividual), FieldOf(RuleKeyId::kSubProcess)}) {
+    const std::string text = ItemText(dialog, id);
+    FillCombo(dialog, id, names);
+    SetItemText(dialog, id, text);
+  }
+  state.updating = false;
+}
+
+void ShowRuleName(HWND dialog) {
+  RuleEditorState& state = EditorOf(dialog);
+  state.updating = true;
+  SetItemText(dialog, IDC_RULE_NAME, state.history.Current().Name());
+  state.updating = false;
 }
 
 // The controls from the rule as it stands, all but the one the user is
@@ -142,7 +190,14 @@ void Tell(HWND dialog, const std::string& text) {
   ShowMessage(dialog, text, Text(Message::kRuleEditorTitle), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ShowStatus(HWND dialog, const std::string& text) { SetItemText(dialog, IDC_STATUS, text); }
+// What the status line says; with nothing to say, the rule file that the
+// editor shows and saves into, by its full path.
+void ShowStatus(HWND dialog, const std::string& text) {
+  SetItemText(dialog, IDC_STATUS,
+              !text.empty() ? text
+                            : Text(Message::kRuleEditorRuleFile,
+                                   {EditorOf(dialog).history.Current().RuleFile()->FileName()}));
+}
 
 bool Unsaved(const RuleEditorState& state) {
   const RuleEdit& edit = state.history.Current();
@@ -162,42 +217,91 @@ void Start(HWND dialog, RuleEdit edit, bool isNew) {
   state.placeNext = false;
   MarkSaved(state);
   if (isNew) state.savedPairs.clear();
+  ShowStatus(dialog, std::string());
   Refresh(dialog);
+}
+
+void TypeSize(HWND dialog) {
+  RuleEditorState& state = EditorOf(dialog);
+  if (state.sheet) return;
+  const std::optional<RuleEdit::Size> size = ParseSizeKey(ItemText(dialog, IDC_SHEET_SIZE));
+  if (!size) {
+    ShowStatus(dialog, Text(Message::kRuleEditorBadSize));
+    return;
+  }
+  state.history.ShowSheet(*size);
+  Refresh(dialog);
+}
+
+void TypeReplace(HWND dialog) {
+  std::string problem;
+  const std::string text = NumbersAsWritten(ItemText(dialog, IDC_REPLACE_FIELD));
+  RuleEditorState& state = EditorOf(dialog);
+  if (state.history.Edit([&](RuleEdit& edit) { return edit.SetReplaceText(text, problem); }))
+    Refresh(dialog, IDC_REPLACE_FIELD);
+  ShowStatus(dialog,
+             problem.empty() ? std::string() : Text(Message::kRuleEditorBadReplace, {problem}));
+}
+
+void TypeKey(HWND dialog, RuleKeyId key, std::string text) {
+  RuleEditorState& state = EditorOf(dialog);
+  if (HoldsNumbers(key)) text = NumbersAsWritten(text);
+  long long dropped = 0;
+  if (!state.history.Edit([&](RuleEdit& edit) { return edit.SetValue(key, text, &dropped); })) {
+    // The text as the rule holds it, where only blanks made it differ.
+    if (TakenWhenComplete(key)) {
+      state.updating = true;
+      SetIfChanged(dialog, FieldOf(key), state.history.Current().Value(key));
+      state.updating = false;
+    }
+    return;
+  }
+  Refresh(dialog, TakenWhenComplete(key) ? 0 : FieldOf(key));
+  ShowStatus(dialog, dropped > 0 ? Text(Message::kRuleEditorCellsDropped, {std::to_string(dropped)})
+                                 : std::string());
+}
+
+// Takes the value of the field that has the focus, should it be one that
+// is taken once complete: before Enter, a save or closing acts on the rule.
+void TakeTyping(HWND dialog) {
+  HWND focus = GetFocus();
+  // A drop-down's text is typed into an edit control inside it.
+  if (focus != nullptr && GetParent(focus) != dialog) focus = GetParent(focus);
+  if (focus == nullptr || GetParent(focus) != dialog) return;
+  const int id = GetDlgCtrlID(focus);
+  if (id == IDC_SHEET_SIZE) {
+    TypeSize(dialog);
+  } else if (const std::optional<RuleKeyId> key = KeyOfField(id); key && TakenWhenComplete(*key)) {
+    TypeKey(dialog, *key, ItemText(dialog, id));
+  }
 }
 
 // Saves the rule; false when it was not saved (the user was told why).
 bool Save(HWND dialog, bool withInverse) {
+  TakeTyping(dialog);
   RuleEditorState& state = EditorOf(dialog);
-  const RuleEdit& edit = state.history.Current();
-  std::string problem;
-  if (edit.Name().empty()) {
-    problem = Text(Message::kRuleEditorNoName);
-  } else if (!edit.BuildError().empty()) {
-    problem = Text(Message::kRuleEditorNotBuilt, {edit.BuildError()});
-  } else {
-    const bool addToProcess = IsDlgButtonChecked(dialog, IDC_PROCESS_CHECK) == BST_CHECKED;
-    problem = SaveEditedRule(dialog, edit, state.isNew, addToProcess, withInverse);
-  }
+  const RuleEditSave save{state.isNew, IsDlgButtonChecked(dialog, IDC_PROCESS_CHECK) == BST_CHECKED,
+                          withInverse};
+  const std::string problem = SaveEditedRule(dialog, state.history.Current(), save);
   if (!problem.empty()) {
     Tell(dialog, problem);
     return false;
   }
-  SettingStore& store = SettingStore::Instance();
-  store.ReadFile(store.FileName());
-  ClassifyOthersAgain();
+  ReadRuleFileAgain();
+  state.history.UseRuleFile(SettingStore::Instance().Snapshot());
   state.isNew = false;
   MarkSaved(state);
-  state.updating = true;
-  FillCombo(dialog, IDC_RULE_NAME, RuleNames());
-  SetItemText(dialog, IDC_RULE_NAME, edit.Name());
-  state.updating = false;
-  ShowStatus(dialog, Text(Message::kRuleEditorSaved, {store.FileName()}));
+  FillRuleNames(dialog);
+  ShowRuleName(dialog);
+  ShowStatus(dialog,
+             Text(Message::kRuleEditorSaved, {state.history.Current().RuleFile()->FileName()}));
   Refresh(dialog);
   return true;
 }
 
 // Whether the rule being edited may be left: saved, or the user says so.
 bool MayLeave(HWND dialog) {
+  TakeTyping(dialog);
   if (!Unsaved(EditorOf(dialog))) return true;
   switch (ShowMessage(dialog, Text(Message::kRuleEditorUnsaved), Text(Message::kRuleEditorTitle),
                       MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -212,19 +316,21 @@ bool MayLeave(HWND dialog) {
 
 void LoadRule(HWND dialog, const std::string& name) {
   RuleEditorState& state = EditorOf(dialog);
-  ISettingSection* section = SettingStore::Instance().GetSection(name);
-  if (section == nullptr || !MayLeave(dialog)) {
-    state.updating = true;
-    SetItemText(dialog, IDC_RULE_NAME, state.history.Current().Name());
-    state.updating = false;
-    return;
+  if (MayLeave(dialog)) {
+    // The rule file as the editor shows it now: read again if the rule left
+    // was saved. Held here while the new rule is made from its section.
+    const std::shared_ptr<const RuleFileSnapshot> ruleFile = state.history.Current().RuleFile();
+    if (const SettingSection* section = ruleFile->GetSection(name)) {
+      Start(dialog, RuleEdit(*section, state.history.Current().Sheet(), ruleFile), false);
+    }
   }
-  Start(dialog, RuleEdit(*section, state.history.Current().Sheet()), false);
+  ShowRuleName(dialog);
 }
 
 void NewRule(HWND dialog) {
   const std::string name = ItemText(dialog, IDC_RULE_NAME);
-  const std::string problem = InverseNameProblem(name);
+  const std::string problem =
+      InverseNameProblem(*EditorOf(dialog).history.Current().RuleFile(), name);
   if (!problem.empty()) {
     Tell(dialog, Text(Message::kRuleEditorNameRefused, {name, problem}));
     return;
@@ -246,31 +352,6 @@ void OpenSheet(HWND dialog, const std::string& path) {
   Refresh(dialog);
 }
 
-void TypeSize(HWND dialog) {
-  RuleEditorState& state = EditorOf(dialog);
-  if (state.sheet) return;
-  const std::optional<RuleEdit::Size> size = ParseSizeKey(ItemText(dialog, IDC_SHEET_SIZE));
-  if (!size) {
-    ShowStatus(dialog, Text(Message::kRuleEditorBadSize));
-    return;
-  }
-  state.history.ShowSheet(*size);
-  Refresh(dialog);
-}
-
-void TypeReplace(HWND dialog) {
-  std::string problem;
-  const std::string text = ItemText(dialog, IDC_REPLACE_FIELD);
-  EditRule(dialog, [&](RuleEdit& edit) { return edit.SetReplaceText(text, problem); });
-  ShowStatus(dialog, problem.empty() ? std::string() : Text(Message::kRuleEditorBadReplace, {problem}));
-}
-
-void TypeKey(HWND dialog, RuleKeyId key, const std::string& text) {
-  RuleEditorState& state = EditorOf(dialog);
-  if (state.history.Edit([&](RuleEdit& edit) { return edit.SetValue(key, text); }))
-    Refresh(dialog, FieldOf(key));
-}
-
 // The sheet: the first file under "その他" that a rule may fit, else the
 // first file of the list, else none.
 void ChooseFirstSheet(RuleEditorState& state) {
@@ -290,21 +371,27 @@ void ChooseFirstSheet(RuleEditorState& state) {
   }
 }
 
+void OnKeyField(HWND dialog, RuleKeyId key, int code) {
+  const int id = FieldOf(key);
+  if (key == RuleKeyId::kReplace) {
+    if (code == EN_CHANGE) TypeReplace(dialog);
+  } else if (key == RuleKeyId::kKeepPalette) {
+    if (code == BN_CLICKED)
+      TypeKey(dialog, key, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? "1" : "");
+  } else if (code == CBN_SELCHANGE) {
+    const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+    TypeKey(dialog, key, ComboItem(dialog, id, index));
+  } else if (TakenWhenComplete(key) ? code == EN_KILLFOCUS || code == CBN_KILLFOCUS
+                                    : code == EN_CHANGE || code == CBN_EDITCHANGE) {
+    TypeKey(dialog, key, ItemText(dialog, id));
+  }
+}
+
 bool OnCommand(HWND dialog, int id, int code) {
   RuleEditorState& state = EditorOf(dialog);
   if (state.updating) return false;
-  if (id >= IDC_KEY_FIELD && id <= IDC_SUBPROCESS_FIELD) {
-    const auto key = static_cast<RuleKeyId>(id - IDC_KEY_FIELD);
-    if (key == RuleKeyId::kReplace && code == EN_CHANGE) {
-      TypeReplace(dialog);
-    } else if (key == RuleKeyId::kKeepPalette && code == BN_CLICKED) {
-      TypeKey(dialog, key, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? "1" : "");
-    } else if (code == EN_CHANGE || code == CBN_EDITCHANGE) {
-      TypeKey(dialog, key, ItemText(dialog, id));
-    } else if (code == CBN_SELCHANGE) {
-      const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
-      TypeKey(dialog, key, ComboItem(dialog, id, index));
-    }
+  if (const std::optional<RuleKeyId> key = KeyOfField(id)) {
+    OnKeyField(dialog, *key, code);
     return true;
   }
   switch (id) {
@@ -328,13 +415,15 @@ bool OnCommand(HWND dialog, int id, int code) {
     case IDC_ZOOM:
       if (code == CBN_SELCHANGE) {
         const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
-        if (index >= 0 && index < 3) state.zoom = kZooms[index];
+        state.fitZoom = index <= 0;
+        if (index > 0 && index <= 3) state.zoom = kZooms[index - 1];
         RefreshRuleViews(dialog);
       }
       return true;
     case IDC_FILL_IN_ORDER: {
       const RuleEditSelection selection = state.history.Current().Selection();
-      EditRule(dialog, [&](RuleEdit& edit) { return edit.FillInOrder(selection.cells, selection.slot); });
+      EditRule(dialog,
+               [&](RuleEdit& edit) { return edit.FillInOrder(selection.cells, selection.slot); });
       return true;
     }
     case IDC_BLANK: {
@@ -350,8 +439,15 @@ bool OnCommand(HWND dialog, int id, int code) {
     case IDC_SAVE_INVERSE:
       Save(dialog, id == IDC_SAVE_INVERSE);
       return true;
+    case IDOK:  // Enter
+      TakeTyping(dialog);
+      return true;
     case IDCANCEL:
-      if (MayLeave(dialog)) EndDialog(dialog, 0);
+      if (MayLeave(dialog)) {
+        // Fields that lose the focus as the window goes change nothing.
+        state.updating = true;
+        EndDialog(dialog, 0);
+      }
       return true;
     default:
       return false;
@@ -362,16 +458,17 @@ void Init(HWND dialog, RuleEditorState& state) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
   DragAcceptFiles(dialog, TRUE);
   SetTexts(dialog);
+  FillRuleNames(dialog);
+  ShowRuleName(dialog);
   state.updating = true;
-  const std::vector<std::string> names = RuleNames();
-  FillCombo(dialog, IDC_RULE_NAME, names);
-  FillCombo(dialog, FieldOf(RuleKeyId::kIndividual), names);
-  FillCombo(dialog, FieldOf(RuleKeyId::kSubProcess), names);
-  FillCombo(dialog, IDC_ZOOM, {std::begin(kZoomNames), std::end(kZoomNames)});
+  std::vector<std::string> zooms = {Text(Message::kRuleEditorFit)};
+  zooms.insert(zooms.end(), std::begin(kZoomNames), std::end(kZoomNames));
+  FillCombo(dialog, IDC_ZOOM, zooms);
   SendDlgItemMessageW(dialog, IDC_ZOOM, CB_SETCURSEL, 0, 0);
   SendDlgItemMessageW(dialog, IDC_REPLACE_FIELD, EM_SETLIMITTEXT, 0, 0);
   state.updating = false;
   CentreWindow(dialog);
+  ShowStatus(dialog, std::string());
   Refresh(dialog);
 }
 
@@ -410,17 +507,21 @@ void SelectInRule(HWND dialog, const RuleEditSelection& selection) {
 
 void UndoOrRedo(HWND dialog, bool redo) {
   RuleEditorState& state = EditorOf(dialog);
-  if (redo ? state.history.Redo() : state.history.Undo()) Refresh(dialog);
+  if (!(redo ? state.history.Redo() : state.history.Undo())) return;
+  // A rename taken back or made again.
+  ShowRuleName(dialog);
+  Refresh(dialog);
 }
 
 void OpenRuleEditor(HWND owner, const std::string& rule) {
   const HINSTANCE module = AppContext::Instance().moduleHandle;
   RegisterRuleViews(module);
-  RuleEditorState state(RuleEdit(std::string(), kSizeWithoutSheet));
+  const std::shared_ptr<const RuleFileSnapshot> ruleFile = SettingStore::Instance().Snapshot();
+  RuleEditorState state(RuleEdit(std::string(), kSizeWithoutSheet, ruleFile));
   ChooseFirstSheet(state);
   if (state.sheet) state.history.ShowSheet({state.sheet->GetWidth(), state.sheet->GetHeight()});
-  if (ISettingSection* section = rule.empty() ? nullptr : SettingStore::Instance().GetSection(rule)) {
-    state.history = RuleEditHistory(RuleEdit(*section, state.history.Current().Sheet()));
+  if (const SettingSection* section = rule.empty() ? nullptr : ruleFile->GetSection(rule)) {
+    state.history = RuleEditHistory(RuleEdit(*section, state.history.Current().Sheet(), ruleFile));
     state.isNew = false;
   }
   MarkSaved(state);

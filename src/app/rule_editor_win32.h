@@ -20,8 +20,9 @@
 // Opens the editor over owner and returns when it is closed. The sheet is
 // the first file listed under "その他" that a rule may fit, else the first
 // file of the processing list, else none. A save reads the rule file again
-// and classifies the files under "その他" again. With rule, the editor opens
-// at that rule of the rule file (a name the file lacks opens a new rule).
+// and brings the processing list up to it (ReadRuleFileAgain). With rule,
+// the editor opens at that rule of the rule file (a name the file lacks
+// opens a new rule).
 void OpenRuleEditor(HWND owner, const std::string& rule = std::string());
 
 // What one editor window holds, created with it and kept in its user data.
@@ -30,13 +31,18 @@ struct RuleEditorState {
 
   std::unique_ptr<IImage> sheet;  // null: a size the user typed
   std::string sheetPath;
+  // The rule being edited; the read of the rule file it is laid out among
+  // (RuleEdit::RuleFile) is the one the editor shows and saves into.
   RuleEditHistory history;
   // The rule is not in the rule file yet: a save appends it.
   bool isNew = true;
   // The rule as the rule file holds it, to tell unsaved edits.
   std::string savedName;
-  std::vector<std::pair<std::string, std::string>> savedPairs;
-  int zoom = 1;
+  std::vector<RuleEdit::Pair> savedPairs;
+  // View pixels per picture pixel in both views; while fitZoom is set it is
+  // the largest that shows the whole sheet and the whole canvas.
+  double zoom = 1;
+  bool fitZoom = true;
   // The cells chosen on the sheet go into the next slot clicked.
   bool placeNext = false;
   // Where a drag began: the sheet's cell (column, row), the canvas's slot.
@@ -62,5 +68,6 @@ void UndoOrRedo(HWND dialog, bool redo);
 
 // Registers the window class of the sheet and canvas views (once).
 void RegisterRuleViews(HINSTANCE module);
-// Sets the views' scroll ranges to their pictures at the zoom and redraws them.
+// Sets the zoom where it fits the pictures, the views' scroll ranges to
+// their pictures at the zoom, and redraws them.
 void RefreshRuleViews(HWND dialog);

@@ -14,6 +14,7 @@
 #include "convert/rule_values.h"
 #include "convert/run_state.h"
 #include "image/image.h"
+#include "setting/rule_file_snapshot.h"
 #include "setting/setting_store.h"
 
 namespace {
@@ -34,25 +35,25 @@ bool ContainsAny(const std::string& name, const std::string& list) {
 // The rule for the image loaded from the file fileName; throws as ClassifyByName.
 using RuleChooser = std::function<std::string(const IImage& image, const std::string& fileName)>;
 
-void AddFile(const std::string& path, const RuleChooser& chooseRule, const ImageOpener& open,
-             const JobSink& sink) {
+// A file's line under its rule in the list text.
+std::string ListedLine(const std::string& path) { return " " + FilePart(path) + "\r\n"; }
+
+void AddFile(const std::string& path, const std::shared_ptr<const RuleFileSnapshot>& ruleFile,
+             const RuleChooser& chooseRule, const ImageOpener& open, const JobSink& sink) {
   RunState& run = RunState::Instance();
-  const std::string fileName = FilePart(path);
   std::unique_ptr<IImage> image = open(path);
-  const std::string rule = chooseRule(*image, fileName);
+  const std::string rule = chooseRule(*image, FilePart(path));
   if (IsDoNothingRule(rule)) throw FileLeftOut{LeftOutReason::kLeftAlone, {}};
   // A name that no section has is listed only under "その他": a heading for a
   // rule that does not exist would say nothing.
-  if (SettingStore::Instance().GetSection(rule) == nullptr) {
-    throw RuleError(RuleErrorKind::kMissingRule, rule);
-  }
+  if (ruleFile->GetSection(rule) == nullptr) throw RuleError(RuleErrorKind::kMissingRule, rule);
 
   // Listed before the rule is built: a file whose rule cannot be built shows
   // under its rule and, with the rule's message, under "その他".
-  run.listText[rule] += " " + fileName + "\r\n";
+  run.listText[rule] += ListedLine(path);
   auto processor = run.processors.find(rule);
   if (processor == run.processors.end()) {
-    auto built = std::make_unique<ImageProcessor>(rule);
+    auto built = std::make_unique<ImageProcessor>(ruleFile, rule);
     processor = run.processors.emplace(rule, std::move(built)).first;
   }
   sink(std::move(image), processor->second.get());
@@ -87,12 +88,13 @@ void ListLeftOut(const std::string& path, const std::string& reason,
   if (mayFitLater) run.otherFiles.push_back({path, line});
 }
 
-AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& chooseRule,
-                  const ImageOpener& open, const JobSink& sink) {
+AddSummary AddAll(const std::vector<std::string>& paths,
+                  const std::shared_ptr<const RuleFileSnapshot>& ruleFile,
+                  const RuleChooser& chooseRule, const ImageOpener& open, const JobSink& sink) {
   AddSummary summary;
   for (const std::string& path : paths) {
     try {
-      AddFile(path, chooseRule, open, sink);
+      AddFile(path, ruleFile, chooseRule, open, sink);
       ++summary.added;
     } catch (const AddingStopped&) {
       summary.stopped = true;
@@ -112,6 +114,28 @@ AddSummary AddAll(const std::vector<std::string>& paths, const RuleChooser& choo
   return summary;
 }
 
+// Takes the jobs of rule out of the list, their lines under it with them,
+// and adds their paths to paths.
+void TakeOutJobsOf(const std::string& rule, const ImageProcessor* processor,
+                   std::vector<std::string>& paths) {
+  RunState& run = RunState::Instance();
+  std::string& listed = run.listText[rule];
+  for (std::size_t i = 0; i < run.jobs.size();) {
+    if (run.jobs[i].processor != processor) {
+      ++i;
+      continue;
+    }
+    const std::string path = run.jobs[i].image->GetName();
+    const std::size_t at = listed.find(ListedLine(path));
+    if (at != std::string::npos) listed.erase(at, ListedLine(path).size());
+    paths.push_back(path);
+    run.jobs.erase(run.jobs.begin() + static_cast<std::ptrdiff_t>(i));
+    run.images.erase(run.images.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+  if (listed.empty()) run.listText.erase(rule);
+  run.lastOutputPaths.erase(processor);
+}
+
 }  // namespace
 
 void EnqueueJob(std::unique_ptr<IImage> image, ImageProcessor* rule) {
@@ -122,9 +146,12 @@ void EnqueueJob(std::unique_ptr<IImage> image, ImageProcessor* rule) {
 
 AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& open,
                     const JobSink& sink) {
-  // Looked up once: the sizes of every file are read from the same table.
-  ISettingSection* sizeTable = SettingStore::Instance().GetSection("Process");
-  const RuleChooser bySize = [sizeTable](const IImage& image, const std::string& fileName) {
+  // Every file is classified by one read of the rule file, whatever reads
+  // it meanwhile (a question to the user).
+  const std::shared_ptr<const RuleFileSnapshot> ruleFile = SettingStore::Instance().Snapshot();
+  const SettingSection* sizeTable = ruleFile->GetSection("Process");
+  const RuleChooser bySize = [&ruleFile, sizeTable](const IImage& image,
+                                                    const std::string& fileName) {
     if (sizeTable == nullptr) throw FileLeftOut{LeftOutReason::kNoSizeTable, {}};
     const std::string sizeKey =
         std::to_string(image.GetWidth()) + "," + std::to_string(image.GetHeight());
@@ -135,31 +162,31 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
       throw RuleError(RuleErrorKind::kNoSizeOrDefault, "", {sizeKey});
     }
     const std::string value = sizeTable->GetValue(key);
-    return value.find('/') == std::string::npos ? value : ClassifyByName(value, fileName, image);
+    return value.find('/') == std::string::npos ? value
+                                                : ClassifyByName(*ruleFile, value, fileName, image);
   };
-  return AddAll(paths, bySize, open, sink);
+  return AddAll(paths, ruleFile, bySize, open, sink);
 }
 
 AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
                       const ImageOpener& open, const JobSink& sink) {
   const RuleChooser given = [&rule](const IImage&, const std::string&) { return rule; };
-  return AddAll(paths, given, open, sink);
+  return AddAll(paths, SettingStore::Instance().Snapshot(), given, open, sink);
 }
 
-std::string ClassifyByName(const std::string& candidates, const std::string& fileName,
-                           const IImage& sheet) {
-  SettingStore& store = SettingStore::Instance();
+std::string ClassifyByName(const RuleFileSnapshot& ruleFile, const std::string& candidates,
+                           const std::string& fileName, const IImage& sheet) {
   std::vector<std::string> remaining;
   for (const std::string& candidate : SplitStringList(candidates, '/')) {
     // A rule with a "Specific" text is for names with that text and no other.
-    const std::string specific = store.GetSectionValue(candidate, KeyName(RuleKeyId::kSpecific));
+    const std::string specific = ruleFile.GetSectionValue(candidate, KeyName(RuleKeyId::kSpecific));
     if (!specific.empty()) {
       if (Contains(fileName, specific)) return candidate;
       continue;
     }
-    const std::string force = store.GetSectionValue(candidate, KeyName(RuleKeyId::kForce));
+    const std::string force = ruleFile.GetSectionValue(candidate, KeyName(RuleKeyId::kForce));
     if (!force.empty() && ContainsAny(fileName, force)) return candidate;
-    const std::string except = store.GetSectionValue(candidate, KeyName(RuleKeyId::kExcept));
+    const std::string except = ruleFile.GetSectionValue(candidate, KeyName(RuleKeyId::kExcept));
     if (!except.empty() && ContainsAny(fileName, except)) continue;
     remaining.push_back(candidate);
   }
@@ -179,9 +206,23 @@ std::string ClassifyByName(const std::string& candidates, const std::string& fil
   return remaining[static_cast<std::size_t>(choice)];
 }
 
-AddSummary ClassifyOthersAgain() {
+AddSummary ReadRuleFileAgain() {
+  SettingStore::Instance().ReadAgain();
+  const std::shared_ptr<const RuleFileSnapshot> ruleFile = SettingStore::Instance().Snapshot();
   RunState& run = RunState::Instance();
   std::vector<std::string> paths;
+  for (auto rule = run.processors.begin(); rule != run.processors.end();) {
+    try {
+      *rule->second = ImageProcessor(ruleFile, rule->first);
+      ++rule;
+    } catch (const RuleError&) {
+      // Never converted by the rule as it was: classified again, the file
+      // goes where adding it now would.
+      TakeOutJobsOf(rule->first, rule->second.get(), paths);
+      rule = run.processors.erase(rule);
+    }
+  }
+
   std::string& others = run.listText[kOtherListKey];
   for (const RunState::OtherFile& file : run.otherFiles) {
     paths.push_back(file.path);

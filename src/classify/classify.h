@@ -51,6 +51,7 @@ struct AddSummary {
 using ImageOpener = std::function<std::unique_ptr<IImage>(const std::string& path)>;
 
 class ImageProcessor;
+class RuleFileSnapshot;
 
 // Where an added file goes, with its image and the rule of the list that it
 // takes: EnqueueJob, or a caller that converts it at once.
@@ -70,14 +71,17 @@ AddSummary AddFiles(const std::vector<std::string>& paths, const ImageOpener& op
 AddSummary AddFilesAs(const std::vector<std::string>& paths, const std::string& rule,
                       const ImageOpener& open = OpenImage, const JobSink& sink = EnqueueJob);
 
-// Classifies the files listed under "その他" again (after the rule file
-// changed), except those a rule told to leave alone: each joins the list
-// or is listed under "その他" once more.
-AddSummary ClassifyOthersAgain();
+// After the rule file changed: the setting store reads it again and the
+// list follows. Every rule of the list is built anew from the file as read
+// now, in place, so that its jobs convert with the rule as saved. The files
+// of a rule that no longer builds leave the list, and they and the files
+// under "その他" that a rule may fit are classified again: each joins the
+// list or is listed under "その他" with its reason, as adding it now would.
+AddSummary ReadRuleFileAgain();
 
-// The rule among candidates (rule names separated by "/") that fits the
-// file name fileName. Asks the user (CurrentUserPrompt), showing sheet, the
-// file's image, when several remain.
+// The rule among candidates (rule names separated by "/") of ruleFile that
+// fits the file name fileName. Asks the user (CurrentUserPrompt), showing
+// sheet, the file's image, when several remain.
 // Throws FileLeftOut (kNoRuleFits, kSkipped, kUndecided) or AddingStopped.
-std::string ClassifyByName(const std::string& candidates, const std::string& fileName,
-                           const IImage& sheet);
+std::string ClassifyByName(const RuleFileSnapshot& ruleFile, const std::string& candidates,
+                           const std::string& fileName, const IImage& sheet);

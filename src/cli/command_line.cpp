@@ -18,6 +18,69 @@ int ParseJobs(const std::string& text) {
   return jobs <= kMaxJobs ? jobs : 0;
 }
 
+// The value of --tile: a tile size in decimal digits only; 0 for anything
+// else.
+int ParseTile(const std::string& text) {
+  constexpr std::size_t kMaxDigits = 7;
+  if (text.empty() || text.size() > kMaxDigits ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return 0;
+  return std::stoi(text);
+}
+
+// The arguments of --autotile and the options that go with it.
+struct AutotileArguments {
+  std::optional<std::pair<std::string, std::string>> layouts;
+  std::optional<std::string> tile;
+  std::optional<std::string> blocks;
+};
+
+// The request the arguments make, or nothing after noting the first thing
+// wrong: a layout that does not exist, no --tile, a tile size that does
+// not cut into quarters, blocks that are not a grid, a pair without a rule.
+template <typename Note>
+std::optional<AutotileRequest> ReadAutotile(const AutotileArguments& arguments,
+                                            const std::optional<std::string>& name, Note note) {
+  std::vector<std::string> layoutNames;
+  for (const AutotileLayout layout : kAutotileLayouts)
+    layoutNames.push_back(AutotileLayoutName(layout));
+  AutotileRequest request;
+  for (const auto& [text, layout] : {std::make_pair(arguments.layouts->first, &request.from),
+                                     std::make_pair(arguments.layouts->second, &request.to)}) {
+    const std::optional<AutotileLayout> named = AutotileLayoutNamed(text);
+    if (!named) {
+      note({Message::kAutotileUnknownLayout, {text}, layoutNames});
+      return std::nullopt;
+    }
+    *layout = *named;
+  }
+  if (!arguments.tile) {
+    note({Message::kCliAutotileNeedsTile, {}});
+    return std::nullopt;
+  }
+  request.tile = ParseTile(*arguments.tile);
+  if (!IsAutotileSize(request.tile)) {
+    note({Message::kAutotileBadTile, {*arguments.tile}});
+    return std::nullopt;
+  }
+  if (arguments.blocks) {
+    const std::optional<RuleLayout::Size> blocks = ParseSizeKey(*arguments.blocks);
+    if (!blocks) {
+      note({Message::kAutotileBadBlocks, {*arguments.blocks}});
+      return std::nullopt;
+    }
+    request.blocks = {blocks->width, blocks->height};
+  }
+  if (!HasAutotileRule(request.from, request.to)) {
+    note({Message::kAutotileNoRule,
+          {AutotileLayoutName(request.from), AutotileLayoutName(request.to)},
+          AutotilePairNames()});
+    return std::nullopt;
+  }
+  if (name) request.name = *name;
+  return request;
+}
+
 // Options that take a value, and where it goes.
 std::optional<std::string>* ValueOption(ConverterOptions& options, const std::string& name) {
   if (name == "--setting") return &options.settingFile;
@@ -51,11 +114,16 @@ std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
   if (options.help || options.version) return std::nullopt;
   const int tools = (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) +
                     (options.invertRule ? 1 : 0) + (options.remapMap ? 1 : 0);
-  if (tools > 1) return UsageError{Message::kCliOneToolAtATime, {}};
   // --dry-run is --remap's too.
   const bool converting = options.rule || options.combineFolder || options.noTransparency ||
                           (options.dryRun && !options.remapMap) || options.indexTable ||
                           options.tilesets;
+  if (options.autotile) {
+    if (tools > 0) return UsageError{Message::kCliAutotileWithTool, {}};
+    if (converting) return UsageError{Message::kCliAutotileWithConversion, {}};
+    if (!options.files.empty()) return UsageError{Message::kCliAutotileTakesNoFiles, {}};
+  }
+  if (tools > 1) return UsageError{Message::kCliOneToolAtATime, {}};
   if (tools == 1 && converting) return UsageError{Message::kCliToolWithConversion, {}};
   if (options.check && !options.files.empty()) {
     return UsageError{Message::kCliCheckTakesNoFiles, {}};
@@ -72,12 +140,15 @@ std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
   if (options.picture && !options.explainRule) {
     return UsageError{Message::kCliPictureWithoutExplain, {}};
   }
-  if (options.name && !options.invertRule) return UsageError{Message::kCliNameWithoutInvert, {}};
-  if (options.append && !options.invertRule) return UsageError{Message::kAppendWithoutInvert, {}};
+  const bool writesSection = options.invertRule || options.autotile;
+  if (options.name && !writesSection) return UsageError{Message::kCliNameWithoutInvert, {}};
+  if (options.append && !writesSection) return UsageError{Message::kAppendWithoutInvert, {}};
   if (options.remapMap && options.files.empty()) {
     return UsageError{Message::kCliRemapNeedsTables, {}};
   }
-  if (tools == 0 && options.files.empty()) return UsageError{Message::kCliNoImageFiles, {}};
+  if (tools == 0 && !options.autotile && options.files.empty()) {
+    return UsageError{Message::kCliNoImageFiles, {}};
+  }
   return std::nullopt;
 }
 
@@ -101,6 +172,7 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
   const bool remapping = std::any_of(arguments.begin(), optionsEnd, [](const std::string& a) {
     return a == "--remap" || a.rfind("--remap=", 0) == 0;
   });
+  AutotileArguments autotile;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
@@ -113,12 +185,27 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
     }
     const auto equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
-    std::optional<std::string>* value = name == "--jobs"   ? &jobs
-                                        : name == "--lang" ? &language
+    std::optional<std::string>* value = name == "--jobs"     ? &jobs
+                                        : name == "--lang"   ? &language
+                                        : name == "--tile"   ? &autotile.tile
+                                        : name == "--blocks" ? &autotile.blocks
                                         : name == "--tileset" && remapping
                                             ? &options.remapTileset
                                             : ValueOption(options, name);
-    if (value != nullptr) {
+    if (name == "--autotile") {
+      // Two values: the layout it converts from, then the one it converts to.
+      std::optional<std::string> from;
+      if (equals != std::string::npos) {
+        from = argument.substr(equals + 1);
+      } else if (i + 1 < arguments.size()) {
+        from = arguments[++i];
+      }
+      if (from && i + 1 < arguments.size()) {
+        autotile.layouts = std::make_pair(*from, arguments[++i]);
+      } else {
+        note({Message::kCliAutotileNeedsLayouts, {}});
+      }
+    } else if (value != nullptr) {
       if (equals != std::string::npos) {
         *value = argument.substr(equals + 1);
       } else if (i + 1 < arguments.size()) {
@@ -139,6 +226,11 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
   if (jobs) {
     options.jobs = ParseJobs(*jobs);
     if (options.jobs == 0) note({Message::kCliBadJobs, {std::to_string(kMaxJobs), *jobs}});
+  }
+  if (autotile.layouts) {
+    options.autotile = ReadAutotile(autotile, options.name, note);
+  } else if (autotile.tile || autotile.blocks) {
+    note({Message::kCliTileWithoutAutotile, {}});
   }
   if (!error) error = MisusedOption(options);
   return options;

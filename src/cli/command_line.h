@@ -6,6 +6,7 @@
 
 #include "cli/usage_error.h"
 #include "common/messages.h"
+#include "ruletools/autotile_rules.h"
 
 // The options of the command-line converter:
 //   vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...
@@ -16,6 +17,7 @@
 //   vomarin --check [--setting FILE]
 //   vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]
 //   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]
+//   vomarin --autotile FROM TO --tile T [--blocks C,R] [--name NAME] [--append]
 //   vomarin --remap MAP.tmx TABLE.csv... [--tileset NAME] [--dry-run]
 // --tileset alone is an option of a conversion: a Tiled tileset beside
 // every piece.
@@ -27,8 +29,11 @@ struct ConverterOptions {
   std::optional<std::string> explainRule;
   std::optional<std::string> invertRule;
   std::optional<std::string> size;     // "W,H": the image size a rule tool assumes
-  std::optional<std::string> name;     // the section name of an inverse
-  bool append = false;                 // the inverse goes into the rule file, not to the output
+  std::optional<std::string> name;     // the section name of an inverse or autotile rule
+  bool append = false;                 // the section goes into the rule file, not to the output
+  // --autotile FROM TO with --tile, --blocks and --name, read and found to
+  // have a rule.
+  std::optional<AutotileRequest> autotile;
   std::optional<std::string> picture;  // -o: where --explain draws the rule
   bool indexTable = false;             // a table of the slots beside every conversion
   bool tilesets = false;               // a Tiled tileset beside every piece

@@ -12,10 +12,6 @@
 bool InputIsTerminal();
 bool ErrorIsTerminal();
 
-// The absolute form of path (symbolic links resolved where the file exists),
-// so that outputs land next to the file whatever the working folder.
-std::string AbsolutePath(const std::string& path);
-
 // Success when path names an existing regular file that can be read,
 // otherwise why not.
 FileResult ReadableFile(const std::string& path);

@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "cli/console.h"
 #include "common/wide_win32.h"
 
@@ -19,16 +17,6 @@ bool IsConsole(DWORD handleId) {
 bool InputIsTerminal() { return IsConsole(STD_INPUT_HANDLE); }
 
 bool ErrorIsTerminal() { return IsConsole(STD_ERROR_HANDLE); }
-
-std::string AbsolutePath(const std::string& path) {
-  const std::wstring wide = Wide(path);
-  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
-  std::vector<wchar_t> buffer(size + 1, L'\0');
-  const DWORD length =
-      GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-  return length == 0 || length >= buffer.size() ? path : Utf8(std::wstring(buffer.data(), length));
-}
 
 FileResult ReadableFile(const std::string& path) {
   const HANDLE file =

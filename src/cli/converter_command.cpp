@@ -16,6 +16,7 @@
 #include "common/app_context.h"
 #include "common/console_output.h"
 #include "common/executable_folder.h"
+#include "common/file_io.h"
 #include "common/messages.h"
 #include "common/path.h"
 #include "common/text.h"
@@ -145,6 +146,7 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   if (options.check) return RunCheckCommand(options);
   if (options.explainRule) return RunExplainCommand(options);
   if (options.invertRule) return RunInvertCommand(options, ruleFile);
+  if (options.autotile) return RunAutotileCommand(options, ruleFile);
 
   std::string combineFolder;
   if (options.combineFolder) {

@@ -4,6 +4,7 @@
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
 #include "common/console_output.h"
+#include "common/file_io.h"
 #include "common/messages.h"
 #include "ruletools/rule_explanation.h"
 #include "ruletools/rule_size.h"

@@ -1,52 +1,26 @@
-#include <cstdio>
-
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
 #include "cli/rule_tool_size.h"
-#include "common/console_output.h"
+#include "cli/section_output.h"
 #include "common/messages.h"
 #include "ruletools/inverse_text.h"
 #include "ruletools/rule_inverse.h"
-#include "setting/rule_file_document.h"
-
-namespace {
-
-// Printed as a rule file edited on Windows has it, each line ended by CR
-// LF, after an empty line so that it can follow a file whose last line has
-// no line end.
-constexpr char kPrintedLineEnd[] = "\r\n";
-
-int PrintNameProblem(const std::string& name, const std::string& problem) {
-  PrintError(Text(Message::kCliBadInverseName, {name, problem}));
-  return kExitUsage;
-}
-
-}  // namespace
+#include "setting/setting_store.h"
 
 int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFile) {
   const std::string& rule = *options.invertRule;
   const std::string name = options.name ? *options.name : rule + "_inverse";
-  const std::string nameProblem = InverseNameProblem(name);
-  if (!nameProblem.empty()) return PrintNameProblem(name, nameProblem);
+  const std::string nameProblem = InverseNameProblem(*SettingStore::Instance().Snapshot(), name);
+  if (!nameProblem.empty()) return PrintNameProblem(Message::kCliBadInverseName, name, nameProblem);
 
-  // --append reads the file before the inverse is worked out, so that a
-  // name it cannot hold is a usage error like the others.
   std::optional<RuleFileDocument> document;
+  int status = kExitConverted;
   if (options.append) {
-    std::string failure;
-    document = RuleFileDocument::Read(ruleFile, failure);
-    if (!document) {
-      PrintError(failure);
-      return kExitNotConverted;
-    }
-    if (!document->Holds(name)) {
-      const RuleFileEdit unheld{RuleFileRefusal::kCannotHold, name};
-      return PrintNameProblem(name, RuleFileEditText(unheld, document->Encoding()));
-    }
+    document = ReadRuleFileForAppend(ruleFile, {name}, Message::kCliBadInverseName, status);
+    if (!document) return status;
   }
 
   std::string problem;
-  int status = kExitConverted;
   const std::optional<RuleLayout::Size> image = RuleToolImageSize(options, rule, problem, status);
   if (!problem.empty()) {
     PrintError(problem);
@@ -59,23 +33,5 @@ int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFil
     PrintError(refusal);
     return kExitNotConverted;
   }
-  const RuleSection section = InverseSection(*inverse, name);
-  if (!document) {
-    const std::string text = kPrintedLineEnd + RuleSectionText(section, kPrintedLineEnd);
-    WriteText(stdout, text);
-    return kExitConverted;
-  }
-
-  const RuleFileEdit edit = document->AppendSection(section);
-  if (!edit.Done()) {
-    PrintError(RuleFileEditText(edit, document->Encoding()));
-    return kExitNotConverted;
-  }
-  const RuleFileSave save = document->Save();
-  if (save.outcome != RuleFileSaveOutcome::kSaved) {
-    PrintError(RuleFileSaveText(save));
-    return kExitNotConverted;
-  }
-  WriteText(stdout, Text(Message::kRuleFileSectionWritten, {name, ruleFile}) + "\n");
-  return kExitConverted;
+  return PrintOrAppendSections({InverseSection(*inverse, name)}, document, ruleFile);
 }

@@ -1,9 +1,9 @@
 #include <cstdio>
 
-#include "cli/console.h"
 #include "cli/converter_command.h"
 #include "cli/rule_tool_commands.h"
 #include "common/console_output.h"
+#include "common/file_io.h"
 #include "common/messages.h"
 #include "tiled/map_remap.h"
 

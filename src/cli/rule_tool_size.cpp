@@ -1,8 +1,8 @@
 #include "cli/rule_tool_size.h"
 
-#include "cli/console.h"
 #include "cli/converter_command.h"
 #include "common/file_failure.h"
+#include "common/file_io.h"
 #include "image/image.h"
 #include "ruletools/rule_size.h"
 

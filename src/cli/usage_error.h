@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/messages.h"
@@ -10,10 +11,21 @@
 // into text only when shown: by then --lang, wherever it stood, has chosen
 // the language.
 struct UsageError {
+  UsageError(Message message, std::vector<std::string> arguments,
+             std::vector<std::string> list = {})
+      : message(message), arguments(std::move(arguments)), list(std::move(list)) {}
+
   Message message;
   std::vector<std::string> arguments;
+  // Items of one more argument, joined in the language of the text.
+  std::vector<std::string> list;
 
-  std::string Text() const { return ::Text(message, arguments); }
+  std::string Text() const {
+    if (list.empty()) return ::Text(message, arguments);
+    std::vector<std::string> all = arguments;
+    all.push_back(ListText(list));
+    return ::Text(message, all);
+  }
 };
 
 // The language a --lang value names; a usage error for any other value.

@@ -10,6 +10,11 @@
 // True when text is well-formed UTF-8 (ASCII is).
 bool IsUtf8(const std::string& text);
 
+// The characters of text by their code points, "U+00E9" (a byte that
+// begins no character of UTF-8 as "0xE9"), separated by blanks: a name for
+// a character that may not show.
+std::string CharacterCodes(const std::string& text);
+
 // Shift-JIS (code page 932) to UTF-8. A byte sequence that is not
 // Shift-JIS becomes U+FFFD.
 std::string ShiftJisToUtf8(const std::string& text);
@@ -22,5 +27,8 @@ std::string ShiftJisToUtf8(const std::string& text);
 std::string InCodePage932Forms(const std::string& text);
 
 // UTF-8 to Shift-JIS (code page 932). A character that Shift-JIS lacks
-// becomes "?"; ok, when given, says whether every character was kept.
+// becomes "?" (or a look-alike that the system puts in its place: e for é,
+// the backslash byte for ¥); ok, when given, says whether every character
+// was kept, that is whether the bytes read back as the text given (in code
+// page 932's forms).
 std::string Utf8ToShiftJis(const std::string& text, bool* ok = nullptr);

@@ -51,5 +51,9 @@ std::string ShiftJisToUtf8(const std::string& text) {
 }
 
 std::string Utf8ToShiftJis(const std::string& text, bool* ok) {
-  return Convert(InCodePage932Forms(text), "CP932", "UTF-8", "?", ok);
+  const std::string forms = InCodePage932Forms(text);
+  std::string bytes = Convert(forms, "CP932", "UTF-8", "?", ok);
+  // iconv writes ¥ as the backslash byte and calls it converted.
+  if (ok && *ok) *ok = ShiftJisToUtf8(bytes) == forms;
+  return bytes;
 }

@@ -36,5 +36,9 @@ std::string Utf8(const wchar_t* wide) { return wide ? Utf8(std::wstring(wide)) :
 std::string ShiftJisToUtf8(const std::string& text) { return Utf8(WideFromCodePage(text, 932)); }
 
 std::string Utf8ToShiftJis(const std::string& text, bool* ok) {
-  return CodePageFromWide(Wide(InCodePage932Forms(text)), 932, ok);
+  const std::string forms = InCodePage932Forms(text);
+  std::string bytes = CodePageFromWide(Wide(forms), 932, ok);
+  // The system's best fit reports no loss for the look-alikes it chose.
+  if (ok && *ok) *ok = ShiftJisToUtf8(bytes) == forms;
+  return bytes;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -19,16 +18,9 @@ bool RemoveFile(const std::string& path);
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // The same, saying why where it fails.
 FileResult ReadFileBytes(const std::string& path, std::string& bytes);
+// The size of the file at path in bytes; -1 where it cannot be told.
+long long FileSizeOf(const std::string& path);
 
-// What tells one version of a file from the next without reading it.
-struct FileStamp {
-  bool exists = false;
-  std::uint64_t size = 0;
-  std::int64_t modified = 0;  // in the system's own units
-  std::uint64_t identity = 0;  // the file's number where the system has one
-  bool operator==(const FileStamp& other) const {
-    return exists == other.exists && size == other.size && modified == other.modified &&
-           identity == other.identity;
-  }
-};
-FileStamp StampOf(const std::string& path);
+// The absolute form of path (symbolic links resolved where the file exists),
+// so that a file is named the same whatever the working folder.
+std::string AbsolutePath(const std::string& path);

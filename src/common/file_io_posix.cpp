@@ -1,4 +1,7 @@
-#include <sys/stat.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <memory>
 
 #include "common/file_io.h"
 
@@ -8,14 +11,16 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 
 bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
-FileStamp StampOf(const std::string& path) {
-  struct stat status {};
-  FileStamp stamp;
-  if (stat(path.c_str(), &status) != 0) return stamp;
-  stamp.exists = true;
-  stamp.size = static_cast<std::uint64_t>(status.st_size);
-  stamp.modified = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 +
-                   status.st_mtim.tv_nsec;
-  stamp.identity = static_cast<std::uint64_t>(status.st_ino);
-  return stamp;
+std::string AbsolutePath(const std::string& path) {
+  if (char* resolved = realpath(path.c_str(), nullptr)) {
+    std::string absolute = resolved;
+    free(resolved);
+    return absolute;
+  }
+  if (!path.empty() && path[0] == '/') return path;
+  // A file that is not there stays unresolved; opening it will say so.
+  std::unique_ptr<char, decltype(&free)> folder(getcwd(nullptr, 0), &free);
+  if (!folder) return path;
+  const std::string base = folder.get();
+  return base.back() == '/' ? base + path : base + "/" + path;
 }

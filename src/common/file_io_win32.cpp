@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "common/file_io.h"
 #include "common/wide_win32.h"
 
@@ -9,14 +11,12 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 
 bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
 
-FileStamp StampOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  FileStamp stamp;
-  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return stamp;
-  stamp.exists = true;
-  stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-  stamp.modified = static_cast<std::int64_t>(
-      (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-      data.ftLastWriteTime.dwLowDateTime);
-  return stamp;
+std::string AbsolutePath(const std::string& path) {
+  const std::wstring wide = Wide(path);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::vector<wchar_t> buffer(size + 1, L'\0');
+  const DWORD length =
+      GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+  return length == 0 || length >= buffer.size() ? path : Utf8(std::wstring(buffer.data(), length));
 }

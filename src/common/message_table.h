@@ -192,6 +192,10 @@ MESSAGE(kCheckFileDivTooFine, "キャンバス（{1}）より細かいため保�
         "FileDiv is finer than the canvas ({1}), so nothing can be saved")
 MESSAGE(kCheckPiecesLeftOver, "キャンバス（{1}）が{2}で割り切れないため、{3}はどのファイルにも入りません",
         "the canvas ({1}) does not divide evenly into a {2} grid, so {3} fall in no file")
+MESSAGE(kCheckTerrainCanvas, "キャンバス（{1}）に{2}の{3}のタイル（{4}）が収まりません",
+        "the canvas ({1}) cannot hold the {3} tiles ({4} each) of {2}")
+MESSAGE(kCheckTerrainPiece, "出力ファイル1枚（{1}）に{2}の{3}のタイル（{4}）が収まりません",
+        "one output file ({1}) cannot hold the {3} tiles ({4} each) of {2}")
 MESSAGE(kCheckTooManyCombinations,
         "規則と画像の大きさの組み合わせが多すぎるため（{1}組まで）、残りの組み合わせは調べていません",
         "there are too many combinations of rules and image sizes (at most {1}), so the rest were "
@@ -303,6 +307,8 @@ MESSAGE(kInverseNameSpaces, "前後に空白のある名前は使えません",
 MESSAGE(kInverseNameBracket, "「]」を含む名前は使えません", "the name cannot contain \"]\"")
 MESSAGE(kInverseNameControl, "改行などの制御文字を含む名前は使えません",
         "the name cannot contain a line break or another control character")
+MESSAGE(kInverseNameReserved, "大きさの表と「何もしない」の名前は規則の名前に使えません",
+        "the names of the size table and of \"何もしない\" cannot name a rule")
 MESSAGE(kInverseNameTaken, "規則ファイルに同じ名前のセクションがあります",
         "the rule file has a section of the same name")
 MESSAGE(kInverseUnreadable, "規則[{1}]を読めません: {2}", "cannot read the rule [{1}]: {2}")
@@ -332,6 +338,32 @@ MESSAGE(kInverseWhySlot, "キャンバス{1}がセル{2}より小さくなりま
 MESSAGE(kInverseWhyFileDiv, "FileDivがキャンバスより細かいため何も保存されません",
         "FileDiv is finer than the canvas, so nothing is saved")
 
+// --- Rule tools: autotile rules
+MESSAGE(kAutotileRearranges, "自動タイルの規則: {1}の画像（{2}、タイル{3}）を{4}の並び（{5}）に並べ替えます",
+        "autotile rule: rearranges an image of {1} ({2}, tiles of {3}) into the {4} layout ({5})")
+MESSAGE(kAutotileRearrangesBlocks,
+        "自動タイルの規則: {1}のブロックを{2}に並べた画像（{3}、タイル{4}）を、ブロックごとに{5}の並び（{6}）に並べ替え、1ブロック1枚で保存します",
+        "autotile rule: rearranges each block of an image of {2} {1} blocks ({3}, tiles of {4}) "
+        "into the {5} layout ({6}) and saves one file per block")
+MESSAGE(kAutotilePreview, "左上のタイル（見本）には、マスク0のタイル（周りに同じ地形がないもの）を置きます",
+        "the top-left tile (the sample) takes the tile of mask 0 (no neighbour of the same terrain)")
+MESSAGE(kAutotileMadeBy, "作り方: {1}", "made by: {1}")
+MESSAGE(kAutotileBlockRule, "規則[{1}]がブロックごとに適用する規則（Individual）",
+        "the rule that [{1}] applies to each block (Individual)")
+MESSAGE(kAutotileUnknownLayout, "並び「{1}」はありません（あるのは{2}）",
+        "there is no layout \"{1}\" (the layouts are {2})")
+MESSAGE(kAutotileNoRule, "{1}から{2}への規則はありません（作れるのは{3}）",
+        "there is no rule from {1} to {2} (the rules are {3})")
+MESSAGE(kAutotileBadTile, "タイルの大きさ「{1}」は2以上の偶数ではありません",
+        "the tile size \"{1}\" is not an even number of 2 or more")
+MESSAGE(kAutotileBadBlocks, "ブロックの数「{1}」は「列,行」の1以上の整数ではありません",
+        "the blocks \"{1}\" are not \"columns,rows\" in whole numbers of 1 or more")
+MESSAGE(kAutotileImageTooLarge, "自動タイルの規則の画像（{1}）が扱える大きさを超えます",
+        "the autotile rule's image ({1}) would be larger than can be handled")
+MESSAGE(kAutotileTooLong,
+        "自動タイルの規則が規則ファイルの1つのセクションに収まる大きさ（{1}バイト）を超えます",
+        "the autotile rule is larger than one section of the rule file can hold ({1} bytes)")
+
 // --- Writing the rule file
 MESSAGE(kRuleFileUnreadable, "規則ファイルを読めません: {1}（{2}）",
         "cannot read the rule file: {1} ({2})")
@@ -344,8 +376,18 @@ MESSAGE(kRuleFileSectionExists, "規則ファイルに同じ名前のセクシ�
         "the rule file already has a section [{1}]")
 MESSAGE(kRuleFileNoSection, "規則ファイルにセクション[{1}]がありません",
         "the rule file has no section [{1}]")
-MESSAGE(kRuleFileCannotHold, "「{1}」には規則ファイルの文字コード（{2}）で書けない文字があります",
-        "\"{1}\" has characters that the rule file's encoding ({2}) cannot hold")
+MESSAGE(kRuleFileCannotHold,
+        "「{1}」の文字「{2}」（{3}）は規則ファイルの文字コード（{4}）で書けません",
+        "\"{1}\" has the character \"{2}\" ({3}), which the rule file's encoding ({4}) cannot hold")
+MESSAGE(kRuleFileValueLineBreak, "{1}の値に改行があります。規則ファイルの1行に書けません",
+        "the value of {1} has a line break, which one line of the rule file cannot hold")
+MESSAGE(kRuleFileNameLineBreak, "名前に改行があります。規則ファイルの1行に書けません",
+        "the name has a line break, which one line of the rule file cannot hold")
+MESSAGE(kRuleFileNotACandidate,
+        "[{1}]は[Process]に加えられません: 「{2}」は規則の名前の区切りです（[Process]では「/」、"
+        "SubProcessでは「,」）",
+        "[{1}] cannot go into [Process]: \"{2}\" separates rule names (\"/\" in [Process], "
+        "\",\" in SubProcess)")
 MESSAGE(kRuleFileSectionWritten, "規則ファイルにセクション[{1}]を書き込みました: {2}",
         "wrote the section [{1}] into the rule file: {2}")
 MESSAGE(kAppendWithoutInvert, "--appendは--invertと一緒に使います", "--append goes with --invert")
@@ -371,6 +413,18 @@ MESSAGE(kCliBadSize, "--sizeの値「{1}」は「横,縦」の1以上の整数�
         "the value \"{1}\" of --size is not \"width,height\" in whole numbers of 1 or more")
 MESSAGE(kCliPictureWithoutExplain, "-oは--explainと一緒に使います", "-o goes with --explain")
 MESSAGE(kCliNameWithoutInvert, "--nameは--invertと一緒に使います", "--name goes with --invert")
+MESSAGE(kCliAutotileNeedsLayouts, "--autotileには元の並びと先の並びが必要です（--autotile FROM TO）",
+        "--autotile needs the layout to convert from and the one to convert to (--autotile FROM TO)")
+MESSAGE(kCliAutotileNeedsTile, "--autotileには--tile（タイルの大きさ）が必要です",
+        "--autotile needs --tile (the tile size)")
+MESSAGE(kCliTileWithoutAutotile, "--tileと--blocksは--autotileと一緒に使います",
+        "--tile and --blocks go with --autotile")
+MESSAGE(kCliAutotileWithTool, "--autotileは--check、--explain、--invertと一緒に使えません",
+        "--autotile cannot go with --check, --explain or --invert")
+MESSAGE(kCliAutotileWithConversion, "--autotileと画像の変換は一度にできません",
+        "--autotile cannot go with converting images")
+MESSAGE(kCliAutotileTakesNoFiles, "--autotileには画像ファイルを指定できません",
+        "--autotile takes no image files")
 MESSAGE(kCliNoImageFiles, "画像ファイルを指定してください", "please name the image files")
 MESSAGE(kCliRuleFileNotFound, "規則ファイルが見つかりません: {1}", "rule file not found: {1}")
 MESSAGE(kCliNoRuleFileInEither, "規則ファイルが見つかりません: {1}、{2}",
@@ -383,6 +437,8 @@ MESSAGE(kCliNoMistakes, "規則ファイルに誤りは見つかりませんで�
 MESSAGE(kCliImageFileNotFound, "画像ファイルが見つかりません: {1}", "image file not found: {1}")
 MESSAGE(kCliBadInverseName, "逆変換のセクション名「{1}」: {2}（--nameで別の名前を指定できます）",
         "section name \"{1}\" of the inverse: {2} (--name gives another name)")
+MESSAGE(kCliBadAutotileName, "自動タイルの規則のセクション名「{1}」: {2}（--nameで別の名前を指定できます）",
+        "section name \"{1}\" of the autotile rule: {2} (--name gives another name)")
 MESSAGE(kCliChooseRuleHeading, "\n[Vomarin+ 規格の選別] ファイル名:{1}\n",
         "\n[Vomarin+ Choosing the layout] File name:{1}\n")
 MESSAGE(kCliSkipOrStop,
@@ -450,6 +506,17 @@ MESSAGE(kCliConverterUsage,
         "  画像の大きさは画像ファイルSHEET、--size、[Process]の順に決めます。\n"
         "  -oを付けると、元画像（左）と変換後（右）を並べた絵をPNGで書き出します。\n"
         "  終了コード: 0 説明した / 1 規則を使えない、画像を読めない、絵を描けない /\n"
+        "  2 使い方の誤り\n"
+        "\n"
+        "自動タイルの規則: vomarin --autotile FROM TO --tile T [--blocks C,R] [--name NAME]\n"
+        "                  [--append]\n"
+        "  並びFROMの自動タイル（1辺Tピクセルのタイル）を並びTOに並べ替える規則を、\n"
+        "  規則ファイルの末尾に足せるセクションとして表示します（--appendで書き込み）。\n"
+        "  作れるのは block2x3 → blob47、block2x3 → wang16、blob47 → block2x3 です。\n"
+        "  Tは2以上の偶数。--blocks C,Rは、FROMのブロックをC列R行に並べた画像を\n"
+        "  ブロックごとに変換し、1ブロック1枚で保存する規則にします。\n"
+        "  セクション名は既定で Autotile_FROM_TO_T（ブロックが複数なら _CxR が続きます）\n"
+        "  終了コード: 0 表示した（書き込んだ） / 1 規則ファイルを書き込めない /\n"
         "  2 使い方の誤り\n"
         "\n"
         "Tiledのマップの書き換え: vomarin --remap MAP.tmx TABLE.csv... [--tileset NAME] [--dry-run]\n"
@@ -522,6 +589,19 @@ MESSAGE(kCliConverterUsage,
         "  (left) beside the result (right).\n"
         "  Exit status: 0 explained / 1 the rule cannot be used, the image cannot be\n"
         "  read or the picture cannot be drawn / 2 a usage error\n"
+        "\n"
+        "Autotile rules: vomarin --autotile FROM TO --tile T [--blocks C,R] [--name NAME]\n"
+        "                [--append]\n"
+        "  Shows the rule that rearranges an autotile of layout FROM (tiles of T pixels\n"
+        "  a side) into layout TO, as a section to add at the end of the rule file\n"
+        "  (--append writes it there). The rules are block2x3 → blob47,\n"
+        "  block2x3 → wang16 and blob47 → block2x3. T is an even number of 2 or more.\n"
+        "  --blocks C,R makes a rule for an image of C x R blocks of FROM, converted\n"
+        "  block by block and saved as one file per block.\n"
+        "  The section is named Autotile_FROM_TO_T by default (followed by _CxR for\n"
+        "  several blocks)\n"
+        "  Exit status: 0 shown (written) / 1 the rule file cannot be written /\n"
+        "  2 a usage error\n"
         "\n"
         "Remapping a Tiled map: vomarin --remap MAP.tmx TABLE.csv... [--tileset NAME] [--dry-run]\n"
         "  Rewrites a map drawn with the tileset of a sheet before its conversion so\n"
@@ -783,3 +863,8 @@ MESSAGE(kRuleEditorNotBuilt, "規則を作れないため保存しません: {1}
 MESSAGE(kRuleEditorNoName, "規則の名前を入力して「新しい規則」を押してください", "Type the rule's name and press \"New rule\"")
 MESSAGE(kRuleEditorUnsaved, "保存していない変更があります。保存しますか？", "The rule has unsaved edits. Save them?")
 MESSAGE(kRuleEditorSaved, "{1}に保存しました", "Saved to {1}")
+MESSAGE(kRuleEditorRuleFile, "規則ファイル: {1}", "Rule file: {1}")
+MESSAGE(kRuleEditorFit, "全体", "Fit")
+MESSAGE(kRuleEditorCellsDropped,
+        "置いたセルのうち{1}個は新しい格子に収まらないため外しました（「元に戻す」で戻せます）",
+        "{1} placed cells no longer fit the new grids and were taken out (Undo brings them back)")

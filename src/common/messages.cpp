@@ -61,3 +61,11 @@ std::string Text(Message id, const std::vector<std::string>& arguments) {
   }
   return text;
 }
+
+std::string ListText(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) {
+    text += (text.empty() ? "" : Text(Message::kListSeparator)) + item;
+  }
+  return text;
+}

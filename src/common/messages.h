@@ -35,3 +35,6 @@ const char* TextIn(Language language, Message id);
 
 // The text with "{1}", "{2}", ... replaced by the arguments in order.
 std::string Text(Message id, const std::vector<std::string>& arguments);
+
+// The items in one line, joined as the current language lists words.
+std::string ListText(const std::vector<std::string>& items);

@@ -1,17 +1,19 @@
 #include "convert/image_processor.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "common/messages.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
+#include "setting/rule_file_snapshot.h"
 #include "setting/setting_store.h"
 
 namespace {
 
 // The value of key, or the table's default when the section lacks it.
-std::string ValueOrDefault(ISettingSection& section, RuleKeyId id) {
+std::string ValueOrDefault(const SettingSection& section, RuleKeyId id) {
   const char* key = KeyName(id);
   return section.HasKey(key) ? section.GetValue(key) : KeyEntry(id).defaultValue;
 }
@@ -37,7 +39,7 @@ std::vector<int> ReadNumbers(const std::string& value, const std::string& rule, 
 }
 
 // A grid key: columns and rows, neither 0 (the error zero) nor negative.
-ImageProcessor::Grid ReadGrid(ISettingSection& section, const std::string& rule, RuleKeyId id,
+ImageProcessor::Grid ReadGrid(const SettingSection& section, const std::string& rule, RuleKeyId id,
                               RuleErrorKind zero) {
   const std::vector<int> numbers = ReadNumbers(ValueOrDefault(section, id), rule, id);
   const ImageProcessor::Grid grid{numbers[0], numbers[1]};
@@ -61,13 +63,12 @@ ImageProcessor::Size ReadTileSize(const std::string& value, const std::string& r
 AutotileLayout ReadTerrain(const std::string& value, const std::string& rule) {
   const std::optional<AutotileLayout> layout = AutotileLayoutNamed(value);
   if (layout && IsTerrain(*layout)) return *layout;
-  std::string names;
+  std::vector<std::string> names;
   for (const AutotileLayout terrain : kAutotileLayouts) {
-    if (!IsTerrain(terrain)) continue;
-    names += (names.empty() ? "" : Text(Message::kListSeparator)) +
-             std::string(AutotileLayoutName(terrain));
+    if (IsTerrain(terrain)) names.push_back(AutotileLayoutName(terrain));
   }
-  throw RuleError(RuleErrorKind::kNotOneOf, rule, {KeyName(RuleKeyId::kTerrain), value, names});
+  throw RuleError(RuleErrorKind::kNotOneOf, rule,
+                  {KeyName(RuleKeyId::kTerrain), value, ListText(names)});
 }
 
 // A name foot becomes part of a file name; one that reaches into another
@@ -79,17 +80,24 @@ bool LeavesTheFolder(const std::string& nameFoot) {
 
 }  // namespace
 
-ImageProcessor::ImageProcessor(const std::string& name) : ruleName(name) {
-  ISettingSection* found = SettingStore::Instance().GetSection(ruleName);
+ImageProcessor::ImageProcessor(const std::string& name)
+    : ImageProcessor(SettingStore::Instance().Snapshot(), name) {}
+
+ImageProcessor::ImageProcessor(std::shared_ptr<const RuleFileSnapshot> file,
+                               const std::string& name)
+    : ruleFile(std::move(file)), ruleName(name) {
+  const SettingSection* found = ruleFile->GetSection(ruleName);
   if (found == nullptr) throw RuleError(RuleErrorKind::kMissingRule, ruleName);
   ParseRule(*found);
 }
 
-ImageProcessor::ImageProcessor(const std::string& name, ISettingSection& section) : ruleName(name) {
+ImageProcessor::ImageProcessor(const std::string& name, const SettingSection& section,
+                               std::shared_ptr<const RuleFileSnapshot> file)
+    : ruleFile(std::move(file)), ruleName(name) {
   ParseRule(section);
 }
 
-void ImageProcessor::ParseRule(ISettingSection& section) {
+void ImageProcessor::ParseRule(const SettingSection& section) {
   srcDiv = ReadGrid(section, ruleName, RuleKeyId::kSrcDiv, RuleErrorKind::kBadSrcDiv);
   fileDiv = ReadGrid(section, ruleName, RuleKeyId::kFileDiv, RuleErrorKind::kBadFileDiv);
   const std::vector<int> clip =

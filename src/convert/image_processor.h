@@ -10,16 +10,19 @@
 #include "convert/autotile_layout.h"
 
 class IImage;
-class ISettingSection;
 class ProcessLog;
 class RuleChain;
+class RuleFileSnapshot;
+class SettingSection;
 struct RuleLayout;
 struct RunContext;
 
 // One section of the rule file read into a rule. Construction reads every
 // conversion key once and either yields a complete rule or throws a
-// RuleError; the object holds no reference to
-// the rule file afterwards and may run any number of times.
+// RuleError. The rule keeps the snapshot of the rule file it was read from
+// and builds the rules it runs in turn (Individual, SubProcess) from that
+// same snapshot, so that one conversion reads one file, however often the
+// file is read again; it may run any number of times.
 class ImageProcessor {
  public:
   struct Size {
@@ -37,11 +40,14 @@ class ImageProcessor {
     int height = 0;
   };
 
+  // The rule ruleName of the rule file as the setting store read it last.
   explicit ImageProcessor(const std::string& ruleName);
-  // The rule of section, which need not be in the rule file (a rule being
-  // edited); the rules it names are still looked up there.
-  ImageProcessor(const std::string& ruleName, ISettingSection& section);
-  ~ImageProcessor() = default;
+  // The rule ruleName of ruleFile.
+  ImageProcessor(std::shared_ptr<const RuleFileSnapshot> ruleFile, const std::string& ruleName);
+  // The rule of section, which need not be in ruleFile (a rule being
+  // edited); the rules it names are looked up there.
+  ImageProcessor(const std::string& ruleName, const SettingSection& section,
+                 std::shared_ptr<const RuleFileSnapshot> ruleFile);
 
   // Applies the rule to source (borrowed) within the caller's context and
   // returns the canvas it drew, owned by the caller. A named source gives
@@ -70,13 +76,15 @@ class ImageProcessor {
   // Terrain: which variant of a terrain each output tile is, by the tables
   // of that layout; nothing when the rule does not say.
   std::optional<AutotileLayout> Terrain() const { return terrain; }
+  // The rule file that the rules it names are read from.
+  const std::shared_ptr<const RuleFileSnapshot>& RuleFile() const { return ruleFile; }
 
  private:
   // Cut cells by their index in the SrcDiv grid; only cells that Replace
   // names are cut.
   using Cells = std::map<long long, std::unique_ptr<IImage>>;
 
-  void ParseRule(ISettingSection& section);
+  void ParseRule(const SettingSection& section);
   // Apply as one rule of chain, the outermost or a nested one.
   std::unique_ptr<IImage> ApplyInChain(const IImage& source, RuleChain& chain);
   Cells SplitCells(const IImage& source, const RuleLayout& layout) const;
@@ -96,6 +104,7 @@ class ImageProcessor {
   std::string UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const;
   void RunFollowOnRules(const IImage& source, RuleChain& chain) const;
 
+  std::shared_ptr<const RuleFileSnapshot> ruleFile;
   std::string ruleName;
   Size newSize;
   Grid srcDiv;

@@ -41,7 +41,7 @@ bool RuleChain::FirstPaletteNotice() {
 
 std::unique_ptr<ImageProcessor> RuleChain::Build(const std::string& name) {
   try {
-    return std::make_unique<ImageProcessor>(name);
+    return std::make_unique<ImageProcessor>(ruleFile, name);
   } catch (const RuleError& error) {
     WriteError(RuleError(name, error).Text());
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "convert/image_processor.h"
 #include "convert/run_context.h"
@@ -16,11 +17,13 @@ inline constexpr int kMaxNesting = 16;
 enum class NestedUse { kIndividual, kSubProcess };
 
 // The rules run under one outermost Apply, which makes it: the caller's
-// context, handed on to every rule of the chain, and the counts that limit
-// the chain.
+// context, handed on to every rule of the chain, the rule file that the
+// outermost rule was read from, which every rule of the chain is built
+// from, and the counts that limit the chain.
 class RuleChain {
  public:
-  explicit RuleChain(const RunContext& context) : context(context) {}
+  RuleChain(const RunContext& context, std::shared_ptr<const RuleFileSnapshot> ruleFile)
+      : context(context), ruleFile(std::move(ruleFile)) {}
   RuleChain(const RuleChain&) = delete;
   RuleChain& operator=(const RuleChain&) = delete;
 
@@ -49,8 +52,8 @@ class RuleChain {
   // pieces.
   bool FirstPaletteNotice();
 
-  // The rule name, or null after writing on the error channel why it cannot
-  // be built.
+  // The rule name of the chain's rule file, or null after writing on the
+  // error channel why it cannot be built.
   std::unique_ptr<ImageProcessor> Build(const std::string& name);
 
   const RunContext& context;
@@ -58,6 +61,7 @@ class RuleChain {
  private:
   void WriteError(const std::string& text);
 
+  const std::shared_ptr<const RuleFileSnapshot> ruleFile;
   int depth = 0;  // active applications
   long individualRuns = 0;
   long subProcessRuns = 0;

@@ -18,7 +18,7 @@ struct CancelStop {};
 }  // namespace
 
 std::unique_ptr<IImage> ImageProcessor::Apply(const IImage& source, const RunContext& context) {
-  RuleChain chain(context);
+  RuleChain chain(context, ruleFile);
   return ApplyInChain(source, chain);
 }
 

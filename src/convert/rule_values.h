@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "setting/profile_reader.h"
+#include "setting/ini_text.h"
 
 // Splitting of the list values of the rule file.
 

@@ -5,7 +5,8 @@
 RuleLayout AppliedLayout(const ImageProcessor& rule, RuleLayout::Size image) {
   if (rule.IndividualRule().empty()) return LayoutOf(rule, image);
   try {
-    return LayoutWithIndividual(rule, image, ImageProcessor(rule.IndividualRule()));
+    return LayoutWithIndividual(rule, image,
+                                ImageProcessor(rule.RuleFile(), rule.IndividualRule()));
   } catch (const RuleError& error) {
     throw RuleError(rule.IndividualRule(), error);
   }

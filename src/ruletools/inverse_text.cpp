@@ -2,9 +2,10 @@
 
 #include "common/messages.h"
 #include "common/text.h"
+#include "convert/rule_error.h"
+#include "ruletools/rule_book.h"
 #include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
-#include "setting/setting_store.h"
 
 namespace {
 
@@ -93,15 +94,18 @@ void AddLostLines(const RuleInverse& inverse, std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string InverseNameProblem(const std::string& name) {
+std::string InverseNameProblem(const RuleFileSnapshot& ruleFile, const std::string& name) {
   if (name.empty()) return Text(Message::kInverseNameEmpty);
   if (name.front() == ' ' || name.back() == ' ') return Text(Message::kInverseNameSpaces);
+  // A section of either name would be no rule: the size table, or a name
+  // that means leaving files alone.
+  if (IsSizeTableName(name) || IsDoNothingRule(name)) return Text(Message::kInverseNameReserved);
   for (std::size_t i = 0; i < name.size(); i += CharLength(name.data(), name.size(), i)) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
     if (c == ']') return Text(Message::kInverseNameBracket);
     if (c < 0x20 || c == 0x7f) return Text(Message::kInverseNameControl);
   }
-  for (const std::string& section : SettingStore::Instance().SectionNames()) {
+  for (const std::string& section : ruleFile.SectionNames()) {
     if (SameSectionName(section, name)) return Text(Message::kInverseNameTaken);
   }
   return std::string();

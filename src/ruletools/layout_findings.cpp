@@ -10,6 +10,7 @@
 #include "convert/nested_rules.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_layout.h"
+#include "ruletools/autotile_masks.h"
 #include "ruletools/chain_findings.h"
 #include "ruletools/rule_size.h"
 
@@ -121,6 +122,7 @@ class LayoutWalk {
       }
       return;
     }
+    if (rule.Terrain()) TerrainTiles(section, layout, writes);
     if (composed && placesCells && !layout.cutCells.empty() && layout.slot.width > 0 &&
         layout.slot.height > 0) {
       Slots(section, layout);
@@ -175,6 +177,25 @@ class LayoutWalk {
                             {canvas, GridText(layout.fileDiv.columns, layout.fileDiv.rows),
                              LeftOverText(leftOver)}));
     }
+  }
+
+  // A Terrain rule's canvas, or each piece of it where it is written, holds
+  // that layout's grid of tiles of the tile size.
+  void TerrainTiles(const BookSection& section, const RuleLayout& layout, bool writes) {
+    const ImageProcessor& rule = *section.rule;
+    const RuleLayout::Size tile = rule.TileSize() ? *rule.TileSize() : layout.slot;
+    const bool pieces = writes && layout.PieceCount() > 1;
+    const RuleLayout::Size area = pieces ? layout.piece : layout.canvas;
+    if (tile.width < 1 || tile.height < 1 || area.width < 1 || area.height < 1) return;
+    const AutotileTable& table = AutotileTableOf(*rule.Terrain());
+    if (area.width >= 1LL * table.columns * tile.width &&
+        area.height >= 1LL * table.rows * tile.height)
+      return;
+    findings.Add(section.order, section.name,
+                 Where(section, RuleKeyId::kTerrain, layout.image) +
+                     Text(pieces ? Message::kCheckTerrainPiece : Message::kCheckTerrainCanvas,
+                          {SizeText(area), AutotileLayoutName(*rule.Terrain()),
+                           GridText(table.columns, table.rows), SizeText(tile)}));
   }
 
   // The rule is as deep as a conversion goes: the rules it names do not run.

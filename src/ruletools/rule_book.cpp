@@ -1,25 +1,18 @@
 #include "ruletools/rule_book.h"
 
+#include <utility>
+
 #include "common/messages.h"
 #include "convert/rule_error.h"
 #include "ruletools/findings.h"
 #include "setting/ini_text.h"
-#include "setting/profile_reader.h"
 #include "setting/setting_section.h"
-#include "setting/setting_store.h"
 
 namespace {
 
-// The bytes a list of strings takes in the reader's buffer, each with its NUL.
-std::size_t ListBytes(const std::vector<std::string>& strings) {
-  std::size_t bytes = 0;
-  for (const std::string& text : strings) bytes += text.size() + 1;
-  return bytes;
-}
-
 // A list the reader cut fills its buffer up to the two closing NULs.
 bool FillsBuffer(const std::vector<std::string>& strings, std::size_t bufferSize) {
-  return ListBytes(strings) + 2 > bufferSize;
+  return ProfileListBytes(strings) + 1 > bufferSize;
 }
 
 }  // namespace
@@ -45,9 +38,9 @@ std::string BookSection::Written(RuleKeyId key) const {
   return KeyValue(KeyName(key), Value(KeyName(key)));
 }
 
-RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
-  SettingStore& store = SettingStore::Instance();
-  const std::vector<std::string>& names = store.SectionNames();
+RuleBook::RuleBook(std::shared_ptr<const RuleFileSnapshot> file)
+    : ruleFile(std::move(file)), hints(ruleFile->SectionNames()) {
+  const std::vector<std::string>& names = ruleFile->SectionNames();
   namesCut = FillsBuffer(names, kSectionNamesBufferSize);
 
   std::map<std::string, const BookSection*> byFolded;
@@ -64,15 +57,15 @@ RuleBook::RuleBook() : hints(SettingStore::Instance().SectionNames()) {
     }
     byName.emplace(section->name, section.get());
 
-    if (const std::vector<std::string>* lines = store.SectionLines(section->name)) {
-      section->cut = FillsBuffer(*lines, kSectionBufferSize);
-      SectionEntries split = SplitSectionLines(*lines);
+    if (const SettingSection* read = ruleFile->GetSection(section->name)) {
+      section->cut = FillsBuffer(read->Lines(), kSectionBufferSize);
+      SectionEntries split = SplitSectionLines(read->Lines());
       section->entries = std::move(split.entries);
       section->skippedLines = std::move(split.skipped);
     }
     if (!IsSizeTableName(section->name)) {
       try {
-        section->rule = std::make_unique<ImageProcessor>(section->name);
+        section->rule = std::make_unique<ImageProcessor>(ruleFile, section->name);
       } catch (const RuleError& error) {
         section->buildError = error;
       }

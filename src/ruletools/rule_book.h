@@ -12,9 +12,10 @@
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
 #include "ruletools/spelling_hints.h"
+#include "setting/rule_file_snapshot.h"
 
-// The rule file of the setting store as the check reads it: every section in
-// file order with its lines split into keys, and the rule built from it.
+// A rule file as the check reads it: every section in file order with its
+// lines split into keys, and the rule built from it.
 struct BookSection {
   std::string name;
   std::size_t order = 0;  // place in the file
@@ -42,8 +43,7 @@ struct BookSection {
 
 class RuleBook {
  public:
-  // Reads the setting store's rule file.
-  RuleBook();
+  explicit RuleBook(std::shared_ptr<const RuleFileSnapshot> ruleFile);
   RuleBook(const RuleBook&) = delete;
   RuleBook& operator=(const RuleBook&) = delete;
 
@@ -62,7 +62,10 @@ class RuleBook {
   // caller fills it in.
   BookSection& Put(const std::string& name);
 
+  const std::shared_ptr<const RuleFileSnapshot>& RuleFile() const { return ruleFile; }
+
  private:
+  std::shared_ptr<const RuleFileSnapshot> ruleFile;
   std::vector<std::unique_ptr<BookSection>> sections;
   std::map<std::string, const BookSection*> byName;  // exact names, each to the section read
   bool namesCut = false;

@@ -5,9 +5,10 @@
 #include "ruletools/rule_book.h"
 #include "ruletools/section_findings.h"
 #include "ruletools/size_table_findings.h"
+#include "setting/setting_store.h"
 
 std::vector<CheckFinding> CheckRuleFile() {
-  const RuleBook book;
+  const RuleBook book(SettingStore::Instance().Snapshot());
   FindingList findings;
   FindSectionMistakes(book, findings);
   const std::vector<SizeTableUse> uses = FindSizeTableMistakes(book, findings);

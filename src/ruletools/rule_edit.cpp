@@ -4,6 +4,7 @@
 
 #include "convert/rule_error.h"
 #include "convert/rule_values.h"
+#include "ruletools/applied_layout.h"
 #include "setting/setting_section.h"
 
 namespace {
@@ -12,32 +13,15 @@ using Grid = RuleLayout::Grid;
 
 const std::string kNoValue;
 
-// The Replace list of text as the rule's reader reads it, or nothing with
-// the reader's message in problem.
-std::optional<std::vector<int>> ReadReplace(const std::string& rule, const std::string& text,
-                                            std::string& problem) {
-  if (text.empty()) return std::vector<int>();
-  SettingSection section =
-      SettingSection::OfLines(rule, {std::string(KeyName(RuleKeyId::kReplace)) + "=" + text});
-  try {
-    return ImageProcessor(rule, section).ReplaceList();
-  } catch (const RuleError& error) {
-    problem = error.Text();
-    return std::nullopt;
-  }
-}
-
 // The layout of rule on sheet, its slots of the size that its Individual
-// rule in the rule file makes of a cell, when that rule can be built.
+// rule makes of a cell, when that rule can be built.
 RuleLayout LayoutOnSheet(const ImageProcessor& rule, RuleLayout::Size sheet) {
-  if (!rule.IndividualRule().empty()) {
-    try {
-      return LayoutWithIndividual(rule, sheet, ImageProcessor(rule.IndividualRule()));
-    } catch (const RuleError&) {
-      // A conversion stops at that rule; the cells keep their own size here.
-    }
+  try {
+    return AppliedLayout(rule, sheet);
+  } catch (const RuleError&) {
+    // A conversion stops at that rule; the cells keep their own size here.
+    return LayoutOf(rule, sheet);
   }
-  return LayoutOf(rule, sheet);
 }
 
 long long CountOf(Grid grid) { return static_cast<long long>(grid.columns) * grid.rows; }
@@ -66,35 +50,81 @@ void PutCell(std::vector<int>& items, long long slot, int cell) {
   items[at] = cell;
 }
 
+bool IsFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 }  // namespace
+
+std::string NumbersAsWritten(const std::string& typed) {
+  std::string written;
+  for (std::size_t at = 0; at < typed.size();) {
+    if (!IsFieldBlank(typed[at])) {
+      written += typed[at++];
+      continue;
+    }
+    while (at < typed.size() && IsFieldBlank(typed[at])) ++at;
+    if (!written.empty() && written.back() != ',' && at < typed.size() && typed[at] != ',') {
+      written += ',';
+    }
+  }
+  return written;
+}
 
 bool RuleEdit::Placement::operator==(const Placement& other) const {
   return cells.columns == other.cells.columns && cells.rows == other.cells.rows &&
          slots.columns == other.slots.columns && slots.rows == other.slots.rows;
 }
 
-RuleEdit::RuleEdit(const std::string& ruleName, Size sheetSize)
-    : name(ruleName), sheet(sheetSize), replace(std::vector<int>()) {
+RuleEdit::RuleEdit(const std::string& ruleName, Size sheetSize,
+                   std::shared_ptr<const RuleFileSnapshot> file)
+    : name(ruleName), sheet(sheetSize), ruleFile(std::move(file)), replace(std::vector<int>()) {
   Relayout();
   placement = LaidOut();
 }
 
-RuleEdit::RuleEdit(ISettingSection& section, Size sheetSize)
-    : name(section.GetName()), sheet(sheetSize) {
-  for (const RuleKeyEntry& key : kRuleKeys) {
-    if (!Edits(key.id) || !section.HasKey(key.name)) continue;
-    const std::string value = section.GetValue(key.name);
-    if (!value.empty()) values[key.id] = value;
-  }
+RuleEdit::RuleEdit(const SettingSection& section, Size sheetSize,
+                   std::shared_ptr<const RuleFileSnapshot> file)
+    : name(section.GetName()),
+      sheet(sheetSize),
+      ruleFile(std::move(file)),
+      values(ValuesOf(section)) {
   // A Replace the reader cannot read is kept as written; it shows in
   // BuildError until a text that reads takes its place.
   std::string problem;
-  replace = ReadReplace(name, Value(RuleKeyId::kReplace), problem);
+  replace = ReadReplace(Value(RuleKeyId::kReplace), problem);
   Relayout();
   placement = LaidOut();
 }
 
 bool RuleEdit::Edits(RuleKeyId key) { return KeyEntry(key).reader == RuleKeyReader::kConversion; }
+
+std::vector<RuleEdit::Pair> RuleEdit::PairsOf(const SettingSection& section) {
+  return PairsOfValues(ValuesOf(section));
+}
+
+RuleEdit::Values RuleEdit::ValuesOf(const SettingSection& section) {
+  Values values;
+  for (const RuleKeyEntry& key : kRuleKeys) {
+    if (Edits(key.id) && section.HasKey(key.name)) values[key.id] = section.GetValue(key.name);
+  }
+  if (const auto written = values.find(RuleKeyId::kReplace);
+      written != values.end() && written->second.empty()) {
+    written->second = "0";
+  }
+  return values;
+}
+
+std::vector<RuleEdit::Pair> RuleEdit::PairsOfValues(const Values& values) {
+  std::vector<Pair> pairs;
+  for (const auto& [key, value] : values) pairs.emplace_back(KeyName(key), value);
+  return pairs;
+}
+
+void RuleEdit::UseRuleFile(std::shared_ptr<const RuleFileSnapshot> file) {
+  if (file == ruleFile) return;
+  ruleFile = std::move(file);
+  Relayout();
+  placement = LaidOut();
+}
 
 bool RuleEdit::Rename(const std::string& newName) {
   if (newName == name) return false;
@@ -108,16 +138,21 @@ const std::string& RuleEdit::Value(RuleKeyId key) const {
   return found != values.end() ? found->second : kNoValue;
 }
 
-bool RuleEdit::SetValue(RuleKeyId key, const std::string& text) {
-  if (!Edits(key) || key == RuleKeyId::kReplace || Value(key) == text) return false;
+bool RuleEdit::SetValue(RuleKeyId key, const std::string& text, long long* dropped) {
+  const auto written = values.find(key);
+  if (!Edits(key) || key == RuleKeyId::kReplace ||
+      (written != values.end() ? written->second == text : text.empty())) {
+    return false;
+  }
   Write(key, text);
   Relayout();
-  KeepWhatFits();
+  const long long left = KeepWhatFits();
+  if (dropped) *dropped = left;
   return true;
 }
 
 bool RuleEdit::SetReplaceText(const std::string& text, std::string& problem) {
-  std::optional<std::vector<int>> items = ReadReplace(name, text, problem);
+  std::optional<std::vector<int>> items = ReadReplace(text, problem);
   if (!items || (replace && text == Value(RuleKeyId::kReplace))) return false;
   Write(RuleKeyId::kReplace, text);
   replace = std::move(items);
@@ -191,26 +226,30 @@ bool RuleEdit::FillInOrder(const CellBlock& block, long long first) {
   return Commit(std::move(items));
 }
 
-std::vector<std::pair<std::string, std::string>> RuleEdit::Pairs() const {
-  std::vector<std::pair<std::string, std::string>> pairs;
-  for (const RuleKeyEntry& key : kRuleKeys) {
-    const std::string& value = Value(key.id);
-    if (!value.empty()) pairs.emplace_back(key.name, value);
-  }
-  return pairs;
-}
+std::vector<RuleEdit::Pair> RuleEdit::Pairs() const { return PairsOfValues(values); }
 
 ImageProcessor RuleEdit::BuildRule() const {
   std::vector<std::string> lines;
   for (const auto& [key, value] : Pairs()) lines.push_back(key + "=" + value);
-  SettingSection section = SettingSection::OfLines(name, std::move(lines));
-  return ImageProcessor(name, section);
+  return ImageProcessor(name, SettingSection(name, std::move(lines)), ruleFile);
 }
 
 bool RuleEdit::operator==(const RuleEdit& other) const {
   return name == other.name && sheet.width == other.sheet.width &&
          sheet.height == other.sheet.height && values == other.values && replace == other.replace &&
          placement == other.placement && selection == other.selection;
+}
+
+std::optional<std::vector<int>> RuleEdit::ReadReplace(const std::string& text,
+                                                      std::string& problem) const {
+  if (text.empty()) return std::vector<int>();
+  const SettingSection section(name, {std::string(KeyName(RuleKeyId::kReplace)) + "=" + text});
+  try {
+    return ImageProcessor(name, section, ruleFile).ReplaceList();
+  } catch (const RuleError& error) {
+    problem = error.Text();
+    return std::nullopt;
+  }
 }
 
 void RuleEdit::Relayout() {
@@ -229,10 +268,11 @@ RuleEdit::Placement RuleEdit::LaidOut() const {
   return {layout.grid, layout.slots};
 }
 
-void RuleEdit::KeepWhatFits() {
+long long RuleEdit::KeepWhatFits() {
   const Placement now = LaidOut();
   // While nothing is laid out Replace stays as it was arranged.
-  if (now.slots.columns == 0) return;
+  if (now.slots.columns == 0) return 0;
+  long long dropped = 0;
   if (replace && placement.slots.columns > 0 && !(now == placement)) {
     const std::vector<int>& items = *replace;
     const long long cells = CountOf(placement.cells);
@@ -243,11 +283,16 @@ void RuleEdit::KeepWhatFits() {
       if (cell < 0 || cell >= cells) continue;
       const long long movedSlot = MovedIndex(slot, placement.slots, now.slots);
       const long long movedCell = MovedIndex(cell, placement.cells, now.cells);
-      if (movedSlot >= 0 && movedCell >= 0) PutCell(moved, movedSlot, static_cast<int>(movedCell));
+      if (movedSlot >= 0 && movedCell >= 0) {
+        PutCell(moved, movedSlot, static_cast<int>(movedCell));
+      } else {
+        ++dropped;
+      }
     }
     Commit(std::move(moved));
   }
   placement = now;
+  return dropped;
 }
 
 bool RuleEdit::Commit(std::vector<int> items) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,8 +10,13 @@
 #include "convert/image_processor.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_layout.h"
+#include "setting/rule_file_snapshot.h"
 
-class ISettingSection;
+// The text typed into a field of numbers as the rule file is to hold it:
+// blanks and line breaks between numbers separate them as "," does, and
+// those beside a "," or at either end go ("0,1,\r\n2 3" gives "0,1,2,3"),
+// so that a list pasted from anywhere stays on its key's one line.
+std::string NumbersAsWritten(const std::string& typed);
 
 // A block of the sheet's cells: columns x rows cells of the SrcDiv grid from
 // the cell at column, row.
@@ -36,9 +42,10 @@ struct RuleEditSelection {
   }
 };
 
-// One rule as the rule editor holds it, laid out on a sheet of one size: the
-// text of every key the editor shows, the cell in each slot of the canvas
-// and the selection. A plain value: the editor's undo keeps whole copies.
+// One rule as the rule editor holds it, laid out on a sheet of one size
+// among the rules of a rule file (its Individual rule lays it out): the text
+// of every key the editor shows, the cell in each slot of the canvas and the
+// selection. A plain value: the editor's undo keeps whole copies.
 //
 // Cells are numbered over the SrcDiv grid and slots over the canvas grid,
 // row by row, exactly as a conversion lays the rule out (LayoutOf); item k of
@@ -47,14 +54,28 @@ class RuleEdit {
  public:
   using Size = RuleLayout::Size;
   using Grid = RuleLayout::Grid;
+  using Pair = std::pair<std::string, std::string>;
 
   // A new rule: no key written (each has its default), no cell placed.
-  RuleEdit(const std::string& name, Size sheet);
-  // The rule of section, its keys as written.
-  RuleEdit(ISettingSection& section, Size sheet);
+  RuleEdit(const std::string& name, Size sheet, std::shared_ptr<const RuleFileSnapshot> ruleFile);
+  // The rule of section (one of ruleFile's, or one no file holds yet), its
+  // keys as the reader reads them (PairsOf).
+  RuleEdit(const SettingSection& section, Size sheet,
+           std::shared_ptr<const RuleFileSnapshot> ruleFile);
 
   // The keys the editor shows and writes: those the rule reads.
   static bool Edits(RuleKeyId key);
+  // The keys of section that the editor shows, in the order of the key
+  // table, as a rule loaded from it holds them: each as written, a key
+  // written with an empty value too, except Replace written empty, which
+  // the reader reads as the one item 0 and the editor holds as "0".
+  static std::vector<Pair> PairsOf(const SettingSection& section);
+
+  // The rule file the rule is laid out among; another one (the file read
+  // again after a save) lays it out again and leaves Replace as it is, which
+  // is no edit.
+  const std::shared_ptr<const RuleFileSnapshot>& RuleFile() const { return ruleFile; }
+  void UseRuleFile(std::shared_ptr<const RuleFileSnapshot> ruleFile);
 
   const std::string& Name() const { return name; }
   bool Rename(const std::string& newName);
@@ -62,11 +83,13 @@ class RuleEdit {
   // The text of key as written; empty for a key the rule leaves out.
   const std::string& Value(RuleKeyId key) const;
   // Sets the text of an edited key other than Replace; any text is taken,
-  // and one the rule cannot be built with shows in BuildError. When the
-  // cell grid or the canvas grid changes, every cell stays in its slot and
-  // every slot keeps its cell as far as both still exist (column and row
-  // alike); the rest is left out. False when nothing changed.
-  bool SetValue(RuleKeyId key, const std::string& text);
+  // and one the rule cannot be built with shows in BuildError; the empty
+  // text leaves the key out. When the cell grid or the canvas grid changes,
+  // every cell stays in its slot and every slot keeps its cell as far as
+  // both still exist (column and row alike); the rest is left out, and
+  // dropped, when given, tells how many placed cells that was. False when
+  // nothing changed.
+  bool SetValue(RuleKeyId key, const std::string& text, long long* dropped = nullptr);
   // Replace as text, read by the rule's own reader; the empty text leaves
   // Replace out. A text it cannot read changes nothing and gives false with
   // the reader's message in problem.
@@ -105,15 +128,23 @@ class RuleEdit {
   // The keys written, as key and value in the order of the key table: the
   // rule's section for the writer. An edited key missing here is one the
   // rule leaves out.
-  std::vector<std::pair<std::string, std::string>> Pairs() const;
+  std::vector<Pair> Pairs() const;
   // The rule as a conversion builds it from Pairs; throws the construction's
   // message as ImageProcessor does.
   ImageProcessor BuildRule() const;
 
+  // The same rule on the same sheet, whichever read of the rule file they
+  // are laid out among.
   bool operator==(const RuleEdit& other) const;
   bool operator!=(const RuleEdit& other) const { return !(*this == other); }
 
  private:
+  // The keys written, the text of each; a key loaded with an empty value
+  // holds the empty text.
+  using Values = std::map<RuleKeyId, std::string>;
+  static Values ValuesOf(const SettingSection& section);
+  static std::vector<Pair> PairsOfValues(const Values& values);
+
   // The grids that Replace is arranged on.
   struct Placement {
     Grid cells{0, 0};
@@ -123,19 +154,22 @@ class RuleEdit {
 
   void Relayout();
   // After the grids changed: moves the cells to the slots and cell numbers
-  // of the new grids.
-  void KeepWhatFits();
+  // of the new grids; the number of placed cells left out.
+  long long KeepWhatFits();
   Placement LaidOut() const;
   // Makes items the Replace list; false when it is that already.
   bool Commit(std::vector<int> items);
   // The text of key; the empty text leaves it out.
   void Write(RuleKeyId key, const std::string& text);
+  // Reads the Replace text as the rule's reader does.
+  std::optional<std::vector<int>> ReadReplace(const std::string& text, std::string& problem) const;
   // The block within the grid, or nothing when no cell of it is.
   std::optional<CellBlock> InGrid(const CellBlock& block) const;
 
   std::string name;
   Size sheet;
-  std::map<RuleKeyId, std::string> values;
+  std::shared_ptr<const RuleFileSnapshot> ruleFile;
+  Values values;
   // Replace as read from its text; nothing while the text cannot be read.
   std::optional<std::vector<int>> replace;
   Placement placement;

@@ -19,9 +19,11 @@ bool RuleEditHistory::Redo() { return Step(redo, undo); }
 bool RuleEditHistory::Step(std::deque<RuleEdit>& from, std::deque<RuleEdit>& to) {
   if (from.empty()) return false;
   const RuleEdit::Size sheet = current.Sheet();
+  std::shared_ptr<const RuleFileSnapshot> ruleFile = current.RuleFile();
   to.push_back(std::move(current));
   current = std::move(from.back());
   from.pop_back();
   current.ShowSheet(sheet);
+  current.UseRuleFile(std::move(ruleFile));
   return true;
 }

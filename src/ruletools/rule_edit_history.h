@@ -22,10 +22,14 @@ class RuleEditHistory {
   // changed, the copy becomes the value, the value before goes onto the undo
   // stack and redo is emptied. Returns whether the value changed.
   bool Edit(const std::function<bool(RuleEdit&)>& edit);
-  // Neither is an edit that undo takes back: what is selected, and the sheet
-  // shown (the values on the stacks are laid out on it when they return).
+  // None is an edit that undo takes back: what is selected, the sheet shown
+  // and the rule file read (the values on the stacks are laid out on them
+  // when they return).
   void Select(const RuleEditSelection& selection) { current.Select(selection); }
   void ShowSheet(RuleEdit::Size sheet) { current.ShowSheet(sheet); }
+  void UseRuleFile(std::shared_ptr<const RuleFileSnapshot> ruleFile) {
+    current.UseRuleFile(std::move(ruleFile));
+  }
 
   bool CanUndo() const { return !undo.empty(); }
   bool CanRedo() const { return !redo.empty(); }

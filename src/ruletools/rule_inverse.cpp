@@ -8,7 +8,7 @@
 #include "convert/rule_values.h"
 #include "image/image_limits.h"
 #include "ruletools/rule_size.h"
-#include "setting/profile_reader.h"
+#include "setting/ini_text.h"
 
 namespace {
 
@@ -118,28 +118,24 @@ bool Rebuild(const std::map<int, int>& firstSlots, RuleInverse& inverse) {
 // "key=", for a key of the inverse.
 std::string KeyAssignment(RuleKeyId key) { return std::string(KeyName(key)) + "="; }
 
-// The bytes the reader gives the section: every line and its NUL, and the
-// NUL that ends the list.
-std::size_t ReaderBytes(const std::vector<std::string>& lines) {
-  std::size_t bytes = 1;
-  for (const std::string& line : lines) bytes += line.size() + 1;
-  return bytes;
-}
-
 }  // namespace
 
 std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional<Size> imageSize,
                                       std::string& refusal) {
-  refusal.clear();
-  std::optional<ImageProcessor> rule;
   try {
-    rule.emplace(ruleName);
+    return InvertRule(ImageProcessor(ruleName), imageSize, refusal);
   } catch (const RuleError& error) {
     refusal = Text(Message::kInverseUnreadable, {ruleName, error.Text()});
     return std::nullopt;
   }
-  if (!rule->IndividualRule().empty()) {
-    refusal = Text(Message::kInverseIndividual, {ruleName, rule->IndividualRule()});
+}
+
+std::optional<RuleInverse> InvertRule(const ImageProcessor& rule, std::optional<Size> imageSize,
+                                      std::string& refusal) {
+  refusal.clear();
+  const std::string& ruleName = rule.RuleName();
+  if (!rule.IndividualRule().empty()) {
+    refusal = Text(Message::kInverseIndividual, {ruleName, rule.IndividualRule()});
     return std::nullopt;
   }
   // Every number of the inverse follows from the cell size.
@@ -155,9 +151,9 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
 
   RuleInverse inverse;
   inverse.rule = ruleName;
-  inverse.layout = LayoutOf(*rule, image);
-  inverse.group = rule->GetGroup();
-  inverse.subProcesses = rule->SubProcesses();
+  inverse.layout = LayoutOf(rule, image);
+  inverse.group = rule.GetGroup();
+  inverse.subProcesses = rule.SubProcesses();
   const RuleLayout& layout = inverse.layout;
 
   // The inverse cuts the rule's slots out of what its pieces cover.
@@ -175,7 +171,8 @@ std::optional<RuleInverse> InvertRule(const std::string& ruleName, std::optional
                    {ruleName, SizeText(image), WhyNothingIsPlaced(layout)});
     return std::nullopt;
   }
-  if (!Rebuild(firstSlots, inverse) || ReaderBytes(InverseKeys(inverse)) > kSectionBufferSize) {
+  if (!Rebuild(firstSlots, inverse) ||
+      ProfileListBytes(InverseKeys(inverse)) > kSectionBufferSize) {
     refusal = Text(Message::kInverseTooLong, {std::to_string(kSectionBufferSize)});
     return std::nullopt;
   }

@@ -36,9 +36,12 @@ struct RuleInverse {
 };
 
 // The inverse of rule for an image of the given size, or nothing with the
-// reason in refusal: a rule that cannot be built, one with an Individual
-// rule, no image size, a rule that places no cell, or an inverse the rule
-// file cannot hold.
+// reason in refusal: a rule with an Individual rule, no image size, a rule
+// that places no cell, or an inverse the rule file cannot hold.
+std::optional<RuleInverse> InvertRule(const ImageProcessor& rule,
+                                      std::optional<RuleLayout::Size> image, std::string& refusal);
+// The same for the rule of the rule file as the setting store read it
+// last, refused when it cannot be built.
 std::optional<RuleInverse> InvertRule(const std::string& rule,
                                       std::optional<RuleLayout::Size> image, std::string& refusal);
 

@@ -32,16 +32,15 @@ std::optional<RuleLayout::Size> ParseSizeKey(const std::string& text) {
 }
 
 std::optional<RuleLayout::Size> SizeFromSizeTable(const std::string& rule) {
-  SettingStore& store = SettingStore::Instance();
-  const std::vector<std::string>* lines = store.SectionLines("Process");
-  if (lines == nullptr) return std::nullopt;
-  for (const auto& entry : SplitSectionLines(*lines).entries) {
+  const std::shared_ptr<const RuleFileSnapshot> ruleFile = SettingStore::Instance().Snapshot();
+  const SettingSection* sizeTable = ruleFile->GetSection("Process");
+  if (sizeTable == nullptr) return std::nullopt;
+  for (const auto& entry : SplitSectionLines(sizeTable->Lines()).entries) {
     const std::string& key = entry.first;
     const std::optional<RuleLayout::Size> size = ParseSizeKey(key);
     if (!size) continue;
     // A key written twice answers with its last value.
-    for (const std::string& candidate :
-         SplitStringList(store.GetSectionValue("Process", key), '/')) {
+    for (const std::string& candidate : SplitStringList(sizeTable->GetValue(key), '/')) {
       if (candidate == rule) return size;
     }
   }

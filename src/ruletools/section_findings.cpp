@@ -7,7 +7,7 @@
 #include "common/messages.h"
 #include "convert/rule_error.h"
 #include "convert/rule_keys.h"
-#include "setting/profile_reader.h"
+#include "setting/ini_text.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "common/file_io.h"
 #include "common/text.h"
 #include "setting/rule_file_encoding.h"
 
@@ -117,9 +116,7 @@ bool SameSectionName(const std::string& a, const std::string& b) {
   return true;
 }
 
-IniText IniText::Read(const std::string& fileName) {
-  std::string bytes;
-  if (!ReadWholeFile(fileName, bytes)) return Parse(std::string());
+IniText IniText::OfFileBytes(const std::string& bytes) {
   // UTF-8 passes as it is; Parse steps over its mark.
   return Parse(DecodeRuleFileText(bytes, RuleFileEncodingOf(bytes)));
 }
@@ -161,4 +158,10 @@ void IniText::FillSection(const std::string& name, char* buffer, std::size_t siz
     }
   }
   Fill({}, buffer, size);
+}
+
+std::size_t ProfileListBytes(const std::vector<std::string>& texts) {
+  std::size_t bytes = 1;
+  for (const std::string& text : texts) bytes += text.size() + 1;
+  return bytes;
 }

@@ -6,6 +6,15 @@
 
 #include "setting/rule_file_encoding.h"
 
+// The buffers of the Windows profile calls, which a rule file is read into:
+// the list of section names, and the lines of one section.
+inline constexpr std::size_t kSectionNamesBufferSize = 32768;
+inline constexpr std::size_t kSectionBufferSize = 32767;
+
+// The bytes texts take in such a buffer: each with its NUL, and the NUL
+// that ends the list.
+std::size_t ProfileListBytes(const std::vector<std::string>& texts);
+
 // Our own reader of INI files, which follows the conventions of the Windows
 // profile reader so that a rule file reads the same in both builds:
 // - A line ends at CR, at LF, or at any run of them (CR LF, LF, a lone CR);
@@ -54,8 +63,8 @@ std::string FoldedSectionName(const std::string& name);
 
 class IniText {
  public:
-  // Reads fileName whole; a missing or unreadable file reads as empty.
-  static IniText Read(const std::string& fileName);
+  // Parses the bytes of a rule file, decoded as its encoding says.
+  static IniText OfFileBytes(const std::string& bytes);
   // Parses the programs' own text (UTF-8; a byte-order mark is skipped).
   static IniText Parse(const std::string& text);
 

@@ -1,9 +1,9 @@
 #include "setting/rule_file_document.h"
 
-#include <cerrno>
 #include <cstdio>
+#include <utility>
 
-#include "common/file_io.h"
+#include "common/encoding.h"
 #include "common/file_replacement.h"
 #include "common/messages.h"
 #include "setting/ini_text.h"
@@ -12,32 +12,14 @@ namespace {
 
 constexpr char kProcessSection[] = "Process";
 
-enum class FileRead { kRead, kMissing, kFailed };
-
-FileRead ReadBytes(const std::string& path, std::string& bytes, FileResult& reason) {
-  bytes.clear();
-  errno = 0;
-  std::FILE* file = OpenFile(path, "rb");
-  if (file == nullptr) {
-    if (errno == ENOENT) return FileRead::kMissing;
-    reason = FileResultFromErrno(errno, FileAccess::kRead);
-    return FileRead::kFailed;
-  }
-  char buffer[65536];
-  for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-    bytes.append(buffer, read);
-  }
-  const int error = std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
-  std::fclose(file);
-  if (error == 0) return FileRead::kRead;
-  reason = FileResultFromErrno(error, FileAccess::kRead);
-  return FileRead::kFailed;
-}
-
 FileResult WriteBytes(const std::string& path, const std::string& bytes) {
   return WriteFileReplacing(path, [&bytes](std::FILE* file) {
     return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   });
+}
+
+bool HasLineBreak(const std::string& text) {
+  return text.find_first_of("\r\n") != std::string::npos;
 }
 
 // The key of a "key=value" text, and its value.
@@ -51,30 +33,36 @@ std::pair<std::string, std::string> SplitKey(const std::string& key) {
 
 std::optional<RuleFileDocument> RuleFileDocument::Read(const std::string& path,
                                                        std::string& failure) {
-  RuleFileDocument document;
-  document.path = path;
-  FileResult reason;
-  switch (ReadBytes(path, document.readBytes, reason)) {
-    case FileRead::kFailed:
-      failure = Text(Message::kRuleFileUnreadable, {path, FileFailureText(reason)});
-      return std::nullopt;
-    case FileRead::kMissing:
-      break;
-    case FileRead::kRead:
-      document.existed = true;
-      break;
+  return OfBytes(path, ReadRuleFileBytes(path), failure);
+}
+
+std::optional<RuleFileDocument> RuleFileDocument::Of(const RuleFileSnapshot& snapshot,
+                                                     std::string& failure) {
+  return OfBytes(snapshot.FileName(), snapshot.File(), failure);
+}
+
+std::optional<RuleFileDocument> RuleFileDocument::OfBytes(const std::string& path,
+                                                          const RuleFileBytes& file,
+                                                          std::string& failure) {
+  if (file.state == RuleFileBytes::State::kUnreadable) {
+    failure = Text(Message::kRuleFileUnreadable, {path, FileFailureText(file.reason)});
+    return std::nullopt;
   }
-  const std::string& bytes = document.readBytes;
-  document.encoding = RuleFileEncodingOf(bytes);
-  if (bytes.compare(0, 3, kUtf8Mark) == 0) document.mark = kUtf8Mark;
-  document.AppendBytes(bytes.substr(document.mark.size()));
-  for (const Line& line : document.lines) {
+  return RuleFileDocument(path, file);
+}
+
+RuleFileDocument::RuleFileDocument(std::string filePath, RuleFileBytes file)
+    : path(std::move(filePath)), read(std::move(file)) {
+  const std::string& bytes = read.bytes;
+  encoding = RuleFileEncodingOf(bytes);
+  if (bytes.compare(0, 3, kUtf8Mark) == 0) mark = kUtf8Mark;
+  AppendBytes(bytes.substr(mark.size()));
+  for (const Line& line : lines) {
     if (!line.end.empty()) {
-      document.lineEnd = line.end;
+      lineEnd = line.end;
       break;
     }
   }
-  return document;
 }
 
 std::string RuleFileDocument::Bytes() const {
@@ -143,15 +131,26 @@ std::optional<std::size_t> RuleFileDocument::KeyLine(const Span& span, const std
   return found;
 }
 
-bool RuleFileDocument::Holds(const std::string& text) const {
-  bool held = true;
-  EncodeRuleFileText(text, encoding, held);
-  return held;
+RuleFileEdit RuleFileDocument::CanHold(const std::string& text) const {
+  const std::string character = FirstUnheldCharacter(text, encoding);
+  if (character.empty()) return {};
+  return {RuleFileRefusal::kCannotHold, text, character};
 }
 
-std::optional<std::string> RuleFileDocument::Unheld(const std::vector<std::string>& texts) const {
-  for (const std::string& text : texts) {
-    if (!Holds(text)) return text;
+std::optional<RuleFileEdit> RuleFileDocument::Unwritable(
+    const std::vector<std::string>& keys, const std::vector<std::string>& names) const {
+  for (const std::string& name : names) {
+    if (HasLineBreak(name)) return RuleFileEdit{RuleFileRefusal::kLineBreak, {}, {}};
+  }
+  for (const std::string& key : keys) {
+    if (HasLineBreak(key))
+      return RuleFileEdit{RuleFileRefusal::kLineBreak, SplitKey(key).first, {}};
+  }
+  for (const auto* texts : {&names, &keys}) {
+    for (const std::string& text : *texts) {
+      const RuleFileEdit held = CanHold(text);
+      if (!held.Done()) return held;
+    }
   }
   return std::nullopt;
 }
@@ -159,8 +158,8 @@ std::optional<std::string> RuleFileDocument::Unheld(const std::vector<std::strin
 RuleFileEdit RuleFileDocument::ReplaceKeys(const std::string& name,
                                            const std::vector<std::string>& keys) {
   const std::optional<Span> span = FindSection(name);
-  if (!span) return {RuleFileRefusal::kNoSection, name};
-  if (const auto unheld = Unheld(keys)) return {RuleFileRefusal::kCannotHold, *unheld};
+  if (!span) return {RuleFileRefusal::kNoSection, name, {}};
+  if (const auto refused = Unwritable(keys, {})) return *refused;
   bool held = true;
   std::size_t end = span->end;
   for (const std::string& keyText : keys) {
@@ -182,7 +181,7 @@ RuleFileEdit RuleFileDocument::ReplaceKeys(const std::string& name,
 RuleFileEdit RuleFileDocument::RemoveKeys(const std::string& name,
                                           const std::vector<std::string>& keys) {
   const std::optional<Span> span = FindSection(name);
-  if (!span) return {RuleFileRefusal::kNoSection, name};
+  if (!span) return {RuleFileRefusal::kNoSection, name, {}};
   std::size_t end = span->end;
   for (const std::string& key : keys) {
     std::size_t lastKeyLine = span->header;
@@ -195,11 +194,10 @@ RuleFileEdit RuleFileDocument::RemoveKeys(const std::string& name,
 }
 
 RuleFileEdit RuleFileDocument::AppendSection(const RuleSection& section) {
-  if (HasSection(section.name)) return {RuleFileRefusal::kSectionExists, section.name};
-  std::vector<std::string> texts = {section.name};
-  texts.insert(texts.end(), section.comments.begin(), section.comments.end());
-  texts.insert(texts.end(), section.keys.begin(), section.keys.end());
-  if (const auto unheld = Unheld(texts)) return {RuleFileRefusal::kCannotHold, *unheld};
+  if (HasSection(section.name)) return {RuleFileRefusal::kSectionExists, section.name, {}};
+  std::vector<std::string> names = {section.name};
+  names.insert(names.end(), section.comments.begin(), section.comments.end());
+  if (const auto refused = Unwritable(section.keys, names)) return *refused;
   if (!lines.empty()) {
     if (lines.back().end.empty()) lines.back().end = lineEnd;
     if (!lines.back().bytes.empty()) lines.push_back({std::string(), lineEnd});
@@ -211,6 +209,11 @@ RuleFileEdit RuleFileDocument::AppendSection(const RuleSection& section) {
 
 RuleFileEdit RuleFileDocument::AddProcessCandidate(const std::string& sizeKey,
                                                    const std::string& rule) {
+  if (const auto refused = Unwritable({}, {rule})) return *refused;
+  for (const char separator : {'/', ','}) {
+    if (rule.find(separator) != std::string::npos)
+      return {RuleFileRefusal::kNotACandidate, rule, std::string(1, separator)};
+  }
   const std::optional<Span> span = FindSection(kProcessSection);
   if (!span) return AppendSection({{}, kProcessSection, {sizeKey + "=" + rule}});
   std::size_t lastKeyLine = span->header;
@@ -228,26 +231,23 @@ RuleFileEdit RuleFileDocument::AddProcessCandidate(const std::string& sizeKey,
 }
 
 RuleFileSave RuleFileDocument::Save(SaveMode mode) {
-  std::string onDisk;
-  FileResult reason;
-  const FileRead read = ReadBytes(path, onDisk, reason);
-  if (read == FileRead::kFailed) return {RuleFileSaveOutcome::kNotWritten, path, reason};
-  const bool unchanged =
-      existed ? read == FileRead::kRead && onDisk == readBytes : read == FileRead::kMissing;
-  if (!unchanged && mode == SaveMode::kUnlessChanged) {
+  const RuleFileBytes onDisk = ReadRuleFileBytes(path);
+  if (onDisk.state == RuleFileBytes::State::kUnreadable) {
+    return {RuleFileSaveOutcome::kNotWritten, path, onDisk.reason};
+  }
+  if (!(onDisk == read) && mode == SaveMode::kUnlessChanged) {
     return {RuleFileSaveOutcome::kChangedSinceRead, path, FileResult()};
   }
   // The .bak first: should it fail, the rule file has not been touched.
   const std::string backup = path + ".bak";
-  if (read == FileRead::kRead) {
-    reason = WriteBytes(backup, onDisk);
+  if (onDisk.state == RuleFileBytes::State::kRead) {
+    const FileResult reason = WriteBytes(backup, onDisk.bytes);
     if (!reason) return {RuleFileSaveOutcome::kNotWritten, backup, reason};
   }
-  const std::string bytes = Bytes();
-  reason = WriteBytes(path, bytes);
+  std::string bytes = Bytes();
+  const FileResult reason = WriteBytes(path, bytes);
   if (!reason) return {RuleFileSaveOutcome::kNotWritten, path, reason};
-  readBytes = bytes;
-  existed = true;
+  read = {RuleFileBytes::State::kRead, std::move(bytes), FileResult()};
   return {};
 }
 
@@ -258,7 +258,14 @@ std::string RuleFileEditText(const RuleFileEdit& edit, RuleFileEncoding encoding
     case RuleFileRefusal::kNoSection:
       return Text(Message::kRuleFileNoSection, {edit.text});
     case RuleFileRefusal::kCannotHold:
-      return Text(Message::kRuleFileCannotHold, {edit.text, RuleFileEncodingName(encoding)});
+      return Text(Message::kRuleFileCannotHold,
+                  {edit.text, edit.character, CharacterCodes(edit.character),
+                   RuleFileEncodingName(encoding)});
+    case RuleFileRefusal::kLineBreak:
+      return edit.text.empty() ? Text(Message::kRuleFileNameLineBreak)
+                               : Text(Message::kRuleFileValueLineBreak, {edit.text});
+    case RuleFileRefusal::kNotACandidate:
+      return Text(Message::kRuleFileNotACandidate, {edit.text, edit.character});
     case RuleFileRefusal::kNone:
       break;
   }

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "common/file_failure.h"
+#include "setting/rule_file_bytes.h"
 #include "setting/rule_file_encoding.h"
+#include "setting/rule_file_snapshot.h"
 #include "setting/rule_section.h"
 
 // Why an edit of the rule file was not made.
@@ -13,12 +15,20 @@ enum class RuleFileRefusal {
   kNone,
   kSectionExists,  // an appended section's name is taken, letter case aside
   kNoSection,      // the section to change is not in the file
-  kCannotHold,     // a text has characters that the file's encoding lacks
+  kCannotHold,     // a text has a character that the file's encoding lacks
+  kLineBreak,      // a value (of the key text) or a name has a line break
+  kNotACandidate,  // a name that [Process] cannot list (character says why)
 };
 
 struct RuleFileEdit {
   RuleFileRefusal refusal = RuleFileRefusal::kNone;
-  std::string text;  // the section's name, or the text the encoding cannot hold
+  // The section's name, the text the encoding cannot hold, the key whose
+  // value has a line break (empty for a name), or the name [Process] cannot
+  // list.
+  std::string text;
+  // The character of text that the encoding lacks, or that [Process] reads
+  // as a separator.
+  std::string character;
   bool Done() const { return refusal == RuleFileRefusal::kNone; }
 };
 
@@ -38,19 +48,28 @@ struct RuleFileSave {
 // line that an edit does not touch is saved byte for byte as it was read,
 // and new lines take the file's encoding and line ends. Names and values go
 // in and out as the programs' text (UTF-8); sections are found as the
-// reader finds them, so an edit changes what the reader then reads.
+// reader finds them, so an edit changes what the reader then reads. An edit
+// that is refused changes nothing; several edits are saved together, once.
+//
+// A file without the byte-order mark is written as Shift-JIS in both
+// builds, unless the native build reads it as UTF-8 already (it holds UTF-8
+// beyond ASCII): one file never mixes two encodings.
 class RuleFileDocument {
  public:
   // Reads path whole. A file that does not exist reads as empty and is made
   // by Save; one that cannot be read gives nothing and the message why.
   static std::optional<RuleFileDocument> Read(const std::string& path, std::string& failure);
+  // The file as snapshot read it: Save then finds any change made since
+  // that read, not only since now.
+  static std::optional<RuleFileDocument> Of(const RuleFileSnapshot& snapshot, std::string& failure);
 
   RuleFileEncoding Encoding() const { return encoding; }
   // What Save writes.
   std::string Bytes() const;
 
-  // Whether the file's encoding holds every character of text.
-  bool Holds(const std::string& text) const;
+  // Done when the file's encoding holds every character of text, else the
+  // refusal naming the first it lacks.
+  RuleFileEdit CanHold(const std::string& text) const;
 
   // Gives the keys ("key=value") of the section the reader reads under
   // name their values: a key that the section has (the line the reader
@@ -64,7 +83,9 @@ class RuleFileDocument {
   RuleFileEdit AppendSection(const RuleSection& section);
   // Adds rule as a further candidate to the [Process] line of sizeKey
   // ("W,H"), or a line for it where there is none (a [Process] section too).
-  // A rule that is a candidate already is not added again.
+  // A rule that is a candidate already is not added again; a name that
+  // would read as two ("/" separates candidates, "," the rules of a list)
+  // is refused.
   RuleFileEdit AddProcessCandidate(const std::string& sizeKey, const std::string& rule);
 
   // Writes the document over the file through a temporary file, the file as
@@ -95,14 +116,19 @@ class RuleFileDocument {
                                      std::size_t& lastKeyLine) const;
   // Adds the bytes of text (lines in the file's encoding) at the end.
   void AppendBytes(const std::string& bytes);
-  // The first text of texts that the file's encoding cannot hold.
-  std::optional<std::string> Unheld(const std::vector<std::string>& texts) const;
+  // The refusal of the first of the keys ("key=value"), names and texts
+  // that a line cannot hold or the file's encoding cannot, or nothing.
+  std::optional<RuleFileEdit> Unwritable(const std::vector<std::string>& keys,
+                                         const std::vector<std::string>& names) const;
   void InsertLine(std::size_t at, const std::string& bytes);
 
+  static std::optional<RuleFileDocument> OfBytes(const std::string& path, const RuleFileBytes& file,
+                                                 std::string& failure);
+  RuleFileDocument(std::string path, RuleFileBytes read);
+
   std::string path;
-  bool existed = false;
-  std::string readBytes;  // the file as read or last saved
-  std::string mark;       // the UTF-8 byte-order mark, where the file has it
+  RuleFileBytes read;  // the file as read or last saved
+  std::string mark;    // the UTF-8 byte-order mark, where the file has it
   RuleFileEncoding encoding = RuleFileEncoding::kUtf8;
   // The file's first line end: CR LF, LF or CR; CR LF for a file without one.
   std::string lineEnd = "\r\n";

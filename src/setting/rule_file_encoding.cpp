@@ -1,6 +1,9 @@
 #include "setting/rule_file_encoding.h"
 
+#include <algorithm>
+
 #include "common/encoding.h"
+#include "common/text.h"
 
 namespace {
 
@@ -13,7 +16,9 @@ RuleFileEncoding RuleFileEncodingOf(const std::string& bytes) {
 #ifdef _WIN32
   return RuleFileEncoding::kShiftJis;
 #else
-  return IsUtf8(bytes) ? RuleFileEncoding::kUtf8 : RuleFileEncoding::kShiftJis;
+  const bool beyondAscii = std::any_of(
+      bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  return beyondAscii && IsUtf8(bytes) ? RuleFileEncoding::kUtf8 : RuleFileEncoding::kShiftJis;
 #endif
 }
 
@@ -34,4 +39,18 @@ std::string DecodeRuleFileText(const std::string& bytes, RuleFileEncoding encodi
 std::string EncodeRuleFileText(const std::string& text, RuleFileEncoding encoding, bool& ok) {
   ok = true;
   return encoding == RuleFileEncoding::kUtf8 ? text : Utf8ToShiftJis(text, &ok);
+}
+
+std::string FirstUnheldCharacter(const std::string& text, RuleFileEncoding encoding) {
+  bool held = true;
+  EncodeRuleFileText(text, encoding, held);
+  if (held) return std::string();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::string character = text.substr(at, CharLength(text.data(), text.size(), at));
+    EncodeRuleFileText(character, encoding, held);
+    if (!held) return character;
+    at += character.size();
+  }
+  // Not reached while each character converts on its own as in the text.
+  return text;
 }

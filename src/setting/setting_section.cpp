@@ -2,9 +2,6 @@
 
 #include <utility>
 
-#include "setting/nul_list.h"
-#include "setting/profile_reader.h"
-
 SectionEntries SplitSectionLines(const std::vector<std::string>& lines) {
   SectionEntries split;
   for (const std::string& line : lines) {
@@ -18,36 +15,14 @@ SectionEntries SplitSectionLines(const std::vector<std::string>& lines) {
   return split;
 }
 
-namespace {
-
-std::vector<std::string> ReadSectionLines(const std::string& fileName,
-                                          const std::string& sectionName) {
-  std::vector<char> buffer(kSectionBufferSize, '\0');
-  ReadProfileSection(fileName, sectionName, buffer.data(), buffer.size());
-  return SplitNulList(buffer);
-}
-
-}  // namespace
-
-SettingSection::SettingSection(const std::string& fileName, const std::string& sectionName)
-    : SettingSection(ReadSectionLines(fileName, sectionName), sectionName) {}
-
-SettingSection SettingSection::OfLines(const std::string& sectionName,
-                                       std::vector<std::string> lines) {
-  return SettingSection(std::move(lines), sectionName);
-}
-
-SettingSection::SettingSection(std::vector<std::string> sectionLines,
-                               const std::string& sectionName)
-    : name(sectionName), lines(std::move(sectionLines)) {
+SettingSection::SettingSection(std::string sectionName, std::vector<std::string> sectionLines)
+    : name(std::move(sectionName)), lines(std::move(sectionLines)) {
   // A key written again replaces the earlier value.
   for (auto& [key, value] : SplitSectionLines(lines).entries) entries[key] = std::move(value);
 }
 
-std::string SettingSection::GetName() const { return name; }
-
-std::string SettingSection::GetValue(const std::string& key) { return entries[key]; }
-
-bool SettingSection::HasKey(const std::string& key) const { return entries.count(key) != 0; }
-
-std::string SettingSection::GetString(const std::string& key) { return GetValue(key); }
+const std::string& SettingSection::GetValue(const std::string& key) const {
+  static const std::string kAbsent;
+  const auto found = entries.find(key);
+  return found == entries.end() ? kAbsent : found->second;
+}

@@ -5,8 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "setting/setting.h"
-
 // A section's lines as the store reads them: each split at its first "="
 // into key and value, in file order, up to the first line without "=";
 // that line and every line after it are skipped.
@@ -16,26 +14,26 @@ struct SectionEntries {
 };
 SectionEntries SplitSectionLines(const std::vector<std::string>& lines);
 
-class SettingSection : public ISettingSection {
+// One section of the rule file: keys and values as the file holds them,
+// byte for byte, compared case-sensitively. A value that never changes once
+// read, so that whoever holds it may read it from any thread.
+class SettingSection {
  public:
-  // Reads the section sectionName of the file fileName.
-  SettingSection(const std::string& fileName, const std::string& sectionName);
-  // A section of the given lines that no file holds (yet), such as a rule
-  // being edited, read as the file's sections are.
-  static SettingSection OfLines(const std::string& sectionName, std::vector<std::string> lines);
+  // The section name of the given lines (a section of a file, or a rule
+  // being edited that no file holds yet), read as the file's sections are.
+  SettingSection(std::string name, std::vector<std::string> lines);
 
-  std::string GetName() const override;
-  std::string GetValue(const std::string& key) override;
-  bool HasKey(const std::string& key) const override;
-  std::string GetString(const std::string& key) override;
+  const std::string& GetName() const { return name; }
+  // The value of key; empty for a key the section lacks, which HasKey
+  // tells from one written with an empty value.
+  const std::string& GetValue(const std::string& key) const;
+  bool HasKey(const std::string& key) const { return entries.count(key) != 0; }
 
   // Every line of the section as the file holds it, in file order, those
   // after a line without "=" included.
   const std::vector<std::string>& Lines() const { return lines; }
 
  private:
-  SettingSection(std::vector<std::string> sectionLines, const std::string& sectionName);
-
   std::string name;
   std::map<std::string, std::string> entries;
   std::vector<std::string> lines;

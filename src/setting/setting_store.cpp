@@ -1,29 +1,25 @@
 #include "setting/setting_store.h"
 
-SettingStore::SettingStore() : setting(std::make_unique<IniFileSetting>(fileName)) {}
+#include <utility>
+
+#include "common/file_io.h"
+
+SettingStore::SettingStore() : snapshot(RuleFileSnapshot::Read(AbsolutePath("./setting.ini"))) {}
 
 SettingStore& SettingStore::Instance() {
   static SettingStore store;
   return store;
 }
 
-ISettingSection* SettingStore::GetSection(const std::string& name) {
-  return setting->GetSection(name);
+std::shared_ptr<const RuleFileSnapshot> SettingStore::Snapshot() const {
+  const std::lock_guard<std::mutex> lock(mutex);
+  return snapshot;
 }
 
-std::string SettingStore::GetSectionValue(const std::string& section, const std::string& key) {
-  return setting->GetSectionValue(section, key);
+void SettingStore::ReadFile(const std::string& fileName) {
+  std::shared_ptr<const RuleFileSnapshot> read = RuleFileSnapshot::Read(AbsolutePath(fileName));
+  const std::lock_guard<std::mutex> lock(mutex);
+  snapshot = std::move(read);
 }
 
-const std::vector<std::string>& SettingStore::SectionNames() const {
-  return setting->SectionNames();
-}
-
-const std::vector<std::string>* SettingStore::SectionLines(const std::string& name) const {
-  return setting->SectionLines(name);
-}
-
-void SettingStore::ReadFile(const std::string& name) {
-  fileName = name;
-  setting = std::make_unique<IniFileSetting>(fileName);
-}
+void SettingStore::ReadAgain() { ReadFile(Snapshot()->FileName()); }

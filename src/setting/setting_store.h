@@ -1,37 +1,36 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
-#include <vector>
 
-#include "setting/ini_file_setting.h"
-#include "setting/setting.h"
+#include "setting/rule_file_snapshot.h"
 
 // The process-wide rule file, read once on first use from "./setting.ini"
 // in the working directory (the executable's folder for the windowed
 // programs). Without the file every lookup is empty.
+//
+// The store hands out the rule file as read last, a snapshot that stays
+// valid for as long as it is held: reading the file again makes a new one
+// and changes nothing that anybody holds. Whoever looks up sections keeps
+// the snapshot they came from. The file is named by its full path, as
+// messages name it, however it was given.
 class SettingStore {
  public:
   static SettingStore& Instance();
 
-  ISettingSection* GetSection(const std::string& name);
-  std::string GetSectionValue(const std::string& section, const std::string& key);
+  std::shared_ptr<const RuleFileSnapshot> Snapshot() const;
 
-  // Reads fileName in place of the file read so far. Every section pointer
-  // handed out before becomes invalid, so this is for start-up (the command
-  // line's --setting) and for tests.
+  // Reads fileName in place of the file read so far (the command line's
+  // --setting, tests).
   void ReadFile(const std::string& fileName);
-  // The file read last, to read again or to write a rule into.
-  const std::string& FileName() const { return fileName; }
-
-  // For those that check the file as written: the section names in file
-  // order (a name written twice listed twice), and every line of the
-  // section that answers to a name, or null.
-  const std::vector<std::string>& SectionNames() const;
-  const std::vector<std::string>* SectionLines(const std::string& name) const;
+  // Reads the file read last again, after a save.
+  void ReadAgain();
 
  private:
   SettingStore();
-  std::string fileName = "./setting.ini";
-  std::unique_ptr<IniFileSetting> setting;
+
+  // A run's threads may take the snapshot while the window reads anew.
+  mutable std::mutex mutex;
+  std::shared_ptr<const RuleFileSnapshot> snapshot;
 };

@@ -595,7 +595,7 @@ class Remapper {
     XmlDocument document;
     std::string reason;
     SourceTileset existing;
-    if (!StampOf(piece.path).exists || !ReadXmlFile(piece.path, document, reason) ||
+    if (!ReadXmlFile(piece.path, document, reason) ||
         !ReadSourceTileset(document, 0, FolderPart(piece.path), existing, reason)) {
       return false;
     }

@@ -203,7 +203,7 @@ bool IntAttribute(const XmlElement& element, const char* name, long long fallbac
 }
 
 bool ReadXmlFile(const std::string& path, XmlDocument& document, std::string& reason) {
-  if (StampOf(path).size > kMaxFileBytes) {
+  if (FileSizeOf(path) > static_cast<long long>(kMaxFileBytes)) {
     reason = Text(Message::kRemapFileTooLarge, {path});
     return false;
   }

@@ -192,26 +192,36 @@ void Run(const std::string& output) {
     PostMessageW(GetDlgItem(editor, id), message, wParam, lParam);
     Settle(editor);
   };
-  SendMessageTimeoutW(GetDlgItem(editor, IDC_SRCDIV_FIELD), WM_SETTEXT, 0,
-                      reinterpret_cast<LPARAM>(L"3,3"), SMTO_NORMAL, 5000, nullptr);
-  SendMessageTimeoutW(GetDlgItem(editor, IDC_NEWSIZE_FIELD), WM_SETTEXT, 0,
-                      reinterpret_cast<LPARAM>(L"64,32"), SMTO_NORMAL, 5000, nullptr);
+  // A field's value is taken on Enter.
+  const auto enter = [&](int id, const wchar_t* text) {
+    SendMessageTimeoutW(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, id)),
+                        TRUE, SMTO_NORMAL, 5000, nullptr);
+    SendMessageTimeoutW(GetDlgItem(editor, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
+                        SMTO_NORMAL, 5000, nullptr);
+    SendMessageTimeoutW(editor, WM_COMMAND, IDOK, 0, SMTO_NORMAL, 5000, nullptr);
+  };
+  const auto choose = [&](int id, int index) {
+    SendMessageTimeoutW(GetDlgItem(editor, id), CB_SETCURSEL, index, 0, SMTO_NORMAL, 5000, nullptr);
+    PostMessageW(editor, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
+  };
+  enter(IDC_SRCDIV_FIELD, L"3,3");
+  enter(IDC_NEWSIZE_FIELD, L"64,32");
+  // Cells placed at 1:1, shown at the zoom the views open at, which fits.
+  choose(IDC_ZOOM, 1);
   for (const auto& [cell, slot] : {std::pair<int, int>{4, 0}, {0, 1}, {8, 5}}) {
     post(IDC_SHEET_VIEW, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell % 3 * 16 + 8, cell / 3 * 16 + 8));
     post(IDC_SHEET_VIEW, WM_LBUTTONUP, 0, MAKELPARAM(cell % 3 * 16 + 8, cell / 3 * 16 + 8));
     post(IDC_CANVAS_VIEW, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(slot % 4 * 16 + 8, slot / 4 * 16 + 8));
     post(IDC_CANVAS_VIEW, WM_LBUTTONUP, 0, MAKELPARAM(slot % 4 * 16 + 8, slot / 4 * 16 + 8));
   }
+  choose(IDC_ZOOM, 0);
+  Settle(editor);
   session.Shoot(editor, "rule-editor-new.png");
-  const auto choose = [&](int id, int index) {
-    SendMessageTimeoutW(GetDlgItem(editor, id), CB_SETCURSEL, index, 0, SMTO_NORMAL, 5000, nullptr);
-    PostMessageW(editor, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
-  };
   DropFiles(editor, {sheets / "grass.png"});
   choose(IDC_RULE_NAME, 0);
   AnswerMessageBox(Text(Message::kRuleEditorTitle), IDNO, 10000, id);
-  choose(IDC_ZOOM, 1);
+  choose(IDC_ZOOM, 2);
   Settle(editor);
   session.Shoot(editor, "rule-editor-2x.png");
   choose(IDC_RULE_NAME, 4);

@@ -7,6 +7,7 @@
 #include "classify/list_text.h"
 #include "common/messages.h"
 #include "convert/run_state.h"
+#include "setting/setting_store.h"
 #include "support/image_files.h"
 #include "support/rule_file.h"
 #include "support/scripted_prompt.h"
@@ -182,6 +183,42 @@ TEST_F(ClassifyTest, FilesThatCannotBeAddedAreListedWithTheirReason) {
   AddFiles({folder / "nokey.png"});
   EXPECT_EQ(RunState::Instance().listText,
             (Lines{{"その他", " setting.iniに[Process]がありません - nokey.png\r\n"}}));
+}
+
+// After the rule file changed, every file of the list converts with its
+// rule as the file has it now, the rules that rule runs in turn included;
+// the files of a rule that no longer builds go where adding them now puts
+// them, and those a changed rule now fits join the list.
+TEST_F(ClassifyTest, ARuleFileReadAgainRebuildsTheRulesOfTheList) {
+  const std::string path =
+      UseRuleFile(folder,
+                  "[Process]\n8,8=Tiles\n4,4=Walls\n2,2=Later\n"
+                  "[Tiles]\nNameFoot=_a\nIndividual=Cell\n[Cell]\nNameFoot=_c\n"
+                  "[Walls]\nSrcDiv=2,2\n");
+  AddFiles({Sheet("a.png", 8, 8), Sheet("wall.png", 4, 4), Sheet("b.png", 8, 8),
+            Sheet("later.png", 2, 2)});
+  ASSERT_EQ(JobRules(), (std::vector<std::string>{"Tiles", "Walls", "Tiles"}));
+  const ImageProcessor* tiles = RunState::Instance().jobs[0].processor;
+
+  WriteRuleFile(path,
+                "[Process]\n8,8=Tiles\n4,4=Walls\n2,2=Later\n"
+                "[Tiles]\nNameFoot=_b\nIndividual=Cell\n[Cell]\nNameFoot=_d\n"
+                "[Walls]\nSrcDiv=0,2\n[Later]\n");
+  const AddSummary summary = ReadRuleFileAgain();
+
+  EXPECT_EQ(JobRules(), (std::vector<std::string>{"Tiles", "Tiles", "Later"}));
+  const Job& first = RunState::Instance().jobs[0];
+  EXPECT_EQ(first.processor, tiles) << "rebuilt in place: the jobs keep pointing at it";
+  EXPECT_EQ(tiles->NameFoot(), "_b");
+  EXPECT_EQ(tiles->RuleFile(), SettingStore::Instance().Snapshot());
+  EXPECT_EQ(ImageProcessor(tiles->RuleFile(), tiles->IndividualRule()).NameFoot(), "_d");
+  EXPECT_EQ(summary.added, 1);
+  EXPECT_EQ(summary.failed, 1);
+  EXPECT_EQ(RunState::Instance().listText, (Lines{{"Later", " later.png\r\n"},
+                                                  {"Tiles", " a.png\r\n b.png\r\n"},
+                                                  {"Walls", " wall.png\r\n"},
+                                                  {"その他", " 不正なSrcDiv - wall.png\r\n"}}));
+  ExpectConsistent();
 }
 
 TEST_F(ClassifyTest, TheListTextShowsTheBlocksInByteOrder) {

@@ -39,7 +39,8 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
        "40,40=何もしない\n"
        "96,32=ClipOut\n"
        "100,64=余りのある滝/Strip\n"
-       "64,64=Beyond/Uneven/Pieces/Fine/Outer\n",
+       "64,64=Beyond/Uneven/Pieces/Fine/Outer\n"
+       "96,64=Blob/BlobPieces/WangSlots\n",
        {"0,5=Clean: キー0,5は「default」でも「幅,高さ」",
         "032,32=Clean: キー032,32は0で始まる数を含む",
         "2000000,1=Clean: キー2000000,1の大きさの画像は開けない",
@@ -123,6 +124,17 @@ TEST_F(CheckTest, EveryPlantedMistakeIsFoundUnderItsOwnSection) {
        "Specific=f\nReplace=0\nFileDiv=100,1\n",
        {"FileDiv=100,1: 64 x 64の画像（[Process] 64,64 → Fine）では、キャンバス（64 x "
         "64）より細かいため保存できません"}},
+      // A Terrain rule's canvas, or each piece, holds the layout's tiles.
+      {"Blob",
+       "SrcDiv=2,2\nReplace=0,1,2,3\nTileSize=16,16\nTerrain=blob47\n",
+       {"Terrain=blob47: 96 x 64の画像（[Process] 96,64 → Blob）では、キャンバス（96 x "
+        "64）にblob47の12列4行のタイル（16 x 16）が収まりません"}},
+      {"BlobPieces",
+       "NewSize=384,64\nReplace=0\nFileDiv=4,1\nTileSize=16,16\nTerrain=blob47\n",
+       {"Terrain=blob47: 96 x 64の画像（[Process] 96,64 → BlobPieces）では、出力ファイル1枚（96 x "
+        "64）にblob47の12列4行のタイル（16 x 16）が収まりません"}},
+      // Without TileSize the tiles are the slots: 24 x 16.
+      {"WangSlots", "SrcDiv=4,4\nReplace=0\nTerrain=wang16\n", {}},
       // Each cell of 32 x 32 goes to a rule whose Clip is larger.
       {"Outer", "Specific=o\nSrcDiv=2,2\nReplace=0,1,2,3\nIndividual=Inner\nSubProcess=Leaf\n", {}},
       {"Inner",
@@ -236,14 +248,29 @@ TEST_F(CheckTest, ImageFilesOrAMissingRuleFileAreStatusTwo) {
   EXPECT_EQ(run.status, 0);
 }
 
-TEST_F(CheckTest, TheExampleRuleFilePasses) {
+TEST_F(CheckTest, TheExampleRuleFilePassesWithTheReleasesAutotileRules) {
 #ifdef _WIN32
   GTEST_SKIP() << "vomarin.exe reads Shift-JIS: the release test checks the shipped copy";
 #else
-  const ProgramResult run = Check(EXAMPLE_RULE_FILE);
-  EXPECT_EQ(run.out, "規則ファイルに誤りは見つかりませんでした\n");
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.status, 0);
+  for (const bool release : {false, true}) {
+    std::string rules = EXAMPLE_RULE_FILE;
+    if (release) {
+      rules = folder / "release.ini";
+      const ProgramResult made =
+          RunProgram(RELEASE_RULES, {EXAMPLE_RULE_FILE, rules}, folder.Path());
+      ASSERT_EQ(made.status, 0) << made.err;
+      const std::string text = ReadFile(rules);
+      for (const char* line :
+           {"\n64,96=Autotile_block2x3_blob47_32\n", "\n768,576=Autotile_block2x3_blob47_48_8x4\n",
+            "\n[Autotile_block2x3_blob47_48_8x4_block]\n", "\n256,128=TileSheet\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+      }
+    }
+    const ProgramResult run = Check(rules);
+    EXPECT_EQ(run.out, "規則ファイルに誤りは見つかりませんでした\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
 #endif
 }
 

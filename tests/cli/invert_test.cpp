@@ -348,13 +348,21 @@ TEST_F(InvertTest, AnAppendRefusedOrNotWrittenLeavesTheRuleFileAsItWas) {
       {"the .bak cannot be written", {"--invert", "Tiles", "--name", "B", "--append"}, 1, ""},
   };
   // --utf8: the message as it is, where Shift-JIS output would show "?".
-  const std::string korean = u8"\ud55c";
-  cases.push_back({"a name that Shift-JIS cannot hold",
-                   {"--invert", "Tiles", "--name", korean, "--append", "--utf8"},
-                   2,
-                   "vomarin: 逆変換のセクション名「" + korean +
-                       "」: " + Text(Message::kRuleFileCannotHold, {korean, "Shift-JIS"}) +
-                       "（--nameで別の名前を指定できます）\n"});
+  // Shift-JIS lacks Korean, and has no é but a look-alike e.
+  const struct {
+    std::string name;
+    std::string character;
+    std::string code;
+  } unheld[] = {{u8"\ud55c", u8"\ud55c", "U+D55C"}, {u8"Caf\u00e9", u8"\u00e9", "U+00E9"}};
+  for (const auto& name : unheld) {
+    cases.push_back({"a name that Shift-JIS cannot hold",
+                     {"--invert", "Tiles", "--name", name.name, "--append", "--utf8"},
+                     2,
+                     "vomarin: 逆変換のセクション名「" + name.name + "」: " +
+                         Text(Message::kRuleFileCannotHold,
+                              {name.name, name.character, name.code, "Shift-JIS"}) +
+                         "（--nameで別の名前を指定できます）\n"});
+  }
 
   for (const Refusal& refusal : cases) {
     SCOPED_TRACE(refusal.what);

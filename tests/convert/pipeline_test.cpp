@@ -12,6 +12,7 @@
 #include "convert/run_context.h"
 #include "image/image.h"
 #include "support/image_files.h"
+#include "support/picture_assertions.h"
 #include "support/rule_file.h"
 #include "support/scripted_prompt.h"
 
@@ -37,20 +38,6 @@ Picture Sheet(int width, int height, int cellWidth, int cellHeight) {
     }
   }
   return picture;
-}
-
-// Whether every pixel of the rectangle has colour; names the first that has not.
-::testing::AssertionResult Filled(const Picture& picture, int x0, int y0, int width, int height,
-                                  std::uint32_t colour) {
-  for (int y = y0; y < y0 + height; ++y) {
-    for (int x = x0; x < x0 + width; ++x) {
-      if (picture.At(x, y) != colour) {
-        return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is " << std::hex
-                                             << picture.At(x, y) << ", not " << colour;
-      }
-    }
-  }
-  return ::testing::AssertionSuccess();
 }
 
 class PipelineTest : public ::testing::Test {
@@ -231,6 +218,9 @@ TEST_F(PipelineTest, FollowOnRulesRunOnTheSourceIntoTheSameFolder) {
               "[C]\nNameFoot=_c\n");
   const std::string source = Source("map.png", Sheet(64, 32, 32, 32));
   ImageProcessor main("Main");
+  // The rule file read again meanwhile: the rule runs the rules of the read
+  // it was built from.
+  UseRuleFile(folder, "[Main]\n[A]\nNameFoot=_changed\n");
   Run(main, source);
   const std::string folderName = "map" + kSep;
   EXPECT_EQ(Added(ProcessLog::kReportChannel),

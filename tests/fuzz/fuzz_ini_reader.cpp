@@ -5,7 +5,6 @@
 #include "fuzz/fuzz_input.h"
 #include "setting/ini_text.h"
 #include "setting/nul_list.h"
-#include "setting/profile_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const IniText ini = IniText::Parse(AsText(data, size));

@@ -106,9 +106,10 @@ TEST(Release, HoldsTheProgramsTheExampleRulesAndTheGuide) {
   // The guide explains every key of the rule file and the names it reserves.
   ASSERT_TRUE(IsUtf8(guide));
   const std::string& readable = guide;
-  for (const char* key : {"[Process]", "default", "何もしない", "Specific", "Force", "Except",
-                          "Clip", "SrcDiv", "NewSize", "Replace", "FileDiv", "NameFoot",
-                          "Individual", "SubProcess", "Group", "XPAuto", "200X"}) {
+  for (const char* key :
+       {"[Process]", "default", "何もしない", "Specific", "Force", "Except", "Clip", "SrcDiv",
+        "NewSize", "Replace", "FileDiv", "NameFoot", "Individual", "SubProcess", "Group", "XPAuto",
+        "200X", "TileSize", "Terrain"}) {
     EXPECT_NE(readable.find(key), std::string::npos) << key;
   }
 
@@ -212,6 +213,69 @@ TEST(Release, OtherProgramsRunFromTheReleaseFolder) {
   ASSERT_NE(window, nullptr);
   PressButton(window, IDCANCEL);
   EXPECT_NE(mosaikon.WaitForExit(), -1);
+}
+
+// The release's rule file holds the autotile rules that its own
+// cli\vomarin.exe generates, byte for byte, and sorts the game-making
+// tools' sheets of blocks to them by their size.
+TEST(Release, TheAutotileRulesAreTheProgramsOwnAndConvertAWholeSheetOfBlocks) {
+  const std::string rules = ShiftJisToUtf8(ReadFile(InRelease("setting.ini")));
+  const struct {
+    std::vector<std::string> arguments;
+    const char* sizeLine;
+  } generated[] = {
+      {{"--tile", "32"}, "\r\n64,96=Autotile_block2x3_blob47_32\r\n"},
+      {{"--tile", "32", "--blocks", "8,4"}, "\r\n512,384=Autotile_block2x3_blob47_32_8x4\r\n"},
+      {{"--tile", "48"}, "\r\n96,144=Autotile_block2x3_blob47_48\r\n"},
+      {{"--tile", "48", "--blocks", "8,4"}, "\r\n768,576=Autotile_block2x3_blob47_48_8x4\r\n"},
+  };
+  // Printed beside a rule file that lacks them, so that their names are free.
+  TempFolder other;
+  WriteFile(other / "setting.ini", "; no rules\r\n");
+  for (const auto& rule : generated) {
+    std::vector<std::string> arguments = {"--setting", other / "setting.ini", "--autotile",
+                                          "block2x3", "blob47"};
+    arguments.insert(arguments.end(), rule.arguments.begin(), rule.arguments.end());
+    const ProgramResult run = RunProgram(InRelease("cli\\vomarin.exe"), arguments, kRelease);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.out.rfind("\r\n;", 0), 0u) << run.out;
+    EXPECT_NE(rules.find(run.out.substr(2)), std::string::npos) << run.out;
+    EXPECT_NE(rules.find(rule.sizeLine), std::string::npos) << rule.sizeLine;
+  }
+
+  // 8 x 4 blocks of 2 x 3 tiles of 32 pixels, each quarter of its own colour.
+  constexpr int kQuarter = 16;
+  const auto colour = [](int block, int qx, int qy) {
+    return 0xFF000000u | static_cast<std::uint32_t>(block * 7 + 1) << 16 |
+           static_cast<std::uint32_t>(qx * 60 + 10) << 8 | static_cast<std::uint32_t>(qy * 40 + 10);
+  };
+  Picture sheet{512, 384, {}};
+  for (int y = 0; y < sheet.height; ++y) {
+    for (int x = 0; x < sheet.width; ++x) {
+      sheet.pixels.push_back(colour(y / 96 * 8 + x / 64, x % 64 / kQuarter, y % 96 / kQuarter));
+    }
+  }
+  TempFolder maps;
+  WriteFile(maps / "水辺.png", PngFile(sheet, true));
+  const ProgramResult run =
+      RunProgram(InRelease("cli\\vomarin.exe"), {maps / "水辺.png"}, kRelease);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(ListFolder(maps / "水辺").size(), 32u);
+  // One piece per block; the variant without neighbours (mask 0, the
+  // fourth row's first tile) is the block's four outer corners.
+  for (const int block : {0, 31}) {
+    const std::string number = (block < 10 ? "0" : "") + std::to_string(block);
+    const Picture piece = ReadPngFile(ReadFile(maps / ("水辺\\[V]水辺_blob47" + number + ".png")));
+    ASSERT_EQ(piece.width, 384);
+    ASSERT_EQ(piece.height, 128);
+    const int outer[4][2] = {{0, 2}, {3, 2}, {0, 5}, {3, 5}};
+    for (int corner = 0; corner < 4; ++corner) {
+      const int x = (corner % 2) * kQuarter + 1;
+      const int y = 3 * 32 + (corner / 2) * kQuarter + 1;
+      EXPECT_EQ(piece.At(x, y), colour(block, outer[corner][0], outer[corner][1]))
+          << "block " << block << " corner " << corner;
+    }
+  }
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ namespace {
 
 // The rule R of the lines given, on a 64 x 64 sheet unless told.
 RuleEdit Loaded(std::vector<std::string> lines, RuleEdit::Size sheet = {64, 64}) {
-  SettingSection section = SettingSection::OfLines("R", std::move(lines));
-  return RuleEdit(section, sheet);
+  return RuleEdit(SettingSection("R", std::move(lines)), sheet, RuleFileOf(""));
 }
 
 // The cell of every slot of the canvas.
@@ -192,33 +191,65 @@ TEST(RuleEdit, AReplaceTextThatDoesNotReadChangesNothing) {
   }
 }
 
-TEST(RuleEdit, NewGridsKeepWhatFits) {
+TEST(RuleEdit, NewGridsKeepWhatFitsAndCountWhatDoesNot) {
   const struct {
     const char* what;
     std::vector<std::pair<RuleKeyId, std::string>> settings;
     std::string replaceAfter;
+    long long dropped;  // by the last setting
   } cases[] = {
       // 4 x 2 slots "0,1,2,3 / 4,5,6,7" cut to 2 x 2.
-      {"a narrower canvas", {{RuleKeyId::kNewSize, "32,32"}}, "0,1,4,5"},
-      {"a lower canvas", {{RuleKeyId::kNewSize, "64,16"}}, "0,1,2,3"},
-      {"a wider canvas", {{RuleKeyId::kNewSize, "96,32"}}, "0,1,2,3,-1,-1,4,5,6,7"},
+      {"a narrower canvas", {{RuleKeyId::kNewSize, "32,32"}}, "0,1,4,5", 4},
+      {"a lower canvas", {{RuleKeyId::kNewSize, "64,16"}}, "0,1,2,3", 4},
+      {"a wider canvas", {{RuleKeyId::kNewSize, "96,32"}}, "0,1,2,3,-1,-1,4,5,6,7", 0},
       // Cells keep their column and row of the sheet: 4 x 4 to 2 x 2 cells.
       {"fewer cells",
        {{RuleKeyId::kNewSize, "128,64"}, {RuleKeyId::kSrcDiv, "2,2"}},
-       "0,1,-1,-1,2,3"},
-      // A value the rule cannot be built with, typed on the way, changes nothing.
+       "0,1,-1,-1,2,3",
+       4},
+      // A value the rule cannot be built with changes nothing.
       {"through a broken value",
        {{RuleKeyId::kNewSize, "32"}, {RuleKeyId::kNewSize, "32,x"}, {RuleKeyId::kNewSize, "32,32"}},
-       "0,1,4,5"},
+       "0,1,4,5",
+       4},
       {"a key that moves no grid",
        {{RuleKeyId::kNameFoot, "_x"}, {RuleKeyId::kFileDiv, "2,1"}},
-       "0,1,2,3,4,5,6,7"},
+       "0,1,2,3,4,5,6,7",
+       0},
   };
   for (const auto& c : cases) {
     RuleEdit rule = Loaded({"SrcDiv=4,4", "NewSize=64,32", "Replace=0,1,2,3,4,5,6,7"});
-    for (const auto& [key, value] : c.settings) rule.SetValue(key, value);
+    long long dropped = -1;
+    for (const auto& [key, value] : c.settings) rule.SetValue(key, value, &dropped);
     EXPECT_EQ(ReplaceOf(rule), c.replaceAfter) << c.what;
+    EXPECT_EQ(dropped, c.dropped) << c.what;
   }
+}
+
+TEST(RuleEdit, BlanksAndLineBreaksBetweenNumbersSeparateThem) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"0,1,2,3,\r\n4,5,6,7", "0,1,2,3,4,5,6,7"},  // a wrapped list pasted
+      {"0 1\t2\n3", "0,1,2,3"},
+      {" 4 , 4 \r\n", "4,4"},
+      {"0,,3", "0,,3"},  // as the reader reads it: an empty item is 0
+      {"\r\n", ""},
+  };
+  for (const auto& [typed, written] : cases) EXPECT_EQ(NumbersAsWritten(typed), written) << typed;
+}
+
+// Found by the random test: laid out among the rule file read again, whose
+// Individual rule now makes larger slots, the rule kept the grids of the
+// read before, and its next edit moved the cells as if the grids changed.
+TEST(RuleEdit, TheRuleFileReadAgainLaysTheRuleOutAndMovesNoCell) {
+  const auto before = RuleFileOf("[Cell]\nNewSize=16,16\n");
+  RuleEdit rule(SettingSection("R", {"SrcDiv=4,4", "NewSize=64,64", "Individual=Cell"}), {64, 64},
+                before);
+  ASSERT_EQ(rule.SlotCount(), 16);
+  rule.UseRuleFile(RuleFileOf("[Cell]\nNewSize=32,32\n"));
+  ASSERT_EQ(rule.SlotCount(), 4);
+  std::string problem;
+  ASSERT_TRUE(rule.SetReplaceText("0,1,2,3", problem));
+  EXPECT_EQ(ReplaceOf(rule), "0,1,2,3");
 }
 
 TEST(RuleEdit, PairsFollowTheKeyTableAndReadBackAsTheSameRule) {
@@ -226,9 +257,9 @@ TEST(RuleEdit, PairsFollowTheKeyTableAndReadBackAsTheSameRule) {
                           "SrcDiv=4,4", "KeepPalette=1", "Unknown=1", "Group=Map", "FileDiv=2,1",
                           "SubProcess=A,B", "Individual=", "Clip=0,0,64,64"});
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"Clip", "0,0,64,64"},  {"SrcDiv", "4,4"},    {"NewSize", "64,32"},
-      {"Replace", "3,2,1,0"}, {"FileDiv", "2,1"},   {"NameFoot", "_b"},
-      {"Group", "Map"},       {"KeepPalette", "1"}, {"SubProcess", "A,B"}};
+      {"Clip", "0,0,64,64"}, {"SrcDiv", "4,4"},    {"NewSize", "64,32"}, {"Replace", "3,2,1,0"},
+      {"FileDiv", "2,1"},    {"NameFoot", "_b"},   {"Group", "Map"},     {"KeepPalette", "1"},
+      {"Individual", ""},    {"SubProcess", "A,B"}};
   EXPECT_EQ(rule.Pairs(), expected);
 
   rule.SetValue(RuleKeyId::kNameFoot, "");
@@ -240,7 +271,7 @@ TEST(RuleEdit, PairsFollowTheKeyTableAndReadBackAsTheSameRule) {
 }
 
 TEST(RuleEditHistory, UndoAndRedoTakeWholeValuesBackAndForth) {
-  RuleEditHistory history(RuleEdit("New", {64, 64}));
+  RuleEditHistory history(RuleEdit("New", {64, 64}, RuleFileOf("")));
   EXPECT_FALSE(history.Undo());
   const auto setValue = [&](RuleKeyId key, const std::string& text) {
     return history.Edit([&](RuleEdit& r) { return r.SetValue(key, text); });
@@ -324,7 +355,7 @@ TEST(RuleEdit, TheSavedRuleConvertsAsTheSlotsSay) {
   const Picture sheet = UniqueSheet(64, 64);
   WriteFile(sheetPath, PngFile(sheet, true));
   for (const auto& c : cases) {
-    RuleEdit rule("Edited", {64, 64});
+    RuleEdit rule("Edited", {64, 64}, RuleFileOf(""));
     for (const auto& [key, value] : c.keys) rule.SetValue(key, value);
     c.edits(rule);
     ASSERT_GT(rule.SlotCount(), 0) << c.what;

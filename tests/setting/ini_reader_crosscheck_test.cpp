@@ -2,16 +2,25 @@
 // the corpus both must deliver the same section names and, for each of them
 // and for the extra lookups, the same lines.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 
+#include "common/encoding.h"
 #include "setting/ini_corpus.h"
 #include "setting/ini_text.h"
 #include "setting/nul_list.h"
-#include "setting/profile_reader.h"
 #include "support/files.h"
 
 namespace {
+
+// A list the system's profile calls filled, each string decoded from the
+// code page (Shift-JIS) that they read the file in.
+std::vector<std::string> SystemList(const std::vector<char>& buffer) {
+  std::vector<std::string> strings = SplitNulList(buffer);
+  for (std::string& text : strings) text = ShiftJisToUtf8(text);
+  return strings;
+}
 
 TEST(IniReaderCrossCheck, OurReaderReadsAsTheSystemDoes) {
   TempFolder folder;
@@ -19,13 +28,18 @@ TEST(IniReaderCrossCheck, OurReaderReadsAsTheSystemDoes) {
   for (const IniCorpusEntry& entry : IniCorpus()) {
     SCOPED_TRACE(entry.title);
     const std::string path = folder / ("corpus" + std::to_string(index++) + ".ini");
-    WriteFile(path, entry.text);
-    const IniText ours = IniText::Read(path);
+    // Stored as users keep rule files: Shift-JIS, or UTF-8 after its mark.
+    if (entry.text.compare(0, 3, kUtf8Mark) == 0) {
+      WriteFile(path, entry.text);
+    } else {
+      WriteRuleFile(path, entry.text);
+    }
+    const IniText ours = IniText::OfFileBytes(ReadFile(path));
 
     std::vector<char> system(kSectionNamesBufferSize), own(kSectionNamesBufferSize);
-    ReadProfileSectionNames(path, system.data(), system.size());
+    GetPrivateProfileSectionNamesA(system.data(), static_cast<DWORD>(system.size()), path.c_str());
     ours.FillSectionNames(own.data(), own.size());
-    const std::vector<std::string> names = SplitNulList(system);
+    const std::vector<std::string> names = SystemList(system);
     EXPECT_EQ(names, SplitNulList(own));
 
     std::vector<std::string> lookups = names;
@@ -33,9 +47,10 @@ TEST(IniReaderCrossCheck, OurReaderReadsAsTheSystemDoes) {
     for (const std::string& name : lookups) {
       SCOPED_TRACE("section [" + name + "]");
       std::vector<char> systemSection(kSectionBufferSize), ownSection(kSectionBufferSize);
-      ReadProfileSection(path, name, systemSection.data(), systemSection.size());
+      GetPrivateProfileSectionA(Utf8ToShiftJis(name).c_str(), systemSection.data(),
+                                static_cast<DWORD>(systemSection.size()), path.c_str());
       ours.FillSection(name, ownSection.data(), ownSection.size());
-      EXPECT_EQ(SplitNulList(systemSection), SplitNulList(ownSection));
+      EXPECT_EQ(SystemList(systemSection), SplitNulList(ownSection));
     }
   }
 }

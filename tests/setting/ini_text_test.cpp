@@ -6,7 +6,6 @@
 
 #include "setting/ini_text.h"
 #include "setting/nul_list.h"
-#include "setting/profile_reader.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 // touch stays, new lines take the file's encoding and line ends, and the
 // section changed is the one the reader reads.
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -12,8 +14,8 @@
 #endif
 
 #include "common/messages.h"
-#include "setting/ini_file_setting.h"
 #include "setting/rule_file_document.h"
+#include "setting/rule_file_snapshot.h"
 #include "support/files.h"
 
 namespace {
@@ -33,11 +35,11 @@ class RuleFileDocumentTest : public ::testing::Test {
     WriteFile(path, bytes);
     std::string failure;
     std::optional<RuleFileDocument> document = RuleFileDocument::Read(path, failure);
-    EXPECT_TRUE(document) << failure;
-    return document ? *document : RuleFileDocument();
+    if (!document) throw std::runtime_error(failure);
+    return *document;
   }
   std::string Value(const std::string& section, const std::string& key) {
-    return IniFileSetting(path).GetSectionValue(section, key);
+    return RuleFileSnapshot::Read(path)->GetSectionValue(section, key);
   }
 
   TempFolder folder;
@@ -166,16 +168,97 @@ TEST_F(RuleFileDocumentTest, ANameTakenOrATextTheEncodingLacksIsRefusedAndNothin
   EXPECT_EQ(RuleFileEditText(edit, document.Encoding()),
             Text(Message::kRuleFileSectionExists, {"process"}));
   EXPECT_EQ(document.AppendSection({{}, "地図", {}}).refusal, RuleFileRefusal::kSectionExists);
-  const std::string korean = u8"\ud55c\uad6d";
-  edit = document.AppendSection({{}, "K" + korean, {"k=1"}});
-  EXPECT_EQ(edit.refusal, RuleFileRefusal::kCannotHold);
-  EXPECT_EQ(edit.text, "K" + korean);
-  EXPECT_NE(RuleFileEditText(edit, document.Encoding()).find("Shift-JIS"), std::string::npos);
-  EXPECT_EQ(document.ReplaceKeys("地図", {"k=2", "Group=" + korean}).refusal,
-            RuleFileRefusal::kCannotHold);
-  EXPECT_FALSE(document.Holds(korean));
 
+  // Shift-JIS lacks Korean; é and ¥ would come out as look-alikes (e, the
+  // backslash byte), which is no more holding them.
+  const struct {
+    std::string text;
+    std::string character;
+    std::string code;
+  } unheld[] = {
+      {u8"K\ud55c\uad6d", u8"\ud55c", "U+D55C"},
+      {u8"Caf\u00e9", u8"\u00e9", "U+00E9"},
+      {u8"\u00a5100", u8"\u00a5", "U+00A5"},
+  };
+  for (const auto& c : unheld) {
+    SCOPED_TRACE(c.text);
+    edit = document.AppendSection({{}, c.text, {"k=1"}});
+    EXPECT_EQ(edit.refusal, RuleFileRefusal::kCannotHold);
+    EXPECT_EQ(edit.text, c.text);
+    EXPECT_EQ(edit.character, c.character);
+    EXPECT_EQ(RuleFileEditText(edit, document.Encoding()),
+              Text(Message::kRuleFileCannotHold, {c.text, c.character, c.code, "Shift-JIS"}));
+    EXPECT_EQ(document.ReplaceKeys("地図", {"k=2", "Group=" + c.text}).refusal,
+              RuleFileRefusal::kCannotHold);
+    EXPECT_FALSE(document.CanHold(c.text).Done());
+  }
+  // Forms that code page 932 writes for JIS characters are held.
+  EXPECT_TRUE(document.CanHold(u8"\u301c\u2212").Done());
   EXPECT_EQ(document.Bytes(), before);
+}
+
+// No value or name reaches a second line; no name joins [Process] as two.
+TEST_F(RuleFileDocumentTest, ALineBreakOrANameProcessCannotListIsRefusedAndNothingChanges) {
+  const std::string before = "[Process]\n16,8=A\n[A]\nReplace=0\n";
+  RuleFileDocument document = Read(before);
+  const struct {
+    const char* what;
+    RuleFileEdit edit;
+    RuleFileRefusal refusal;
+    std::string text;
+  } cases[] = {
+      {"a value", document.ReplaceKeys("A", {"Replace=0,1,\r\n2,3"}), RuleFileRefusal::kLineBreak,
+       "Replace"},
+      {"a value appended", document.AppendSection({{}, "B", {"Group=a\nb"}}),
+       RuleFileRefusal::kLineBreak, "Group"},
+      {"a name", document.AppendSection({{}, "B\rC", {"Replace=0"}}), RuleFileRefusal::kLineBreak,
+       ""},
+      {"a candidate with /", document.AddProcessCandidate("16,8", "B/C"),
+       RuleFileRefusal::kNotACandidate, "B/C"},
+      {"a candidate with ,", document.AddProcessCandidate("8,8", "B,C"),
+       RuleFileRefusal::kNotACandidate, "B,C"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.edit.refusal, c.refusal);
+    EXPECT_EQ(c.edit.text, c.text);
+    EXPECT_FALSE(RuleFileEditText(c.edit, document.Encoding()).empty());
+  }
+  EXPECT_EQ(RuleFileEditText(cases[0].edit, document.Encoding()),
+            Text(Message::kRuleFileValueLineBreak, {"Replace"}));
+  EXPECT_EQ(document.Bytes(), before);
+}
+
+// Both builds write into a file without the byte-order mark as Shift-JIS,
+// so that either reads what the other wrote; the native build keeps a file
+// that is UTF-8 beyond ASCII as UTF-8, never mixing two in one file.
+TEST_F(RuleFileDocumentTest, AFileWithoutTheMarkTakesShiftJisUnlessItIsUtf8Already) {
+  const std::string utf8Map = "\xe5\x9c\xb0\xe5\x9b\xb3";  // 地図
+  const struct {
+    const char* what;
+    std::string before;
+    RuleFileEncoding encoding;
+  } cases[] = {
+      {"ASCII", "[A]\nk=1\n", RuleFileEncoding::kShiftJis},
+      {"empty", "", RuleFileEncoding::kShiftJis},
+      {"Shift-JIS", "[" + kSjisMap + "]\n", RuleFileEncoding::kShiftJis},
+      {"UTF-8 with the mark", "\xEF\xBB\xBF[A]\n", RuleFileEncoding::kUtf8},
+#ifdef _WIN32
+      {"UTF-8 without the mark", "[" + utf8Map + "]\n", RuleFileEncoding::kShiftJis},
+#else
+      {"UTF-8 without the mark", "[" + utf8Map + "]\n", RuleFileEncoding::kUtf8},
+#endif
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RuleFileDocument document = Read(c.before);
+    EXPECT_EQ(document.Encoding(), c.encoding);
+    ASSERT_TRUE(document.AppendSection({{"町"}, "M", {"Group=町"}}).Done());
+    const std::string town = c.encoding == RuleFileEncoding::kUtf8 ? kUtf8Town : kSjisTown;
+    EXPECT_NE(document.Bytes().find("Group=" + town), std::string::npos);
+    ASSERT_EQ(document.Save().outcome, RuleFileSaveOutcome::kSaved);
+    EXPECT_EQ(Value("M", "Group"), "町");
+  }
 }
 
 TEST_F(RuleFileDocumentTest, ARuleJoinsTheCandidatesOfItsSizeInProcess) {
@@ -240,6 +323,16 @@ TEST_F(RuleFileDocumentTest, SaveKeepsThePreviousFileAndLeavesAFileChangedSinceI
   ASSERT_TRUE(made->AppendSection({{}, "A", {"k=1"}}).Done());
   EXPECT_EQ(made->Save().outcome, RuleFileSaveOutcome::kChangedSinceRead);
   EXPECT_EQ(ReadFile(other), "[B]\n");
+
+  // A document of a snapshot compares with what that read found, however
+  // late it is made.
+  const auto snapshot = RuleFileSnapshot::Read(other);
+  WriteFile(other, "[B]\nk=2\n");
+  made = RuleFileDocument::Of(*snapshot, failure);
+  ASSERT_TRUE(made) << failure;
+  ASSERT_TRUE(made->ReplaceKeys("B", {"k=1"}).Done());
+  EXPECT_EQ(made->Save().outcome, RuleFileSaveOutcome::kChangedSinceRead);
+  EXPECT_EQ(ReadFile(other), "[B]\nk=2\n");
 }
 
 TEST_F(RuleFileDocumentTest, AFileThatCannotBeWrittenOrReadIsNamedWithTheSystemsReason) {

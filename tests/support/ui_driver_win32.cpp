@@ -116,9 +116,13 @@ void PressButton(HWND dialog, int id) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs, DWORD process) {
+  return WaitFor({caption, process, true, nullptr}, timeoutMs);
+}
+
 std::string AnswerMessageBox(const std::string& caption, int button, DWORD timeoutMs,
                              DWORD process) {
-  HWND box = WaitFor({caption, process, true, nullptr}, timeoutMs);
+  HWND box = WaitForMessageBox(caption, timeoutMs, process);
   if (box == nullptr) return "<no box>";
   const std::string text = MessageBoxText(box);
   PressButton(box, button);

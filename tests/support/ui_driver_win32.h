@@ -37,6 +37,10 @@ std::string MessageBoxText(HWND box);
 // block the driver).
 void PressButton(HWND dialog, int id);
 
+// The message box with caption (not another window of that caption),
+// waiting up to timeoutMs; null when none came.
+HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs = 10000, DWORD process = 0);
+
 // Finds the message box with caption (not another window of that caption),
 // checks nothing, and answers it with the button id (IDOK, IDYES, IDNO,
 // IDCANCEL); returns its text, or "<no box>" when none came.

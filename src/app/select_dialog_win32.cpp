@@ -1,4 +1,4 @@
-#include "classify/select_dialog_win32.h"
+#include "app/select_dialog_win32.h"
 
 #include <algorithm>
 #include <memory>

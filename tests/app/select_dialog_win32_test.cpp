@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "app/select_dialog_win32.h"
+#include "app/window_prompt_win32.h"
 #include "classify/classify.h"
-#include "classify/select_dialog_win32.h"
-#include "classify/window_prompt_win32.h"
 #include "common/app_context.h"
 #include "common/user_prompt.h"
 #include "convert/run_state.h"

@@ -1,8 +1,8 @@
-#include "classify/window_prompt_win32.h"
+#include "app/window_prompt_win32.h"
 
 #include <windows.h>
 
-#include "classify/select_dialog_win32.h"
+#include "app/select_dialog_win32.h"
 #include "common/app_context.h"
 #include "common/messages.h"
 #include "common/user_prompt.h"
