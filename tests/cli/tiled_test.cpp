@@ -7,6 +7,7 @@
 #include <map>
 
 #include "common/path.h"
+#include "convert/autotile_masks.h"
 #include "support/files.h"
 #include "support/image_files.h"
 #include "support/program.h"
@@ -179,6 +180,38 @@ TEST_F(TiledTest, EveryPieceGetsATilesetOfItsTileSizeOrALineSayingWhyNot) {
             std::string::npos)
       << run.out;
   EXPECT_FALSE(FileExists(folder / ("sheet" + kSep + "[V]sheet_o.tsx")));
+}
+
+TEST_F(TiledTest, AnAutotileRulesTilesetHasTheWangIdsOfItsVariants) {
+  WriteFile(folder / "block.png", PngFile(Sheet(32, 48), true));
+  for (const auto& [layout, type] : {std::pair{AutotileLayout::kBlob47, "mixed"},
+                                     std::pair{AutotileLayout::kWang16, "edge"}}) {
+    SCOPED_TRACE(type);
+    const std::string name = AutotileLayoutName(layout);
+    ProgramResult run = Vomarin({"--autotile", "block2x3", name, "--tile", "16", "--append"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = Vomarin({"--rule", "Autotile_block2x3_" + name + "_16", "--tileset", "block.png"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string tileset = ReadFile(folder / ("block" + kSep + "[V]block_" + name + ".tsx"));
+    EXPECT_NE(tileset.find("<wangset name=\"Autotile_block2x3_" + name + "_16\" type=\"" + type +
+                           "\" tile=\"-1\">"),
+              std::string::npos)
+        << tileset;
+    // Every variant tile, in the order of Tiled's wangid (top, then
+    // clockwise), 1 where its mask has that neighbour; the blank tile none.
+    const AutotileTable& table = AutotileTableOf(layout);
+    std::string expected;
+    for (int id = 0; id < table.columns * table.rows; ++id) {
+      const int mask = table.MaskAt(id % table.columns, id / table.columns);
+      if (mask == AutotileTable::kNoVariant) continue;
+      std::string wangId;
+      for (int side = 0; side < 8; ++side) wangId += (side ? "," : "") + std::to_string(mask >> side & 1);
+      expected += "   <wangtile tileid=\"" + std::to_string(id) + "\" wangid=\"" + wangId + "\"/>\n";
+    }
+    const std::size_t first = tileset.find("   <wangtile");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(tileset.substr(first, tileset.find("  </wangset>") - first), expected);
+  }
 }
 
 TEST_F(TiledTest, AMapIsRemappedInEveryFormatAndItsTileDataMovesWithItsTiles) {
