@@ -171,12 +171,13 @@ INT_PTR ShowProgressDialog(BatchRun& batch) {
 
 }  // namespace
 
-bool RunBatch(bool writeIndexTable) {
+bool RunBatch(bool writeIndexTable, bool writeTilesets) {
   const AppContext& app = AppContext::Instance();
   NoticeCounter notices;
   BatchRun batch;
   batch.cancelRequested = false;
   batch.context.writeIndexTable = writeIndexTable;
+  batch.context.writeTilesets = writeTilesets;
   batch.combineMaps = IsDlgButtonChecked(app.mainWindow, kCombineMapsCheck) == BST_CHECKED;
   batch.notices = &notices;
   batch.progressReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);

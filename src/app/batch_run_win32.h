@@ -11,5 +11,6 @@ constexpr int kCombineMapsCheck = 302;
 // Processes the whole processing list once, in order, on a worker thread
 // while the progress window runs here; then asks whether the user wants to
 // process more files (true for Yes). The list is left as it is.
-// writeIndexTable: every rule writes its index table beside its pieces.
-bool RunBatch(bool writeIndexTable);
+// writeIndexTable, writeTilesets: every rule writes its index table, and a
+// Tiled tileset for each piece, beside its pieces.
+bool RunBatch(bool writeIndexTable, bool writeTilesets);

@@ -39,6 +39,7 @@ constexpr std::pair<int, bool ProgramOptions::*> kKeptBoxes[] = {
     {kChooseTransparencyCheck, &ProgramOptions::chooseTransparency},
     {kCombineMapsCheck, &ProgramOptions::combineMaps},
     {kWriteIndexTableCheck, &ProgramOptions::writeIndexTable},
+    {kWriteTilesetsCheck, &ProgramOptions::writeTilesets},
 };
 
 void RestoreBoxes(HWND dialog) {
@@ -82,7 +83,8 @@ void Start(HWND dialog) {
     return;
   }
   run.autoTransparent = IsDlgButtonChecked(dialog, kChooseTransparencyCheck) != BST_CHECKED;
-  const bool more = RunBatch(IsDlgButtonChecked(dialog, kWriteIndexTableCheck) == BST_CHECKED);
+  const bool more = RunBatch(IsDlgButtonChecked(dialog, kWriteIndexTableCheck) == BST_CHECKED,
+                             IsDlgButtonChecked(dialog, kWriteTilesetsCheck) == BST_CHECKED);
   run.ClearList();
   RefreshListText(dialog);
   if (!more) EndDialog(dialog, 0);
@@ -149,6 +151,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                       {kChooseTransparencyCheck, Message::kMainChooseTransparency},
                       {kCombineMapsCheck, Message::kMainCombineMaps},
                       {kWriteIndexTableCheck, Message::kMainWriteIndexTable},
+                      {kWriteTilesetsCheck, Message::kMainWriteTilesets},
                       {kShowProblemsButton, Message::kMainShowProblems},
                       {IDOK, Message::kStart},
                       {IDCANCEL, Message::kCancel},
@@ -179,6 +182,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         case kChooseTransparencyCheck:
         case kCombineMapsCheck:
         case kWriteIndexTableCheck:
+        case kWriteTilesetsCheck:
           KeepBoxes(dialog);
           return TRUE;
         case kShowProblemsButton:

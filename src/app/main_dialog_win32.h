@@ -18,6 +18,7 @@ constexpr int kEditRulesButton = 303;
 constexpr int kWriteIndexTableCheck = 304;
 constexpr int kRuleFileProblemsText = 305;
 constexpr int kShowProblemsButton = 306;
+constexpr int kWriteTilesetsCheck = 307;
 
 // The dialog "MAIN": the processing list, the ways to add files, the run
 // options, Start and, when the rule file's check finds anything, a line

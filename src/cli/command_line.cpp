@@ -91,6 +91,7 @@ std::optional<std::string>* ValueOption(ConverterOptions& options, const std::st
   if (name == "--size") return &options.size;
   if (name == "--name") return &options.name;
   if (name == "-o") return &options.picture;
+  if (name == "--remap") return &options.remapMap;
   return nullptr;
 }
 
@@ -102,6 +103,7 @@ bool* FlagOption(ConverterOptions& options, const std::string& name) {
   if (name == "--check") return &options.check;
   if (name == "--append") return &options.append;
   if (name == "--index-table") return &options.indexTable;
+  if (name == "--tileset") return &options.tilesets;
   if (name == "--help" || name == "-h") return &options.help;
   if (name == "--version") return &options.version;
   return nullptr;
@@ -110,10 +112,12 @@ bool* FlagOption(ConverterOptions& options, const std::string& name) {
 // What is wrong with the combination of options, if anything.
 std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
   if (options.help || options.version) return std::nullopt;
-  const int tools =
-      (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) + (options.invertRule ? 1 : 0);
+  const int tools = (options.check ? 1 : 0) + (options.explainRule ? 1 : 0) +
+                    (options.invertRule ? 1 : 0) + (options.remapMap ? 1 : 0);
+  // --dry-run is --remap's too.
   const bool converting = options.rule || options.combineFolder || options.noTransparency ||
-                          options.dryRun || options.indexTable;
+                          (options.dryRun && !options.remapMap) || options.indexTable ||
+                          options.tilesets;
   if (options.autotile) {
     if (tools > 0) return UsageError{Message::kCliAutotileWithTool, {}};
     if (converting) return UsageError{Message::kCliAutotileWithConversion, {}};
@@ -139,6 +143,9 @@ std::optional<UsageError> MisusedOption(const ConverterOptions& options) {
   const bool writesSection = options.invertRule || options.autotile;
   if (options.name && !writesSection) return UsageError{Message::kCliNameWithoutInvert, {}};
   if (options.append && !writesSection) return UsageError{Message::kAppendWithoutInvert, {}};
+  if (options.remapMap && options.files.empty()) {
+    return UsageError{Message::kCliRemapNeedsTables, {}};
+  }
   if (tools == 0 && !options.autotile && options.files.empty()) {
     return UsageError{Message::kCliNoImageFiles, {}};
   }
@@ -160,6 +167,11 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
   bool optionsEnded = false;
   std::optional<std::string> jobs;
   std::optional<std::string> language;
+  // --tileset names a tileset for --remap, and is a switch of a conversion.
+  const auto optionsEnd = std::find(arguments.begin(), arguments.end(), "--");
+  const bool remapping = std::any_of(arguments.begin(), optionsEnd, [](const std::string& a) {
+    return a == "--remap" || a.rfind("--remap=", 0) == 0;
+  });
   AutotileArguments autotile;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -177,7 +189,9 @@ ConverterOptions ParseConverterOptions(const std::vector<std::string>& arguments
                                         : name == "--lang"   ? &language
                                         : name == "--tile"   ? &autotile.tile
                                         : name == "--blocks" ? &autotile.blocks
-                                                             : ValueOption(options, name);
+                                        : name == "--tileset" && remapping
+                                            ? &options.remapTileset
+                                            : ValueOption(options, name);
     if (name == "--autotile") {
       // Two values: the layout it converts from, then the one it converts to.
       std::optional<std::string> from;

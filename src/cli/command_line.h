@@ -18,6 +18,9 @@
 //   vomarin --explain RULE [--size W,H] [-o PICTURE.png] [SHEET]
 //   vomarin --invert RULE [--size W,H] [--name NAME] [SHEET] [--append]
 //   vomarin --autotile FROM TO --tile T [--blocks C,R] [--name NAME] [--append]
+//   vomarin --remap MAP.tmx TABLE.csv... [--tileset NAME] [--dry-run]
+// --tileset alone is an option of a conversion: a Tiled tileset beside
+// every piece.
 struct ConverterOptions {
   std::optional<std::string> settingFile;
   std::optional<std::string> rule;           // every file takes this rule, unclassified
@@ -33,6 +36,9 @@ struct ConverterOptions {
   std::optional<AutotileRequest> autotile;
   std::optional<std::string> picture;  // -o: where --explain draws the rule
   bool indexTable = false;             // a table of the slots beside every conversion
+  bool tilesets = false;               // a Tiled tileset beside every piece
+  std::optional<std::string> remapMap;      // the Tiled map that --remap rewrites
+  std::optional<std::string> remapTileset;  // the map's tileset it remaps, by name
   int jobs = 1;  // files converted at once: --jobs, else the number of processors
   std::optional<Language> language;  // --lang: the texts' language, else the system's
   bool noTransparency = false;

@@ -27,10 +27,12 @@ std::string WithLineFeeds(const std::string& text) {
 
 }  // namespace
 
-ConversionStream::ConversionStream(int jobs, bool holdBack, bool writeIndexTable)
+ConversionStream::ConversionStream(int jobs, bool holdBack, bool writeIndexTable,
+                                   bool writeTilesets)
     : jobs(static_cast<std::size_t>(jobs > 1 ? jobs : 1)),
       holdBack(holdBack),
       writeIndexTable(writeIndexTable),
+      writeTilesets(writeTilesets),
       // Held back, the files convert one after another: the order in which
       // pieces replace files of the batch is then the one of a single job,
       // wherever the imaging library keeps a decoded file open.
@@ -61,6 +63,7 @@ void ConversionStream::Convert(Entry& entry) {
   });
   RunContext context{log};
   context.writeIndexTable = writeIndexTable;
+  context.writeTilesets = writeTilesets;
   {
     const ThreadUserPrompt promptScope(entry.output);
     entry.result = ConvertJob({entry.image.get(), entry.rule}, nullptr, context);

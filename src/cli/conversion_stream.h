@@ -21,9 +21,10 @@ class ImageProcessor;
 class ConversionStream {
  public:
   // holdBack: nothing converts before ShowAll, and then one job at a time
-  // (see ReadsAnotherOutput). writeIndexTable: every conversion writes its
-  // index table beside its pieces.
-  ConversionStream(int jobs, bool holdBack, bool writeIndexTable);
+  // (see ReadsAnotherOutput). writeIndexTable, writeTilesets: every
+  // conversion writes its index table, and a Tiled tileset for each piece,
+  // beside its pieces.
+  ConversionStream(int jobs, bool holdBack, bool writeIndexTable, bool writeTilesets);
 
   // Takes the next job of the batch; a JobSink.
   void Add(std::unique_ptr<IImage> image, ImageProcessor* rule);
@@ -48,6 +49,7 @@ class ConversionStream {
   const std::size_t jobs;
   const bool holdBack;
   const bool writeIndexTable;
+  const bool writeTilesets;
   // Each entry belongs to the thread converting it until it is converted.
   std::vector<std::unique_ptr<Entry>> entries;
   std::size_t started = 0;  // entries handed to the lanes

@@ -137,6 +137,8 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
     return kExitConverted;
   }
 
+  if (options.remapMap) return RunRemapCommand(options);
+
   AppContext::Instance().exeDirectory = ExecutableFolder();
   const std::string ruleFile = FindRuleFile(options);
   if (ruleFile.empty()) return kExitUsage;
@@ -171,7 +173,8 @@ int RunConverterCommand(const std::vector<std::string>& arguments) {
   // the jobs' threads; each file added converts at once beside the adding.
   ImagePrefetch prefetch(paths, options.jobs, static_cast<std::size_t>(options.jobs));
   const ImageOpener open = [&prefetch](const std::string& path) { return prefetch.Next(path); };
-  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths), options.indexTable);
+  ConversionStream conversion(options.jobs, ReadsAnotherOutput(paths), options.indexTable,
+                              options.tilesets);
   const JobSink sink = [&](std::unique_ptr<IImage> image, ImageProcessor* rule) {
     if (!options.dryRun) conversion.Add(std::move(image), rule);
   };

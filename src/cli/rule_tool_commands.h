@@ -13,3 +13,5 @@ int RunInvertCommand(const ConverterOptions& options, const std::string& ruleFil
 // --autotile prints the sections of the rule, or with --append writes them
 // into ruleFile.
 int RunAutotileCommand(const ConverterOptions& options, const std::string& ruleFile);
+// --remap rewrites a Tiled map; it needs no rule file.
+int RunRemapCommand(const ConverterOptions& options);

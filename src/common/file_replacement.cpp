@@ -88,3 +88,9 @@ FileResult WriteFileReplacing(const std::string& target,
   if (std::fclose(file) != 0 && result) result = WriteFailure();
   return result ? replacement.Commit() : result;
 }
+
+FileResult WriteBytesReplacing(const std::string& target, const std::string& bytes) {
+  return WriteFileReplacing(target, [&bytes](std::FILE* file) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  });
+}

@@ -49,6 +49,9 @@ class FileReplacement {
 FileResult WriteFileReplacing(const std::string& target,
                               const std::function<bool(std::FILE*)>& write);
 
+// Writes bytes as target, as WriteFileReplacing does.
+FileResult WriteBytesReplacing(const std::string& target, const std::string& bytes);
+
 // The name of the temporary file for target (a name without folder) of
 // process, numbered number.
 std::string TemporaryFileName(const std::string& target, unsigned long process,

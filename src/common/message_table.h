@@ -481,6 +481,9 @@ MESSAGE(kCliConverterUsage,
         "  --index-table      変換のたびに、出力ファイルと同じフォルダへ\n"
         "                     「[V]元の名前+NameFoot.csv」の表（どのセルが出力の\n"
         "                     どのファイルのどこに置かれたか）も書き出します\n"
+        "  --tileset          変換のたびに、出力ファイルごとにTiled用のタイルセット\n"
+        "                     「[V]….tsx」も書き出します（タイルの大きさはTileSize、\n"
+        "                     無ければセルの大きさ）\n"
         "  --lang ja|en       表示を日本語（ja）か英語（en）にします\n"
         "                     （既定はシステムの言語）\n"
         "  --utf8             ファイルやパイプへの出力をUTF-8にします（Windowsでは\n"
@@ -514,7 +517,15 @@ MESSAGE(kCliConverterUsage,
         "  ブロックごとに変換し、1ブロック1枚で保存する規則にします。\n"
         "  セクション名は既定で Autotile_FROM_TO_T（ブロックが複数なら _CxR が続きます）\n"
         "  終了コード: 0 表示した（書き込んだ） / 1 規則ファイルを書き込めない /\n"
-        "  2 使い方の誤り\n",
+        "  2 使い方の誤り\n"
+        "\n"
+        "Tiledのマップの書き換え: vomarin --remap MAP.tmx TABLE.csv... [--tileset NAME] [--dry-run]\n"
+        "  変換前の画像のタイルセットで描いたマップを、変換した出力ファイルの\n"
+        "  タイルセットで同じ絵になるように書き換えます。TABLEは--index-tableで\n"
+        "  書いた対応表です。元のマップは「MAP.tmx.bak」に残ります。\n"
+        "  --dry-runはレイヤーごとに変わるマスとオブジェクトの数を表示するだけです。\n"
+        "  終了コード: 0 書き換えた / 1 書き換えられない（理由を表示し、何も\n"
+        "  書きません） / 2 使い方の誤り\n",
         "Usage: vomarin [--setting FILE] [--rule NAME] [--no-transparency] [--dry-run] FILE...\n"
         "       vomarin --check [--setting FILE]\n"
         "\n"
@@ -550,6 +561,9 @@ MESSAGE(kCliConverterUsage,
         "  --index-table      with every conversion, also writes the table\n"
         "                     \"[V]source name+NameFoot.csv\" (which cell went where in\n"
         "                     which output file) into the folder of the output files\n"
+        "  --tileset          with every conversion, also writes a Tiled tileset\n"
+        "                     \"[V]….tsx\" beside each output file (its tiles of the\n"
+        "                     rule's TileSize, or else of the cell size)\n"
         "  --lang ja|en       shows the texts in Japanese (ja) or English (en)\n"
         "                     (by default in the system's language)\n"
         "  --utf8             writes UTF-8 to a file or pipe (on Windows Shift-JIS by\n"
@@ -587,7 +601,16 @@ MESSAGE(kCliConverterUsage,
         "  The section is named Autotile_FROM_TO_T by default (followed by _CxR for\n"
         "  several blocks)\n"
         "  Exit status: 0 shown (written) / 1 the rule file cannot be written /\n"
-        "  2 a usage error\n")
+        "  2 a usage error\n"
+        "\n"
+        "Remapping a Tiled map: vomarin --remap MAP.tmx TABLE.csv... [--tileset NAME] [--dry-run]\n"
+        "  Rewrites a map drawn with the tileset of a sheet before its conversion so\n"
+        "  that it shows the same picture with the tilesets of the output files. TABLE\n"
+        "  is an index table that --index-table wrote. The map as it was stays as\n"
+        "  \"MAP.tmx.bak\". --dry-run only shows how many cells and objects of each\n"
+        "  layer would change.\n"
+        "  Exit status: 0 rewritten / 1 it cannot be (the reasons are shown and\n"
+        "  nothing is written) / 2 a usage error\n")
 MESSAGE(kCliMosaikonUsage,
         "使い方: mosaikon [--width 128|256] -o 出力.png シート...\n"
         "\n"
@@ -628,6 +651,91 @@ MESSAGE(kCliMosaikonUnknownOption, "知らないオプションです: {1}", "un
 MESSAGE(kCliMosaikonNoOutput, "出力ファイル（-o）がありません", "no output file (-o)")
 MESSAGE(kCliMosaikonNoSheets, "結合するシートがありません", "no sheets to combine")
 
+// --- Tiled: tilesets beside the pieces, maps remapped
+MESSAGE(kTilesetNotWholeTiles,
+        "{1}: 大きさ（{2}）がタイル（{3}）の整数倍でないため、タイルセットを書きません",
+        "{1}: no tileset is written, as its size ({2}) is not a whole number of tiles ({3})")
+MESSAGE(kXmlNotUtf8, "UTF-8 ではありません", "it is not UTF-8")
+MESSAGE(kXmlMarkupExpected, "タグの書き方が正しくありません", "a tag is not written right")
+MESSAGE(kXmlUnclosed, "閉じていないタグやコメントがあります", "a tag or comment is not closed")
+MESSAGE(kXmlUnknownEntity, "XML で決まっていない実体参照があります",
+        "it refers to an entity that XML does not define")
+MESSAGE(kXmlTooDeep, "要素の入れ子が深すぎます", "its elements are nested too deeply")
+MESSAGE(kXmlNotWellFormed, "XML として正しくありません（{1}）", "it is not well-formed XML ({1})")
+MESSAGE(kXmlReadDifferently, "XML の読み方が確かめられないため、書き換える位置が定まりません",
+        "its XML cannot be read with certainty, so the places to rewrite are unknown")
+MESSAGE(kCliRemapNeedsTables, "--remap にはマップと対応表（1つ以上）を指定してください",
+        "--remap needs the map and one or more index tables")
+MESSAGE(kRemapCannotRead, "読み込めません: {1}", "cannot read: {1}")
+MESSAGE(kRemapFileTooLarge, "ファイルが大きすぎます: {1}", "the file is too large: {1}")
+MESSAGE(kRemapJsonMap, "JSON のマップは書き換えられません。Tiled で .tmx として保存してください: {1}",
+        "a JSON map cannot be rewritten; save it as .tmx in Tiled: {1}")
+MESSAGE(kRemapNotXml, "{1}: {2}", "{1}: {2}")
+MESSAGE(kRemapNotAMap, "Tiled のマップではありません: {1}", "not a Tiled map: {1}")
+MESSAGE(kRemapBadMapAttribute, "マップの大きさなどの値が正しくありません: {1}",
+        "a value of the map (its size or the like) is not right: {1}")
+MESSAGE(kRemapBadFirstGid, "タイルセットの firstgid が正しくありません: {1}",
+        "a tileset's firstgid is not right: {1}")
+MESSAGE(kRemapBadLayerSize, "レイヤー「{1}」の大きさが正しくないか、大きすぎます",
+        "layer \"{1}\": its size is not right or too large")
+MESSAGE(kRemapBadLayerData, "レイヤー「{1}」に data が2つ以上あります", "layer \"{1}\" has more than one data")
+MESSAGE(kRemapUnknownEncoding, "レイヤー「{1}」: 「{2}」の形式は読めません",
+        "layer \"{1}\": the format \"{2}\" cannot be read")
+MESSAGE(kRemapWrongCellCount, "レイヤー「{1}」: データが {2} のマスの数でありません（{3}個）",
+        "layer \"{1}\": the data does not hold the cells of {2} ({3})")
+MESSAGE(kRemapPayloadUndecodable, "レイヤー「{1}」: データを読めません", "layer \"{1}\": the data cannot be decoded")
+MESSAGE(kRemapZstdNotReadable, "レイヤー「{1}」: zstd で圧縮されたデータはこの版では読めません",
+        "layer \"{1}\": data compressed with zstd cannot be read by this build")
+MESSAGE(kRemapCannotCompress, "レイヤー「{1}」: データを圧縮できません", "layer \"{1}\": the data cannot be compressed")
+MESSAGE(kRemapBadObjectGid, "レイヤー「{1}」: オブジェクトの gid が正しくありません",
+        "layer \"{1}\": an object's gid is not right")
+MESSAGE(kRemapTableUnreadable, "対応表を読み込めません: {1}", "cannot read the index table: {1}")
+MESSAGE(kRemapNotATable, "対応表（--index-table で書いたもの）ではありません: {1}",
+        "not an index table (as --index-table writes them): {1}")
+MESSAGE(kRemapTableBadLine, "対応表の{2}行目が正しくありません: {1}", "line {2} of the index table is not right: {1}")
+MESSAGE(kRemapTablesEmpty, "対応表にセルがありません: {1}", "the index table holds no cell: {1}")
+MESSAGE(kRemapTablesOfTwoFolders, "対応表が別の画像のものです: {1} と {2}",
+        "the index tables are of different images: {1} and {2}")
+MESSAGE(kRemapNoTileset, "{1} に {2} の画像のタイルセットがありません（--tileset で名前を指定できます）",
+        "{1} has no tileset of the image {2} (--tileset names one)")
+MESSAGE(kRemapTilesetNotFound, "{1} にタイルセット「{2}」がありません", "{1} has no tileset \"{2}\"")
+MESSAGE(kRemapSeveralTilesets, "{1} に当てはまるタイルセットが2つ以上あります（--tileset で名前を指定してください）",
+        "{1} has more than one tileset that fits (name one with --tileset)")
+MESSAGE(kRemapBadTileset, "タイルセット「{1}」のタイルの大きさなどの値が正しくありません",
+        "tileset \"{1}\": its tile size or another value is not right")
+MESSAGE(kRemapTilesetWithoutImage, "タイルセット「{1}」は1枚の画像のタイルセットではありません",
+        "tileset \"{1}\" is not a tileset of one image")
+MESSAGE(kRemapImageUnreadable, "タイルセットの画像を読み込めません: {1}", "cannot read the tileset's image: {1}")
+MESSAGE(kRemapTablesOtherSize, "対応表 {1} は {2}（{3}）と大きさの違う画像のものです",
+        "the index table {1} is of an image of another size than {2} ({3})")
+MESSAGE(kRemapPieceUnreadable, "出力ファイルを読み込めません: {1}", "cannot read the piece: {1}")
+MESSAGE(kRemapNoGidsLeft, "{1} には新しいタイルセットの番号（gid）を付ける余地がありません",
+        "{1} has no room left for the gids of the new tilesets")
+MESSAGE(kRemapTileRefused, "タイル{1}（{2}）: {3}", "tile {1} ({2}): {3}")
+MESSAGE(kRemapPlaceCell, "{1} {2},{3}", "{1} {2},{3}")
+MESSAGE(kRemapPlaceObject, "オブジェクト{1}", "object {1}")
+MESSAGE(kRemapMorePlaces, "ほか{1}か所", "and {1} more")
+MESSAGE(kRemapWhyDropped, "変換で置かれていません", "the conversion did not place it")
+MESSAGE(kRemapWhySplit,
+        "ばらばらに置かれたか、一部しか置かれていません（セルやファイルの境目で切れた、4分割から組み立てられたなど）",
+        "it was placed in parts that lie apart, or only in part (cut by a cell or piece boundary, or put together from quarters)")
+MESSAGE(kRemapWhyOffGrid, "置かれた位置が出力ファイルのタイルの並びに合いません",
+        "its new place is not on the tile grid of its piece")
+MESSAGE(kRemapWhyBeyondRange, "新しい番号 {1} が、マップがこのタイルセットに使える番号を超えます",
+        "its new id {1} lies beyond the gids the map keeps for this tileset")
+MESSAGE(kRemapWhyNotInTileset, "タイルセットにない番号です", "the tileset has no such tile")
+MESSAGE(kRemapWhyFrameElsewhere, "アニメーションのタイル{1}が別の出力ファイルに置かれました",
+        "tile {1} of its animation landed in another piece")
+MESSAGE(kRemapDataNotCarried, "タイル{1}の情報は新しいタイルセットに入りません: {2}",
+        "the data of tile {1} does not go into the new tilesets: {2}")
+MESSAGE(kRemapLayerWouldChange, "{1}: {2}マス、オブジェクト{3}個が変わります",
+        "{1}: {2} cells and {3} objects would change")
+MESSAGE(kRemapLayerChanged, "{1}: {2}マス、オブジェクト{3}個を書き換えました",
+        "{1}: {2} cells and {3} objects rewritten")
+MESSAGE(kRemapWritten, "書き込みました: {1}", "written: {1}")
+MESSAGE(kRemapBackup, "元のマップは {1} に残しました", "the map as it was is kept as {1}")
+MESSAGE(kRemapNothingWritten, "何も書き込みませんでした", "nothing was written")
+
 // --- The combiner
 MESSAGE(kCombineNoRoom, "メモリが足りません", "not enough memory")
 MESSAGE(kCombineNotAdded, "次のファイルは追加できませんでした。",
@@ -662,6 +770,7 @@ MESSAGE(kConfirmExit,
         "Some files are waiting to be processed.\nStop anyway?")
 MESSAGE(kConfirmExitCaption, "終了の確認", "Confirm exit")
 MESSAGE(kMainWriteIndexTable, "対応表を書く", "Write index tables")
+MESSAGE(kMainWriteTilesets, "Tiled用タイルセットを書く", "Write Tiled tilesets")
 MESSAGE(kMainRuleFileProblems, "規則ファイルに {1} 件の問題があります",
         "Problems in the rule file: {1}")
 MESSAGE(kMainShowProblems, "問題を見る…", "Show problems…")

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kTransparencyKey = "ChooseTransparency";
 constexpr const char* kCombineKey = "CombineMaps";
 constexpr const char* kIndexTableKey = "WriteIndexTable";
+constexpr const char* kTilesetsKey = "WriteTilesets";
 constexpr const char* kLanguageKey = "Language";
 
 void ReadFlag(const std::string& value, bool* flag) {
@@ -32,6 +33,7 @@ ProgramOptions ParseProgramOptions(const std::string& bytes) {
     if (key == kTransparencyKey) ReadFlag(value, &options.chooseTransparency);
     if (key == kCombineKey) ReadFlag(value, &options.combineMaps);
     if (key == kIndexTableKey) ReadFlag(value, &options.writeIndexTable);
+    if (key == kTilesetsKey) ReadFlag(value, &options.writeTilesets);
     if (key == kLanguageKey) options.hasLanguage = LanguageFromName(value, &options.language);
   }
   return options;
@@ -42,6 +44,9 @@ std::string FormatProgramOptions(const ProgramOptions& options) {
   std::string text = flag(kTransparencyKey, options.chooseTransparency) +
                      flag(kCombineKey, options.combineMaps) +
                      flag(kIndexTableKey, options.writeIndexTable);
+  // Written only when ticked, so that a file written before the box came
+  // along reads, and is written again, as it was.
+  if (options.writeTilesets) text += flag(kTilesetsKey, true);
   if (options.hasLanguage) {
     text += std::string(kLanguageKey) + "=" +
             (options.language == Language::Japanese ? "ja" : "en") + "\n";

@@ -11,6 +11,7 @@ struct ProgramOptions {
   bool chooseTransparency = false;
   bool combineMaps = false;
   bool writeIndexTable = false;
+  bool writeTilesets = false;
   bool hasLanguage = false;  // false: the system's language
   Language language = Language::Japanese;
 };

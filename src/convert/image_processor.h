@@ -10,6 +10,7 @@
 #include "convert/autotile_layout.h"
 
 class IImage;
+class ProcessLog;
 class RuleChain;
 class RuleFileSnapshot;
 class SettingSection;
@@ -93,6 +94,12 @@ class ImageProcessor {
   void ComposeCells(IImage& canvas, const Cells& cells, const RuleLayout& layout) const;
   void WriteOutputs(const IImage& canvas, const std::string& sourceName, const RuleLayout& layout,
                     RuleChain& chain);
+  // Writes the Tiled tileset of piece, named pieceName, at path, with a
+  // Wang set of the variants where the rule has a Terrain; nothing where
+  // the piece is no whole number of tiles, after a report line saying so.
+  std::optional<FileResult> WriteTileset(const std::string& pieceName, const std::string& path,
+                                         const RuleLayout& layout, long long piece,
+                                         ProcessLog& log) const;
   // Writes one piece, with the source's palette when the rule keeps it.
   FileResult SavePiece(const IImage& piece, const std::string& path, RuleChain& chain) const;
   // Why the canvas gives no file, or empty when it gives its pieces.

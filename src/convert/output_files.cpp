@@ -4,6 +4,7 @@
 #include "common/messages.h"
 #include "common/path.h"
 #include "common/user_prompt.h"
+#include "convert/autotile_masks.h"
 #include "convert/image_processor.h"
 #include "convert/index_table.h"
 #include "convert/nested_rules.h"
@@ -11,6 +12,7 @@
 #include "convert/process_log.h"
 #include "convert/rule_layout.h"
 #include "convert/run_context.h"
+#include "convert/tiled_tileset.h"
 #include "image/image.h"
 
 std::string ImageProcessor::UnwritableCanvas(const IImage& canvas, const RuleLayout& layout) const {
@@ -76,6 +78,14 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
     const FileResult saved = SavePiece(*piece, path, chain);
     lastOutputPath = path;
     report(name, path, saved);
+    if (saved && chain.context.writeTilesets) {
+      const std::string pieceName = layout.PieceFileName(baseName, index);
+      const std::string tileset = baseName + kPathSeparator + BaseName(pieceName) + ".tsx";
+      const std::string tilesetPath = folderPart + kPathSeparator + tileset;
+      if (const auto written = WriteTileset(pieceName, tilesetPath, layout, index, log)) {
+        report(tileset, tilesetPath, *written);
+      }
+    }
   }
 
   if (chain.context.writeIndexTable) {
@@ -87,6 +97,45 @@ void ImageProcessor::WriteOutputs(const IImage& canvas, const std::string& sourc
              return WriteIndexTable(file, layout, baseName, cellsAsCut);
            }));
   }
+}
+
+std::optional<FileResult> ImageProcessor::WriteTileset(const std::string& pieceName,
+                                                      const std::string& path,
+                                                      const RuleLayout& layout, long long piece,
+                                                      ProcessLog& log) const {
+  const Size tile = tileSize ? *tileSize : layout.slot;
+  const Rect area = layout.PieceRect(piece);
+  if (tile.width < 1 || tile.height < 1 || area.width % tile.width != 0 ||
+      area.height % tile.height != 0) {
+    log.WriteLine(ProcessLog::kReportChannel,
+                  Text(Message::kTilesetNotWholeTiles,
+                       {pieceName, std::to_string(area.width) + " x " + std::to_string(area.height),
+                        std::to_string(tile.width) + " x " + std::to_string(tile.height)}));
+    return std::nullopt;
+  }
+  TiledTileset tileset = TiledTilesetOf(BaseName(pieceName), pieceName, area.width, area.height,
+                                        tile.width, tile.height);
+  if (terrain) {
+    // Each tile's variant from the layout's table, where the canvas has it
+    // at that tile; its neighbours in the mask's bits are Tiled's order.
+    const AutotileTable& table = AutotileTableOf(*terrain);
+    std::vector<TiledWangTile> tiles;
+    for (int id = 0; id < tileset.tileCount; ++id) {
+      const int column = area.x / tile.width + id % tileset.columns;
+      const int row = area.y / tile.height + id / tileset.columns;
+      if (column >= table.columns || row >= table.rows) continue;
+      const int mask = table.MaskAt(column, row);
+      if (mask == AutotileTable::kNoVariant) continue;
+      TiledWangTile wang{id, {}};
+      for (std::size_t side = 0; side < wang.wangId.size(); ++side) {
+        wang.wangId[side] = mask >> side & 1;
+      }
+      tiles.push_back(wang);
+    }
+    tileset.elements = TiledWangSetElements(
+        ruleName, *terrain == AutotileLayout::kWang16 ? "edge" : "mixed", tiles);
+  }
+  return WriteBytesReplacing(path, TiledTilesetText(tileset));
 }
 
 FileResult ImageProcessor::SavePiece(const IImage& piece, const std::string& path,

@@ -18,6 +18,8 @@ struct RunContext {
   const ProgressState* progress = nullptr;
   // Every application of a rule writes its index table beside its pieces.
   bool writeIndexTable = false;
+  // Every piece gets a Tiled tileset beside it.
+  bool writeTilesets = false;
   // False: the rules only compose their canvas (a preview): no pieces, no
   // index table, no follow-on rules.
   bool writeFiles = true;

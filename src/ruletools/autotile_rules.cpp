@@ -4,7 +4,7 @@
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
 #include "image/image_limits.h"
-#include "ruletools/autotile_masks.h"
+#include "convert/autotile_masks.h"
 #include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
 

@@ -10,7 +10,7 @@
 #include "convert/nested_rules.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_layout.h"
-#include "ruletools/autotile_masks.h"
+#include "convert/autotile_masks.h"
 #include "ruletools/chain_findings.h"
 #include "ruletools/rule_size.h"
 

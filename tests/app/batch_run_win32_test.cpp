@@ -86,7 +86,7 @@ class BatchRunTest : public ::testing::Test {
   // Runs the batch while script drives it; RunBatch's answer.
   bool Run(const std::function<void()>& script) {
     bool more = false;
-    RunWithDriver([&] { more = RunBatch(false); }, script, 30000);
+    RunWithDriver([&] { more = RunBatch(false, false); }, script, 30000);
     return more;
   }
 

@@ -8,6 +8,7 @@
 #include "common/app_context.h"
 #include "common/path.h"
 #include "common/wide_win32.h"
+#include "common/window_text_win32.h"
 #include "convert/process_log.h"
 #include "convert/run_state.h"
 #include "support/image_files.h"
@@ -228,6 +229,28 @@ TEST_F(MainDialogTest, TheIndexTableBoxWritesTheTablesBesideThePiecesAndLogsThem
   ProcessLog& log = ProcessLog::Instance();
   log.Select(ProcessLog::kReportChannel);
   EXPECT_NE(log.GetText().find(">" + table), std::string::npos);
+}
+
+TEST_F(MainDialogTest, TheTilesetBoxWritesATiledTilesetBesideEachPiece) {
+  EXPECT_TRUE(Show([&](HWND dialog) {
+    EXPECT_EQ(ItemText(dialog, kWriteTilesetsCheck), "Tiled用タイルセットを書く");
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kWriteTilesetsCheck), BST_UNCHECKED);
+    SendDlgItemMessageW(dialog, kWriteTilesetsCheck, BM_SETCHECK, BST_CHECKED, 0);
+    DropFiles(dialog, {folder / "b1.png"});
+    Settle(dialog);
+    PressButton(dialog, IDOK);
+    AnswerMessageBox("作業の完了", IDNO);
+  }));
+  // The tileset that `vomarin --tileset b1.png` writes: one tile of the cell size.
+  const std::string tileset = "b1" + std::string(1, kPathSeparator) + "[V]b1_b.tsx";
+  EXPECT_EQ(ReadFile(folder / tileset),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tileset version=\"1.8\" "
+            "tiledversion=\"1.8.2\" name=\"[V]b1_b\" tilewidth=\"4\" tileheight=\"1\" "
+            "tilecount=\"1\" columns=\"1\">\n <image source=\"[V]b1_b.png\" width=\"4\" "
+            "height=\"1\"/>\n</tileset>\n");
+  ProcessLog& log = ProcessLog::Instance();
+  log.Select(ProcessLog::kReportChannel);
+  EXPECT_NE(log.GetText().find(">" + tileset), std::string::npos);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "ruletools/autotile_masks.h"
+#include "convert/autotile_masks.h"
 #include "ruletools/autotile_rules.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ruletools/autotile_masks.h"
+#include "convert/autotile_masks.h"
 
 namespace {
 
