@@ -98,34 +98,24 @@ bool WritePayload(std::string_view text, const PayloadFormat& format,
                   const std::vector<std::uint32_t>& gids, std::string& out) {
   out.clear();
   if (!format.base64) {
-    // Two passes: the new length, then the bytes written in place.
-    std::size_t length = text.size();
-    std::size_t index = 0;
-    char digits[16];
-    const auto digitsOf = [&digits](std::uint32_t gid) {
-      return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, gid).ptr -
-                                      digits);
-    };
-    ForEachCsvNumber(text, [&](std::size_t begin, std::size_t end, std::uint32_t old) {
-      const std::uint32_t gid = gids[index++];
-      if (gid != old) length = length - (end - begin) + digitsOf(gid);
-      return true;
-    });
-    out.resize(length);
+    // One pass into room for every number at its longest: the runs between
+    // changed numbers are copied whole.
+    constexpr std::size_t kLongestGid = 10;
+    out.resize(text.size() + gids.size() * kLongestGid);
     char* to = out.data();
+    std::size_t index = 0;
     std::size_t copied = 0;
-    index = 0;
     ForEachCsvNumber(text, [&](std::size_t begin, std::size_t end, std::uint32_t old) {
       const std::uint32_t gid = gids[index++];
       if (gid != old) {
-        to = std::copy(text.begin() + static_cast<long>(copied),
-                       text.begin() + static_cast<long>(begin), to);
-        to = std::copy(digits, digits + digitsOf(gid), to);
+        to = std::copy(text.data() + copied, text.data() + begin, to);
+        to = std::to_chars(to, to + kLongestGid, gid).ptr;
         copied = end;
       }
       return true;
     });
-    std::copy(text.begin() + static_cast<long>(copied), text.end(), to);
+    to = std::copy(text.data() + copied, text.data() + text.size(), to);
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return true;
   }
   // The cells as little-endian bytes: the gids' own memory on such a host.
