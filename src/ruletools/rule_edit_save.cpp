@@ -53,7 +53,7 @@ std::optional<RuleFileDocument> WriteEditedRule(const RuleEdit& edit, const Rule
   if (save.isNew) {
     std::vector<std::string> keys;
     for (const RuleEdit::Pair& pair : edit.Pairs()) keys.push_back(KeyText(pair));
-    if (refused(document->AppendSection({{}, name, keys}))) return std::nullopt;
+    if (refused(document->AppendSection({edit.Comments(), name, keys}))) return std::nullopt;
   } else {
     std::vector<std::string> written, removed;
     ChangedKeys(edit, written, removed);
@@ -61,6 +61,9 @@ std::optional<RuleFileDocument> WriteEditedRule(const RuleEdit& edit, const Rule
         refused(document->RemoveKeys(name, removed))) {
       return std::nullopt;
     }
+  }
+  for (const RuleSection& companion : edit.Companions()) {
+    if (refused(document->AppendSection(companion))) return std::nullopt;
   }
   const RuleEdit::Size sheet = edit.Sheet();
   if (save.addToProcess &&

@@ -14,8 +14,8 @@ struct RuleEditSave {
 };
 
 // The rule file that edit is laid out among (RuleFile), as it read, with
-// the rule being edited, its [Process] candidate and its inverse written in
-// as one edit, for one save. An existing rule gets only the keys that
+// the rule being edited, its companions, its [Process] candidate and its
+// inverse written in as one edit, for one save. An existing rule gets only the keys that
 // changed since that read, so that a line the user did not touch keeps its
 // bytes. Nothing, with the message why, when any part is refused or the
 // rule has no name or cannot be built.
