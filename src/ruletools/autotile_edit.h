@@ -11,7 +11,8 @@
 // sheet among ruleFile, the per-block section of several blocks its
 // companion. Nothing, with the reason in refusal, for a request that the
 // generator refuses, a name that could not name a section or that ruleFile
-// has, or sections that ruleFile cannot take (a name its encoding lacks).
+// has (NewRuleNameProblem), or sections that ruleFile cannot take (a name
+// its encoding lacks).
 std::optional<RuleEdit> AutotileEdit(const AutotileRequest& request, RuleEdit::Size sheet,
                                      std::shared_ptr<const RuleFileSnapshot> ruleFile,
                                      std::string& refusal);

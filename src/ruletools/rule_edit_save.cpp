@@ -33,6 +33,18 @@ void ChangedKeys(const RuleEdit& edit, std::vector<std::string>& written,
 
 }  // namespace
 
+std::string NewRuleNameProblem(const RuleEdit& edit, const std::string& name) {
+  RuleEdit renamed = edit;
+  renamed.Rename(name);
+  std::vector<std::string> names = {name};
+  for (const RuleSection& companion : renamed.Companions()) names.push_back(companion.name);
+  for (const std::string& section : names) {
+    const std::string problem = InverseNameProblem(*edit.RuleFile(), section);
+    if (!problem.empty()) return Text(Message::kRuleEditorNameRefused, {section, problem});
+  }
+  return std::string();
+}
+
 std::optional<RuleFileDocument> WriteEditedRule(const RuleEdit& edit, const RuleEditSave& save,
                                                 std::string& problem) {
   if (edit.Name().empty()) {

@@ -6,6 +6,11 @@
 #include "ruletools/rule_edit.h"
 #include "setting/rule_file_document.h"
 
+// Why edit cannot become a new rule named name, or empty: the message
+// naming the section, the rule's or that of a companion following it, whose
+// name InverseNameProblem refuses in the rule file.
+std::string NewRuleNameProblem(const RuleEdit& edit, const std::string& name);
+
 // What a save of the rule being edited writes with the rule.
 struct RuleEditSave {
   bool isNew = false;         // the rule is appended as a section of its own

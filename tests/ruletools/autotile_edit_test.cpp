@@ -92,13 +92,18 @@ TEST_F(AutotileEditTest, AGeneratedRuleIsLaidOutWithItsBlockRuleAndSavedAsTheCon
 TEST_F(AutotileEditTest, ARenameKeepsTheRuleAndItsBlockRuleTogether) {
   std::string refusal;
   std::optional<RuleEdit> edit =
-      AutotileEdit(Request(32, {2, 2}), {128, 192}, Read(kRules), refusal);
+      AutotileEdit(Request(32, {2, 2}), {128, 192}, Read(kRules + "[Taken_block]\r\n"), refusal);
   ASSERT_TRUE(edit) << refusal;
   EXPECT_FALSE(edit->Comments().empty());
   RuleEdit changed = *edit;
   ASSERT_TRUE(changed.SetValue(RuleKeyId::kGroup, "G"));
   EXPECT_TRUE(changed.Comments().empty());
 
+  // A name whose per-block rule the file has is refused before the rename.
+  EXPECT_EQ(
+      NewRuleNameProblem(*edit, "Taken"),
+      Text(Message::kRuleEditorNameRefused, {"Taken_block", Text(Message::kInverseNameTaken)}));
+  EXPECT_EQ(NewRuleNameProblem(*edit, "Water"), "");
   ASSERT_TRUE(edit->Rename("Water"));
   EXPECT_TRUE(edit->Comments().empty());
   ASSERT_EQ(edit->Companions().size(), 1u);
