@@ -476,6 +476,20 @@ std::vector<std::string> Pieces(const TempFolder& folder) {
   return pieces;
 }
 
+// The rule file in folder, which the editor saved, is one the check finds
+// nothing in, and its [Process] sends sheet.png (sheet) to a rule that
+// writes the pieces that the console's rule of that name in console writes.
+void ExpectTheConsolesConversion(const TempFolder& folder, const TempFolder& console,
+                                 const Picture& sheet, const std::string& rule,
+                                 std::size_t pieces) {
+  Console(folder.Path(), {"--check"});
+  WriteFile(console / "sheet.png", PngFile(sheet, true));
+  Console(folder.Path(), {"sheet.png"});
+  Console(console.Path(), {"--rule", rule, "sheet.png"});
+  EXPECT_EQ(Pieces(folder).size(), pieces);
+  EXPECT_EQ(Pieces(folder), Pieces(console));
+}
+
 // The sheet of one block fills the dialog; OK gives the rule the console
 // generates, saved (with its [Process] candidate) as the console appends
 // it, which the check finds nothing in and which converts the sheet as the
@@ -529,13 +543,7 @@ TEST_F(RuleEditorTest, ARuleFromALayoutIsTheConsolesAndConvertsTheSheetAsItsRule
   std::string expected = ReadFile(console / "setting.ini");
   expected.insert(expected.find("[Other]"), "64,96=Autotile_block2x3_blob47_32\r\n");
   EXPECT_EQ(ReadFile(ruleFile), expected);
-  Console(folder.Path(), {"--check"});
-  // Classified by its size through [Process], as the console's rule by name.
-  WriteFile(console / "sheet.png", PngFile(Blocks(1, 1), true));
-  Console(folder.Path(), {"sheet.png"});
-  Console(console.Path(), {"--rule", "Autotile_block2x3_blob47_32", "sheet.png"});
-  EXPECT_EQ(Pieces(folder).size(), 1u);
-  EXPECT_EQ(Pieces(folder), Pieces(console));
+  ExpectTheConsolesConversion(folder, console, Blocks(1, 1), "Autotile_block2x3_blob47_32", 1);
 }
 
 // Several blocks: the rule is laid out with its per-block rule before the
@@ -587,17 +595,12 @@ TEST_F(RuleEditorTest, ARuleOfSeveralBlocksIsShownRenamedAndSavedWithItsBlockRul
         << section;
   }
   EXPECT_EQ(saved->GetSectionValue("Process", "128,192"), "Water");
-  Console(folder.Path(), {"--check"});
-  WriteFile(console / "sheet.png", PngFile(Blocks(2, 2), true));
-  Console(folder.Path(), {"sheet.png"});
-  Console(console.Path(), {"--rule", "Water", "sheet.png"});
-  EXPECT_EQ(Pieces(folder).size(), 4u);
-  EXPECT_EQ(Pieces(folder), Pieces(console));
+  ExpectTheConsolesConversion(folder, console, Blocks(2, 2), "Water", 4);
 }
 
 // An odd tile, a pair without a rule, a name the file has and a rule too
 // large are each told with the generator's reason while the dialog stays;
-// cancelled, nothing changed. Without a sheet nothing is suggested.
+// cancelled, nothing changed.
 TEST_F(RuleEditorTest, WhatTheGeneratorRefusesIsToldAndChangesNothing) {
   const std::string ruleFile = UseRuleFile(folder, kPlainRules);
   std::vector<std::string> told;
