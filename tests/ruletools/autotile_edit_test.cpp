@@ -129,17 +129,11 @@ TEST_F(AutotileEditTest, WhatTheGeneratorOrTheRuleFileRefusesMakesNothing) {
     std::string refusal;
   } cases[] = {
       {"an odd tile", Request(33, {1, 1}), kRules, Text(Message::kAutotileBadTile, {"33"})},
-      {"no rule for the pair",
-       {AutotileLayout::kWang16, AutotileLayout::kBlob47, 32, {1, 1}, ""},
-       kRules,
-       Text(Message::kAutotileNoRule, {"wang16", "blob47", ListText(AutotilePairNames())})},
       {"a name the file has", Request(32, {1, 1}, "other"), kRules,
        Text(Message::kRuleEditorNameRefused, {"other", Text(Message::kInverseNameTaken)})},
       {"a per-block name the file has", Request(32, {2, 2}), withBlockRule,
        Text(Message::kRuleEditorNameRefused,
             {"Autotile_block2x3_blob47_32_2x2_block", Text(Message::kInverseNameTaken)})},
-      {"a rule too large", Request(65536, {1, 1}), kRules,
-       Text(Message::kAutotileImageTooLarge, {"786432 x 262144"})},
       {"a name Shift-JIS lacks", Request(32, {1, 1}, "Café"), kRules,
        Text(Message::kRuleFileCannotHold, {"Café", "é", "U+00E9", "Shift-JIS"})},
       {"a per-block name Shift-JIS lacks", Request(32, {2, 2}, "Café"), kRules,
