@@ -2,9 +2,11 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
+#include "app/autotile_dialog_win32.h"
 #include "app/rule_editor_ids.h"
 #include "app/rule_editor_save.h"
 #include "classify/classify.h"
@@ -15,9 +17,9 @@
 #include "common/wide_win32.h"
 #include "common/window_text_win32.h"
 #include "convert/run_state.h"
+#include "ruletools/autotile_edit.h"
 #include "ruletools/edit_pictures.h"
 #include "ruletools/edited_rule_check.h"
-#include "ruletools/inverse_text.h"
 #include "ruletools/rule_book.h"
 #include "ruletools/rule_size.h"
 #include "setting/ini_text.h"
@@ -25,7 +27,7 @@
 
 static_assert(IDC_REPLACE_FIELD == IDC_KEY_FIELD + static_cast<int>(RuleKeyId::kReplace),
               "the key fields follow the key table");
-static_assert(IDC_SUBPROCESS_FIELD == IDC_KEY_FIELD + static_cast<int>(RuleKeyId::kSubProcess),
+static_assert(IDC_TERRAIN_FIELD == IDC_KEY_FIELD + static_cast<int>(RuleKeyId::kTerrain),
               "the key fields follow the key table");
 
 namespace {
@@ -50,6 +52,24 @@ std::optional<RuleKeyId> KeyOfField(int id) {
 // Replace its own text).
 bool HasTextField(RuleKeyId key) {
   return RuleEdit::Edits(key) && key != RuleKeyId::kReplace && key != RuleKeyId::kKeepPalette;
+}
+
+// The value of Terrain is chosen from a list: the layouts of whole variants
+// and the empty choice, which leaves the key out.
+bool IsChoice(RuleKeyId key) { return KeyEntry(key).kind == RuleValueKind::kChoice; }
+
+// The list of a choice; a value the rule file holds that the rule refuses
+// stays in it, as written, so that the field shows what the file says.
+void ShowChoice(HWND dialog, RuleKeyId key, const std::string& value) {
+  std::vector<std::string> choices = {std::string()};
+  for (const AutotileLayout layout : kAutotileLayouts) {
+    if (IsTerrain(layout)) choices.push_back(AutotileLayoutName(layout));
+  }
+  auto chosen = std::find(choices.begin(), choices.end(), value);
+  if (chosen == choices.end()) chosen = choices.insert(choices.end(), value);
+  const LRESULT index = chosen - choices.begin();
+  FillComboBox(dialog, FieldOf(key), choices);
+  SendDlgItemMessageW(dialog, FieldOf(key), CB_SETCURSEL, index, 0);
 }
 
 // Fields of numbers: blanks and line breaks in them separate the numbers.
@@ -78,25 +98,11 @@ std::vector<std::string> RuleNames(const RuleFileSnapshot& ruleFile) {
   return names;
 }
 
-void FillCombo(HWND dialog, int id, const std::vector<std::string>& items) {
-  SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items) {
-    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-  }
-}
-
-std::string ComboItem(HWND dialog, int id, LRESULT index) {
-  const LRESULT length = SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, index, 0);
-  if (length < 0) return std::string();
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-  return Utf8(text.c_str());
-}
-
 void SetTexts(HWND dialog) {
   SetDialogTexts(dialog, Message::kRuleEditorTitle,
                  {{IDC_RULE_LABEL, Message::kRuleEditorRule},
                   {IDC_NEW_RULE, Message::kRuleEditorNewRule},
+                  {IDC_FROM_LAYOUT, Message::kRuleEditorFromLayout},
                   {IDC_SHEET_LABEL, Message::kRuleEditorSheet},
                   {IDC_OPEN_SHEET, Message::kRuleEditorOpenSheet},
                   {IDC_SIZE_LABEL, Message::kRuleEditorSize},
@@ -132,7 +138,7 @@ void FillRuleNames(HWND dialog) {
   for (const int id :
        {IDC_RULE_NAME, FieldOf(RuleKeyId::kIndividual), FieldOf(RuleKeyId::kSubProcess)}) {
     const std::string text = ItemText(dialog, id);
-    FillCombo(dialog, id, names);
+    FillComboBox(dialog, id, names);
     SetItemText(dialog, id, text);
   }
   state.updating = false;
@@ -152,8 +158,12 @@ void Refresh(HWND dialog, int keep = 0) {
   const RuleEdit& edit = state.history.Current();
   state.updating = true;
   for (const RuleKeyEntry& key : kRuleKeys) {
-    if (HasTextField(key.id) && FieldOf(key.id) != keep)
+    if (!HasTextField(key.id) || FieldOf(key.id) == keep) continue;
+    if (IsChoice(key.id)) {
+      ShowChoice(dialog, key.id, edit.Value(key.id));
+    } else {
       SetIfChanged(dialog, FieldOf(key.id), edit.Value(key.id));
+    }
   }
   if (keep != IDC_REPLACE_FIELD)
     SetIfChanged(dialog, IDC_REPLACE_FIELD, edit.Value(RuleKeyId::kReplace));
@@ -329,14 +339,38 @@ void LoadRule(HWND dialog, const std::string& name) {
 
 void NewRule(HWND dialog) {
   const std::string name = ItemText(dialog, IDC_RULE_NAME);
-  const std::string problem =
-      InverseNameProblem(*EditorOf(dialog).history.Current().RuleFile(), name);
+  const std::string problem = NewRuleNameProblem(EditorOf(dialog).history.Current(), name);
   if (!problem.empty()) {
-    Tell(dialog, Text(Message::kRuleEditorNameRefused, {name, problem}));
+    Tell(dialog, problem);
     return;
   }
   EditRule(dialog, [&name](RuleEdit& edit) { return edit.Rename(name); });
   EditorOf(dialog).isNew = true;
+}
+
+// A rule generated from a layout, as a new rule to look at and save. Without
+// a sheet it is laid out on the sheet it takes; [Process] gets it for the
+// sheet's size when that is the size it takes.
+void FromLayout(HWND dialog) {
+  RuleEditorState& state = EditorOf(dialog);
+  const std::optional<AutotileRequest> request = AskAutotileRequest(
+      dialog, state.history.Current().Sheet(), state.history.Current().RuleFile());
+  if (!request || !MayLeave(dialog)) return;
+  const RuleEdit::Size takes = AutotileSheetSize(*request);
+  const RuleEdit::Size sheet = state.sheet ? state.history.Current().Sheet() : takes;
+  std::string refusal;
+  // The rule file read again when the rule left was saved.
+  std::optional<RuleEdit> edit =
+      AutotileEdit(*request, sheet, state.history.Current().RuleFile(), refusal);
+  if (!edit) {
+    Tell(dialog, refusal);
+    return;
+  }
+  Start(dialog, std::move(*edit), true);
+  ShowRuleName(dialog);
+  const bool fits = sheet.width == takes.width && sheet.height == takes.height;
+  CheckDlgButton(dialog, IDC_PROCESS_CHECK, fits ? BST_CHECKED : BST_UNCHECKED);
+  ShowStatus(dialog, Text(Message::kRuleEditorGenerated, {state.history.Current().Name()}));
 }
 
 void OpenSheet(HWND dialog, const std::string& path) {
@@ -380,7 +414,7 @@ void OnKeyField(HWND dialog, RuleKeyId key, int code) {
       TypeKey(dialog, key, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? "1" : "");
   } else if (code == CBN_SELCHANGE) {
     const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
-    TypeKey(dialog, key, ComboItem(dialog, id, index));
+    TypeKey(dialog, key, ComboBoxItem(dialog, id, index));
   } else if (TakenWhenComplete(key) ? code == EN_KILLFOCUS || code == CBN_KILLFOCUS
                                     : code == EN_CHANGE || code == CBN_EDITCHANGE) {
     TypeKey(dialog, key, ItemText(dialog, id));
@@ -398,11 +432,14 @@ bool OnCommand(HWND dialog, int id, int code) {
     case IDC_RULE_NAME:
       if (code == CBN_SELCHANGE) {
         const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
-        LoadRule(dialog, ComboItem(dialog, id, index));
+        LoadRule(dialog, ComboBoxItem(dialog, id, index));
       }
       return true;
     case IDC_NEW_RULE:
       NewRule(dialog);
+      return true;
+    case IDC_FROM_LAYOUT:
+      FromLayout(dialog);
       return true;
     case IDC_OPEN_SHEET: {
       const std::string path = ChooseOpenFile(dialog);
@@ -463,7 +500,7 @@ void Init(HWND dialog, RuleEditorState& state) {
   state.updating = true;
   std::vector<std::string> zooms = {Text(Message::kRuleEditorFit)};
   zooms.insert(zooms.end(), std::begin(kZoomNames), std::end(kZoomNames));
-  FillCombo(dialog, IDC_ZOOM, zooms);
+  FillComboBox(dialog, IDC_ZOOM, zooms);
   SendDlgItemMessageW(dialog, IDC_ZOOM, CB_SETCURSEL, 0, 0);
   SendDlgItemMessageW(dialog, IDC_REPLACE_FIELD, EM_SETLIMITTEXT, 0, 0);
   state.updating = false;

@@ -18,16 +18,6 @@ int ParseJobs(const std::string& text) {
   return jobs <= kMaxJobs ? jobs : 0;
 }
 
-// The value of --tile: a tile size in decimal digits only; 0 for anything
-// else.
-int ParseTile(const std::string& text) {
-  constexpr std::size_t kMaxDigits = 7;
-  if (text.empty() || text.size() > kMaxDigits ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return 0;
-  return std::stoi(text);
-}
-
 // The arguments of --autotile and the options that go with it.
 struct AutotileArguments {
   std::optional<std::pair<std::string, std::string>> layouts;
@@ -58,7 +48,7 @@ std::optional<AutotileRequest> ReadAutotile(const AutotileArguments& arguments,
     note({Message::kCliAutotileNeedsTile, {}});
     return std::nullopt;
   }
-  request.tile = ParseTile(*arguments.tile);
+  request.tile = ParseAutotileTile(*arguments.tile);
   if (!IsAutotileSize(request.tile)) {
     note({Message::kAutotileBadTile, {*arguments.tile}});
     return std::nullopt;

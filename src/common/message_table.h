@@ -868,3 +868,14 @@ MESSAGE(kRuleEditorFit, "全体", "Fit")
 MESSAGE(kRuleEditorCellsDropped,
         "置いたセルのうち{1}個は新しい格子に収まらないため外しました（「元に戻す」で戻せます）",
         "{1} placed cells no longer fit the new grids and were taken out (Undo brings them back)")
+MESSAGE(kRuleEditorFromLayout, "定型から作る…", "From a layout…")
+MESSAGE(kRuleEditorGenerated, "規則[{1}]を作りました。確かめてから保存してください",
+        "Made the rule [{1}]: look it over, then save it")
+// The rule editor's dialog that generates an autotile rule
+MESSAGE(kAutotileDialogTitle, "定型から作る", "From a layout")
+MESSAGE(kAutotileDialogFrom, "元の並び：", "From:")
+MESSAGE(kAutotileDialogTo, "先の並び：", "To:")
+MESSAGE(kAutotileDialogTile, "タイルの大きさ：", "Tile size:")
+MESSAGE(kAutotileDialogBlocks, "ブロック（列,行）：", "Blocks (columns,rows):")
+MESSAGE(kAutotileDialogName, "規則の名前：", "Rule name:")
+MESSAGE(kAutotileDialogMakes, "{1}の画像を{2}に並べ替えます", "Rearranges a sheet of {1} into {2}")

@@ -15,6 +15,21 @@ void SetItemText(HWND dialog, int id, const std::string& text) {
 
 std::string ItemText(HWND dialog, int id) { return WindowTextUtf8(GetDlgItem(dialog, id)); }
 
+void FillComboBox(HWND dialog, int id, const std::vector<std::string>& items) {
+  SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) {
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+  }
+}
+
+std::string ComboBoxItem(HWND dialog, int id, LRESULT index) {
+  const LRESULT length = SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, index, 0);
+  if (length < 0) return std::string();
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+  return Utf8(text.c_str());
+}
+
 void SetWindowTextUtf8(HWND window, const std::string& text) {
   SetWindowTextW(window, Wide(text).c_str());
 }

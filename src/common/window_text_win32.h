@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/messages.h"
 
@@ -15,6 +16,11 @@ int ShowMessage(HWND owner, const std::string& text, const char* caption, UINT f
 
 void SetItemText(HWND dialog, int id, const std::string& text);
 std::string ItemText(HWND dialog, int id);
+
+// The items of the combo box id, in place of those it had; the text of its
+// item at index (empty for none).
+void FillComboBox(HWND dialog, int id, const std::vector<std::string>& items);
+std::string ComboBoxItem(HWND dialog, int id, LRESULT index);
 
 void SetWindowTextUtf8(HWND window, const std::string& text);
 std::string WindowTextUtf8(HWND window);

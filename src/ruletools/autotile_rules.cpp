@@ -1,5 +1,7 @@
 #include "ruletools/autotile_rules.h"
 
+#include <algorithm>
+
 #include "common/messages.h"
 #include "convert/rule_keys.h"
 #include "convert/rule_values.h"
@@ -182,6 +184,14 @@ bool HasAutotileRule(AutotileLayout from, AutotileLayout to) {
 }
 
 bool IsAutotileSize(int tile) { return tile >= 2 && tile % 2 == 0; }
+
+int ParseAutotileTile(const std::string& text) {
+  constexpr std::size_t kMaxDigits = 7;
+  if (text.empty() || text.size() > kMaxDigits ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return 0;
+  return std::stoi(text);
+}
 
 std::string DefaultAutotileName(const AutotileRequest& request) {
   std::string name = std::string("Autotile_") + AutotileLayoutName(request.from) + "_" +

@@ -33,6 +33,8 @@ std::vector<std::string> AutotilePairNames();
 
 // True for a tile size that cuts into quarters: even and at least 2.
 bool IsAutotileSize(int tile);
+// A tile size as typed: decimal digits only; 0 for anything else.
+int ParseAutotileTile(const std::string& text);
 
 // "Autotile_<from>_<to>_<T>", followed by "_<C>x<R>" for several blocks.
 std::string DefaultAutotileName(const AutotileRequest& request);

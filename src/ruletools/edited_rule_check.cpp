@@ -9,7 +9,7 @@
 #include "ruletools/size_table_findings.h"
 
 std::vector<CheckFinding> CheckEditedRule(const RuleEdit& edit) {
-  RuleBook book(edit.RuleFile());
+  RuleBook book(edit.LaidOutAmong());
   BookSection& section = book.Put(edit.Name());
   section.entries = edit.Pairs();
   try {

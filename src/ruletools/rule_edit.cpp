@@ -5,6 +5,7 @@
 #include "convert/rule_error.h"
 #include "convert/rule_values.h"
 #include "ruletools/applied_layout.h"
+#include "setting/rule_file_document.h"
 #include "setting/setting_section.h"
 
 namespace {
@@ -76,7 +77,11 @@ bool RuleEdit::Placement::operator==(const Placement& other) const {
 
 RuleEdit::RuleEdit(const std::string& ruleName, Size sheetSize,
                    std::shared_ptr<const RuleFileSnapshot> file)
-    : name(ruleName), sheet(sheetSize), ruleFile(std::move(file)), replace(std::vector<int>()) {
+    : name(ruleName),
+      sheet(sheetSize),
+      ruleFile(std::move(file)),
+      replace(std::vector<int>()),
+      laidOutAmong(ruleFile) {
   Relayout();
   placement = LaidOut();
 }
@@ -86,7 +91,8 @@ RuleEdit::RuleEdit(const SettingSection& section, Size sheetSize,
     : name(section.GetName()),
       sheet(sheetSize),
       ruleFile(std::move(file)),
-      values(ValuesOf(section)) {
+      values(ValuesOf(section)),
+      laidOutAmong(ruleFile) {
   // A Replace the reader cannot read is kept as written; it shows in
   // BuildError until a text that reads takes its place.
   std::string problem;
@@ -95,7 +101,20 @@ RuleEdit::RuleEdit(const SettingSection& section, Size sheetSize,
   placement = LaidOut();
 }
 
-bool RuleEdit::Edits(RuleKeyId key) { return KeyEntry(key).reader == RuleKeyReader::kConversion; }
+RuleEdit::RuleEdit(const std::vector<RuleSection>& sections, Size sheetSize,
+                   std::shared_ptr<const RuleFileSnapshot> file)
+    : RuleEdit(SettingSection(sections.front().name, sections.front().keys), sheetSize,
+               std::move(file)) {
+  comments = sections.front().comments;
+  companions.assign(sections.begin() + 1, sections.end());
+  AppendCompanions();
+  Relayout();
+  placement = LaidOut();
+}
+
+bool RuleEdit::Edits(RuleKeyId key) {
+  return KeyEntry(key).reader != RuleKeyReader::kClassification;
+}
 
 std::vector<RuleEdit::Pair> RuleEdit::PairsOf(const SettingSection& section) {
   return PairsOfValues(ValuesOf(section));
@@ -122,13 +141,29 @@ std::vector<RuleEdit::Pair> RuleEdit::PairsOfValues(const Values& values) {
 void RuleEdit::UseRuleFile(std::shared_ptr<const RuleFileSnapshot> file) {
   if (file == ruleFile) return;
   ruleFile = std::move(file);
+  companions.erase(std::remove_if(companions.begin(), companions.end(),
+                                  [this](const RuleSection& companion) {
+                                    return ruleFile->GetSection(companion.name) != nullptr;
+                                  }),
+                   companions.end());
+  AppendCompanions();
   Relayout();
   placement = LaidOut();
 }
 
 bool RuleEdit::Rename(const std::string& newName) {
   if (newName == name) return false;
+  for (RuleSection& companion : companions) {
+    if (companion.name.compare(0, name.size(), name) != 0) continue;
+    const std::string renamed = newName + companion.name.substr(name.size());
+    if (Value(RuleKeyId::kIndividual) == companion.name) Write(RuleKeyId::kIndividual, renamed);
+    companion.name = renamed;
+    // Its comment lines name the rule by its old name.
+    companion.comments.clear();
+  }
+  comments.clear();
   name = newName;
+  AppendCompanions();
   Relayout();
   return true;
 }
@@ -231,7 +266,7 @@ std::vector<RuleEdit::Pair> RuleEdit::Pairs() const { return PairsOfValues(value
 ImageProcessor RuleEdit::BuildRule() const {
   std::vector<std::string> lines;
   for (const auto& [key, value] : Pairs()) lines.push_back(key + "=" + value);
-  return ImageProcessor(name, SettingSection(name, std::move(lines)), ruleFile);
+  return ImageProcessor(name, SettingSection(name, std::move(lines)), laidOutAmong);
 }
 
 bool RuleEdit::operator==(const RuleEdit& other) const {
@@ -252,14 +287,32 @@ std::optional<std::vector<int>> RuleEdit::ReadReplace(const std::string& text,
   }
 }
 
+void RuleEdit::AppendCompanions() {
+  companionsRefused.clear();
+  laidOutAmong = ruleFile;
+  if (companions.empty()) return;
+  std::optional<RuleFileDocument> document = RuleFileDocument::Of(*ruleFile, companionsRefused);
+  if (!document) return;
+  for (const RuleSection& companion : companions) {
+    const RuleFileEdit appended = document->AppendSection(companion);
+    if (!appended.Done()) {
+      companionsRefused = RuleFileEditText(appended, document->Encoding());
+      return;
+    }
+  }
+  laidOutAmong = RuleFileSnapshot::Of(
+      ruleFile->FileName(), {RuleFileBytes::State::kRead, document->Bytes(), FileResult()});
+}
+
 void RuleEdit::Relayout() {
-  buildError.clear();
+  buildError = companionsRefused;
+  layout = RuleLayout();
+  if (!buildError.empty()) return;
   try {
     layout = LayoutOnSheet(BuildRule(), sheet);
     layout.slots = layout.CanvasGrid();
   } catch (const RuleError& error) {
     buildError = error.Text();
-    layout = RuleLayout();
   }
 }
 
@@ -304,6 +357,8 @@ bool RuleEdit::Commit(std::vector<int> items) {
 }
 
 void RuleEdit::Write(RuleKeyId key, const std::string& text) {
+  // The generator's lines say what the rule was before this edit.
+  comments.clear();
   if (text.empty()) {
     values.erase(key);
   } else {

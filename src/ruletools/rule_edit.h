@@ -11,6 +11,7 @@
 #include "convert/rule_keys.h"
 #include "convert/rule_layout.h"
 #include "setting/rule_file_snapshot.h"
+#include "setting/rule_section.h"
 
 // The text typed into a field of numbers as the rule file is to hold it:
 // blanks and line breaks between numbers separate them as "," does, and
@@ -62,8 +63,14 @@ class RuleEdit {
   // keys as the reader reads them (PairsOf).
   RuleEdit(const SettingSection& section, Size sheet,
            std::shared_ptr<const RuleFileSnapshot> ruleFile);
+  // A new rule made of sections that the file lacks (a generated rule): the
+  // first is the rule, with the comment lines that say what it is; the
+  // others, which it runs, are its companions. sections is not empty.
+  RuleEdit(const std::vector<RuleSection>& sections, Size sheet,
+           std::shared_ptr<const RuleFileSnapshot> ruleFile);
 
-  // The keys the editor shows and writes: those the rule reads.
+  // The keys the editor shows and writes: those the rule reads and those of
+  // the tileset.
   static bool Edits(RuleKeyId key);
   // The keys of section that the editor shows, in the order of the key
   // table, as a rule loaded from it holds them: each as written, a key
@@ -75,7 +82,22 @@ class RuleEdit {
   // again after a save) lays it out again and leaves Replace as it is, which
   // is no edit.
   const std::shared_ptr<const RuleFileSnapshot>& RuleFile() const { return ruleFile; }
+  // A companion that the file read again holds was saved with the rule: from
+  // then on it is the file's section.
   void UseRuleFile(std::shared_ptr<const RuleFileSnapshot> ruleFile);
+
+  // Sections that the rule runs and that are saved after it, the rule file
+  // lacking them yet (the per-block rule of a generated autotile rule). A
+  // companion named after the rule follows it when it is renamed, and so
+  // does an Individual that names it.
+  const std::vector<RuleSection>& Companions() const { return companions; }
+  // RuleFile with the companions appended, as a save writes them: what the
+  // rule is built, laid out and checked among. RuleFile alone when it
+  // cannot hold them; BuildError then says why.
+  const std::shared_ptr<const RuleFileSnapshot>& LaidOutAmong() const { return laidOutAmong; }
+  // The comment lines that a save writes above a new rule's section: those
+  // of the rule as generated, dropped by its first edit or rename.
+  const std::vector<std::string>& Comments() const { return comments; }
 
   const std::string& Name() const { return name; }
   bool Rename(const std::string& newName);
@@ -152,6 +174,8 @@ class RuleEdit {
     bool operator==(const Placement& other) const;
   };
 
+  // Makes laidOutAmong from the rule file and the companions.
+  void AppendCompanions();
   void Relayout();
   // After the grids changed: moves the cells to the slots and cell numbers
   // of the new grids; the number of placed cells left out.
@@ -169,6 +193,8 @@ class RuleEdit {
   std::string name;
   Size sheet;
   std::shared_ptr<const RuleFileSnapshot> ruleFile;
+  std::vector<RuleSection> companions;
+  std::vector<std::string> comments;
   Values values;
   // Replace as read from its text; nothing while the text cannot be read.
   std::optional<std::vector<int>> replace;
@@ -176,6 +202,9 @@ class RuleEdit {
   RuleEditSelection selection;
 
   // From the above.
+  std::shared_ptr<const RuleFileSnapshot> laidOutAmong;
+  // Why the rule file cannot take the companions, or empty.
+  std::string companionsRefused;
   RuleLayout layout;
   std::string buildError;
 };

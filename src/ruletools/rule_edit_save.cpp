@@ -33,6 +33,18 @@ void ChangedKeys(const RuleEdit& edit, std::vector<std::string>& written,
 
 }  // namespace
 
+std::string NewRuleNameProblem(const RuleEdit& edit, const std::string& name) {
+  RuleEdit renamed = edit;
+  renamed.Rename(name);
+  std::vector<std::string> names = {name};
+  for (const RuleSection& companion : renamed.Companions()) names.push_back(companion.name);
+  for (const std::string& section : names) {
+    const std::string problem = InverseNameProblem(*edit.RuleFile(), section);
+    if (!problem.empty()) return Text(Message::kRuleEditorNameRefused, {section, problem});
+  }
+  return std::string();
+}
+
 std::optional<RuleFileDocument> WriteEditedRule(const RuleEdit& edit, const RuleEditSave& save,
                                                 std::string& problem) {
   if (edit.Name().empty()) {
@@ -53,7 +65,7 @@ std::optional<RuleFileDocument> WriteEditedRule(const RuleEdit& edit, const Rule
   if (save.isNew) {
     std::vector<std::string> keys;
     for (const RuleEdit::Pair& pair : edit.Pairs()) keys.push_back(KeyText(pair));
-    if (refused(document->AppendSection({{}, name, keys}))) return std::nullopt;
+    if (refused(document->AppendSection({edit.Comments(), name, keys}))) return std::nullopt;
   } else {
     std::vector<std::string> written, removed;
     ChangedKeys(edit, written, removed);
@@ -61,6 +73,9 @@ std::optional<RuleFileDocument> WriteEditedRule(const RuleEdit& edit, const Rule
         refused(document->RemoveKeys(name, removed))) {
       return std::nullopt;
     }
+  }
+  for (const RuleSection& companion : edit.Companions()) {
+    if (refused(document->AppendSection(companion))) return std::nullopt;
   }
   const RuleEdit::Size sheet = edit.Sheet();
   if (save.addToProcess &&

@@ -2,8 +2,9 @@
 // random user actions through its controls: rules chosen and made, text
 // typed and pasted into the fields (line breaks and characters the rule
 // file cannot hold among it), cells and slots pointed at, blank, fill,
-// undo, redo, zoom, saves with and without the inverse, the rule file
-// changed by another program, every question answered either way. After
+// undo, redo, zoom, rules generated from a layout (the dialog filled at
+// random, accepted or cancelled), saves with and without the inverse, the
+// rule file changed by another program, every question answered either way. After
 // each action the program must still run; after each save the rule file
 // must read as the editor shows the rule, every other line keeping its
 // bytes, and a save refused must have written nothing. Seeded: a failure
@@ -30,6 +31,7 @@ namespace {
 const std::string kProgram = WinePath(VOMARIN_PROGRAM);
 const std::string kChecker = WinePath(VOMARIN_CHECKER);
 constexpr char kEditor[] = "規則の編集";
+constexpr char kLayoutDialog[] = "定型から作る";
 // Per rule file, as many actions as fit, up to these.
 constexpr int kActions = 300;
 constexpr DWORD kTimePerFile = 45000;
@@ -44,6 +46,8 @@ const std::vector<std::string> kRules = {"Walls", "Tiles", "", "Walls,Tiles", "C
 const std::vector<std::string> kReplaces = {"0,1,2,3,\r\n4,5,6,7", "3 2 1 0", "1,x", "", "0,,3",
                                             "7\r\n"};
 const std::vector<std::string> kNames = {"New", "Café", "A/B", "Tiles", "tiles", "", "New,2"};
+const std::vector<std::string> kTiles = {"32", "16", "48", "33", "0", "x", ""};
+const std::vector<std::string> kBlocks = {"1,1", "2,1", "2 2", "0,1", "x"};
 
 class Drive {
  public:
@@ -75,10 +79,11 @@ class Drive {
         : kind < 26 ? Paste()
         : kind < 44 ? PointAtViews()
         : kind < 56 ? PressOneOf({IDC_FILL_IN_ORDER, IDC_BLANK, IDC_UNDO, IDC_REDO})
-        : kind < 60 ? ChooseIn(IDC_ZOOM)
+        : kind < 60 ? ChooseIn(Chance(50) ? IDC_ZOOM : IDC_TERRAIN_FIELD)
         : kind < 66 ? ChooseIn(IDC_RULE_NAME)
-        : kind < 70 ? NewRule()
-        : kind < 74 ? Toggle(Chance(50) ? IDC_PROCESS_CHECK : IDC_KEEPPALETTE_FIELD)
+        : kind < 69 ? NewRule()
+        : kind < 72 ? FromLayout()
+        : kind < 75 ? Toggle(Chance(50) ? IDC_PROCESS_CHECK : IDC_KEEPPALETTE_FIELD)
         : kind < 88 ? Save(Chance(25))
         : kind < 92 ? CloseAndOpen(main)
                     : Keys();
@@ -169,7 +174,8 @@ class Drive {
   std::string TypeIntoField() {
     std::vector<int> fields;
     for (const RuleKeyEntry& key : kRuleKeys) {
-      if (RuleEdit::Edits(key.id) && key.id != RuleKeyId::kKeepPalette)
+      if (RuleEdit::Edits(key.id) && key.id != RuleKeyId::kKeepPalette &&
+          key.kind != RuleValueKind::kChoice)
         fields.push_back(IDC_KEY_FIELD + static_cast<int>(key.id));
     }
     const int id = OneOf(fields);
@@ -274,6 +280,49 @@ class Drive {
                           nullptr);
     }
     return "new rule " + name;
+  }
+
+  // The dialog "定型から作る" filled at random and accepted or cancelled; a
+  // refusal leaves it open, and it is cancelled then.
+  std::string FromLayout() {
+    Command(IDC_FROM_LAYOUT);
+    HWND dialog = WaitForWindow(kLayoutDialog, 10000, program.Id());
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "the dialog does not open";
+      return "from a layout";
+    }
+    const auto set = [&](int id, const std::string& text) {
+      SendMessageTimeoutW(GetDlgItem(dialog, id), WM_SETTEXT, 0,
+                          reinterpret_cast<LPARAM>(Wide(text).c_str()), SMTO_NORMAL, 2000, nullptr);
+    };
+    std::string what = "from a layout";
+    for (const int id : {IDC_AUTOTILE_FROM, IDC_AUTOTILE_TO}) {
+      if (!Chance(30)) continue;
+      DWORD_PTR count = 0;
+      SendMessageTimeoutW(GetDlgItem(dialog, id), CB_GETCOUNT, 0, 0, SMTO_NORMAL, 2000, &count);
+      const std::size_t index = count > 0 ? Pick(count) : 0;
+      Send(GetDlgItem(dialog, id), CB_SETCURSEL, index);
+      Send(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+           reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+      what += " choose " + std::to_string(index);
+    }
+    if (Chance(30)) set(IDC_AUTOTILE_TILE, OneOf(kTiles));
+    if (Chance(30)) set(IDC_AUTOTILE_BLOCKS, OneOf(kBlocks));
+    if (Chance(30)) set(IDC_AUTOTILE_NAME, OneOf(kNames));
+    what += " tile " + ControlText(dialog, IDC_AUTOTILE_TILE) + " blocks " +
+            ControlText(dialog, IDC_AUTOTILE_BLOCKS) + " name " +
+            ControlText(dialog, IDC_AUTOTILE_NAME);
+    const bool accept = Chance(70);
+    Send(dialog, WM_COMMAND, accept ? IDOK : IDCANCEL);
+    Await();
+    if (IsWindow(dialog)) {
+      Send(dialog, WM_COMMAND, IDCANCEL);
+      if (!WaitUntilGone(dialog, 5000)) ADD_FAILURE() << "the dialog does not close";
+      Await();
+      return what + ", refused";
+    }
+    editing = ControlText(editor, IDC_RULE_NAME);
+    return what + (accept ? ", accepted" : ", cancelled");
   }
 
   std::string Toggle(int id) {

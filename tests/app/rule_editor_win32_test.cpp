@@ -2,7 +2,9 @@
 // generated sheet, saved, and converting that sheet as drawn; an existing
 // rule changed in one slot and saved, the rest of the file as it was; the
 // switch to another rule with unsaved edits; fields that lay the rule out
-// taken once complete; one save asked about when the file changed.
+// taken once complete; one save asked about when the file changed; the
+// tileset keys; a rule generated from a layout, as the console generates
+// it, saved and converting, and what the generator refuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,9 +20,12 @@
 #include "convert/process_log.h"
 #include "convert/run_context.h"
 #include "convert/run_state.h"
+#include "ruletools/autotile_rules.h"
 #include "support/image_files.h"
+#include "support/program.h"
 #include "support/rule_file.h"
 #include "support/ui_driver_win32.h"
+#include "support/windowed_program_win32.h"
 
 namespace {
 
@@ -231,7 +236,8 @@ TEST_F(RuleEditorTest, ARuleMadeByPointingConvertsTheSheetAsDrawn) {
   EXPECT_EQ(RunState::Instance().listText.count("Made"), 1u);
   const Job& job = RunState::Instance().jobs.front();
   job.processor->Apply(*job.image, RunContext{ProcessLog::Instance()});
-  const Picture piece = ReadPngFile(ReadFile(folder / (std::string("sheet") + kPathSeparator + "[V]sheet.png")));
+  const Picture piece =
+      ReadPngFile(ReadFile(folder / (std::string("sheet") + kPathSeparator + "[V]sheet.png")));
   EXPECT_EQ(piece.pixels, Canvas(sheet, {0, 1, -1, 3}).pixels);
 }
 
@@ -399,6 +405,248 @@ TEST_F(RuleEditorTest, ASaveIsOneWriteAndAskedAboutWhenTheFileChanged) {
                                     "\r\n[New]\r\nSrcDiv=2,2\r\nNewSize=256,256\r\n"
                                     "Replace=0,1,2,3\r\nNameFoot=_n\r\n");
   EXPECT_EQ(ReadFile(ruleFile + ".bak"), changed);
+}
+
+// The first line of the list box id.
+std::string FirstLine(HWND dialog, int id) {
+  const LRESULT length = SendDlgItemMessageW(dialog, id, LB_GETTEXTLEN, 0, 0);
+  if (length < 0) return "<no line>";
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendDlgItemMessageW(dialog, id, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(&text[0]));
+  return Utf8(text.c_str());
+}
+
+// TileSize is a field of numbers, Terrain a choice; a Terrain the rule
+// refuses shows as the file has it, and only the keys changed are written.
+TEST_F(RuleEditorTest, TheTilesetKeysAreEditedLikeTheOthers) {
+  const std::string ruleFile =
+      UseRuleFile(folder, "[T]\r\nSrcDiv=2,2\r\nTerrain=Blob47\r\nTileSize=16,16\r\n");
+  std::string shown, refused, chosen;
+  Edit(
+      [&](HWND editor) {
+        shown = ControlText(editor, IDC_TERRAIN_FIELD);
+        refused = FirstLine(editor, IDC_FINDINGS);
+        Choose(editor, IDC_TERRAIN_FIELD, 2);
+        chosen = ControlText(editor, IDC_TERRAIN_FIELD);
+        Enter(editor, IDC_TILESIZE_FIELD, "8 8");
+        EXPECT_EQ(ControlText(editor, IDC_TILESIZE_FIELD), "8,8");
+        PressButton(editor, IDC_SAVE);
+        Settle(editor);
+        PressButton(editor, IDCANCEL);
+      },
+      "T");
+  EXPECT_EQ(shown, "Blob47");
+  EXPECT_NE(refused.find("Terrain"), std::string::npos) << refused;
+  EXPECT_EQ(chosen, "wang16");
+  EXPECT_EQ(ReadFile(ruleFile), "[T]\r\nSrcDiv=2,2\r\nTerrain=wang16\r\nTileSize=8,8\r\n");
+}
+
+const std::string kConsole = WinePath(VOMARIN_CONSOLE);
+const std::string kLayoutDialog = Text(Message::kAutotileDialogTitle);
+const std::string kPlainRules = "[Process]\r\n8,1=Other\r\n[Other]\r\nReplace=0\r\n";
+
+// Blocks of 2 x 3 tiles of 32 pixels, each quarter of each its own colour.
+Picture Blocks(int columns, int rows) {
+  Picture sheet{64 * columns, 96 * rows, {}};
+  for (int y = 0; y < sheet.height; ++y) {
+    for (int x = 0; x < sheet.width; ++x) {
+      const auto quarter = static_cast<std::uint32_t>((y / 16) * (sheet.width / 16) + x / 16);
+      sheet.pixels.push_back(0xFF000000u | (quarter * 0x0B1D07u + 0x102030u) % 0xFFFFFFu);
+    }
+  }
+  return sheet;
+}
+
+// Runs the console program in folder; its standard output, after checking
+// that it exited with status.
+std::string Console(const std::string& folder, const std::vector<std::string>& arguments,
+                    int status = 0) {
+  const ProgramResult run = RunProgram(kConsole, arguments, folder);
+  EXPECT_EQ(run.status, status) << run.out << run.err;
+  return run.out;
+}
+
+// The pieces that converting sheet.png in folder wrote, by name.
+std::vector<std::string> Pieces(const TempFolder& folder) {
+  std::vector<std::string> pieces;
+  for (const std::string& name : ListFolder(folder / "sheet")) {
+    pieces.push_back(name + ":" +
+                     ReadFile(folder / ("sheet" + std::string(1, kPathSeparator) + name)));
+  }
+  return pieces;
+}
+
+// The rule file in folder, which the editor saved, is one the check finds
+// nothing in, and its [Process] sends sheet.png (sheet) to a rule that
+// writes the pieces that the console's rule of that name in console writes.
+void ExpectTheConsolesConversion(const TempFolder& folder, const TempFolder& console,
+                                 const Picture& sheet, const std::string& rule,
+                                 std::size_t pieces) {
+  Console(folder.Path(), {"--check"});
+  WriteFile(console / "sheet.png", PngFile(sheet, true));
+  Console(folder.Path(), {"sheet.png"});
+  Console(console.Path(), {"--rule", rule, "sheet.png"});
+  EXPECT_EQ(Pieces(folder).size(), pieces);
+  EXPECT_EQ(Pieces(folder), Pieces(console));
+}
+
+// The sheet of one block fills the dialog; OK gives the rule the console
+// generates, saved (with its [Process] candidate) as the console appends
+// it, which the check finds nothing in and which converts the sheet as the
+// console's rule does.
+TEST_F(RuleEditorTest, ARuleFromALayoutIsTheConsolesAndConvertsTheSheetAsItsRuleDoes) {
+  const std::string ruleFile = UseRuleFile(folder, kPlainRules);
+  const TempFolder console;
+  WriteRuleFile(console / "setting.ini", kPlainRules);
+  Console(console.Path(), {"--autotile", "block2x3", "blob47", "--tile", "32", "--append",
+                           "--setting", console / "setting.ini"});
+  WriteFile(folder / "sheet.png", PngFile(Blocks(1, 1), true));
+  AddFiles({folder / "sheet.png"});
+
+  std::vector<std::string> filled;
+  LRESULT targets = 0;
+  std::string name, makes, terrain, findings, status;
+  bool process = false;
+  Edit([&](HWND editor) {
+    PressButton(editor, IDC_FROM_LAYOUT);
+    HWND dialog = WaitForWindow(kLayoutDialog);
+    ASSERT_NE(dialog, nullptr);
+    for (const int id : {IDC_AUTOTILE_FROM, IDC_AUTOTILE_TO, IDC_AUTOTILE_TILE, IDC_AUTOTILE_BLOCKS,
+                         IDC_AUTOTILE_NAME}) {
+      filled.push_back(ControlText(dialog, id));
+    }
+    targets = SendDlgItemMessageW(dialog, IDC_AUTOTILE_TO, CB_GETCOUNT, 0, 0);
+    makes = ControlText(dialog, IDC_AUTOTILE_MAKES);
+    PressButton(dialog, IDOK);
+    WaitUntilGone(dialog);
+    Settle(editor);
+    name = ControlText(editor, IDC_RULE_NAME);
+    terrain = ControlText(editor, IDC_TERRAIN_FIELD);
+    findings = FirstLine(editor, IDC_FINDINGS);
+    status = ControlText(editor, IDC_STATUS);
+    process = IsDlgButtonChecked(editor, IDC_PROCESS_CHECK) == BST_CHECKED;
+    PressButton(editor, IDC_SAVE);
+    Settle(editor);
+    PressButton(editor, IDCANCEL);
+  });
+  EXPECT_EQ(filled, (std::vector<std::string>{"block2x3", "blob47", "32", "1,1",
+                                              "Autotile_block2x3_blob47_32"}));
+  EXPECT_EQ(targets, 2) << "blob47 and wang16";
+  EXPECT_EQ(makes, Text(Message::kAutotileDialogMakes, {"64 x 96", "384 x 128"}));
+  EXPECT_EQ(name, "Autotile_block2x3_blob47_32");
+  EXPECT_EQ(terrain, "blob47");
+  EXPECT_EQ(findings, Text(Message::kRuleEditorNoFindings));
+  EXPECT_EQ(status, Text(Message::kRuleEditorGenerated, {name}));
+  EXPECT_TRUE(process);
+
+  // The console's file with the sheet's size in [Process].
+  std::string expected = ReadFile(console / "setting.ini");
+  expected.insert(expected.find("[Other]"), "64,96=Autotile_block2x3_blob47_32\r\n");
+  EXPECT_EQ(ReadFile(ruleFile), expected);
+  ExpectTheConsolesConversion(folder, console, Blocks(1, 1), "Autotile_block2x3_blob47_32", 1);
+}
+
+// Several blocks: the rule is laid out with its per-block rule before the
+// save (its canvas and findings), keeps it under a new name, and saves both
+// in one write; the pieces are those of the console's rule of that name.
+TEST_F(RuleEditorTest, ARuleOfSeveralBlocksIsShownRenamedAndSavedWithItsBlockRule) {
+  const std::string ruleFile = UseRuleFile(folder, kPlainRules);
+  const TempFolder console;
+  WriteRuleFile(console / "setting.ini", kPlainRules);
+  Console(console.Path(), {"--autotile", "block2x3", "blob47", "--tile", "32", "--blocks", "2,2",
+                           "--name", "Water", "--append", "--setting", console / "setting.ini"});
+  WriteFile(folder / "sheet.png", PngFile(Blocks(2, 2), true));
+  AddFiles({folder / "sheet.png"});
+
+  std::string blocks, findings, individual;
+  int canvasWidth = 0, canvasHeight = 0;
+  Edit([&](HWND editor) {
+    PressButton(editor, IDC_FROM_LAYOUT);
+    HWND dialog = WaitForWindow(kLayoutDialog);
+    ASSERT_NE(dialog, nullptr);
+    blocks = ControlText(dialog, IDC_AUTOTILE_BLOCKS);
+    PressButton(dialog, IDOK);
+    WaitUntilGone(dialog);
+    Settle(editor);
+    findings = FirstLine(editor, IDC_FINDINGS);
+    canvasWidth = EditorOf(editor).canvasPicture->GetWidth();
+    canvasHeight = EditorOf(editor).canvasPicture->GetHeight();
+    Type(editor, IDC_RULE_NAME, "Water");
+    PressButton(editor, IDC_NEW_RULE);
+    Settle(editor);
+    individual = ControlText(editor, IDC_INDIVIDUAL_FIELD);
+    PressButton(editor, IDC_SAVE);
+    Settle(editor);
+    PressButton(editor, IDCANCEL);
+  });
+  EXPECT_EQ(blocks, "2,2");
+  EXPECT_EQ(findings, Text(Message::kRuleEditorNoFindings));
+  EXPECT_EQ(canvasWidth, 768);
+  EXPECT_EQ(canvasHeight, 256);
+  EXPECT_EQ(individual, "Water_block");
+
+  // The same keys as the console's sections of that name.
+  const auto saved = RuleFileSnapshot::Read(ruleFile);
+  const auto made = RuleFileSnapshot::Read(console / "setting.ini");
+  for (const std::string section : {"Water", "Water_block"}) {
+    ASSERT_NE(saved->GetSection(section), nullptr) << section;
+    EXPECT_EQ(RuleEdit::PairsOf(*saved->GetSection(section)),
+              RuleEdit::PairsOf(*made->GetSection(section)))
+        << section;
+  }
+  EXPECT_EQ(saved->GetSectionValue("Process", "128,192"), "Water");
+  ExpectTheConsolesConversion(folder, console, Blocks(2, 2), "Water", 4);
+}
+
+// An odd tile, a pair without a rule, a name the file has and a rule too
+// large are each told with the generator's reason while the dialog stays;
+// cancelled, nothing changed.
+TEST_F(RuleEditorTest, WhatTheGeneratorRefusesIsToldAndChangesNothing) {
+  const std::string ruleFile = UseRuleFile(folder, kPlainRules);
+  std::vector<std::string> told;
+  std::string blank, name;
+  Edit([&](HWND editor) {
+    PressButton(editor, IDC_FROM_LAYOUT);
+    HWND dialog = WaitForWindow(kLayoutDialog);
+    ASSERT_NE(dialog, nullptr);
+    const auto refused = [&](int id, const std::string& text) {
+      Type(dialog, id, text);
+      PressButton(dialog, IDOK);
+      told.push_back(AnswerMessageBox("規則の編集", IDOK));
+      Settle(dialog);
+    };
+    refused(IDC_AUTOTILE_TILE, "33");
+    blank = ControlText(dialog, IDC_AUTOTILE_MAKES);
+    refused(IDC_AUTOTILE_TILE, "x");
+    Type(dialog, IDC_AUTOTILE_TILE, "32");
+    refused(IDC_AUTOTILE_BLOCKS, "0,2");
+    Type(dialog, IDC_AUTOTILE_BLOCKS, "1,1");
+    refused(IDC_AUTOTILE_TILE, "65536");
+    Type(dialog, IDC_AUTOTILE_TILE, "32");
+    refused(IDC_AUTOTILE_NAME, "other");
+    Type(dialog, IDC_AUTOTILE_NAME, "");
+    Choose(dialog, IDC_AUTOTILE_FROM, 2);
+    PressButton(dialog, IDOK);
+    told.push_back(AnswerMessageBox("規則の編集", IDOK));
+    EXPECT_TRUE(IsWindow(dialog));
+    PressButton(dialog, IDCANCEL);
+    WaitUntilGone(dialog);
+    Settle(editor);
+    name = ControlText(editor, IDC_RULE_NAME);
+    PressButton(editor, IDCANCEL);
+  });
+  EXPECT_EQ(told,
+            (std::vector<std::string>{
+                Text(Message::kAutotileBadTile, {"33"}),
+                Text(Message::kAutotileBadTile, {"x"}),
+                Text(Message::kAutotileBadBlocks, {"0,2"}),
+                Text(Message::kAutotileImageTooLarge, {"786432 x 262144"}),
+                Text(Message::kRuleEditorNameRefused, {"other", Text(Message::kInverseNameTaken)}),
+                Text(Message::kAutotileNoRule, {"wang16", "blob47", ListText(AutotilePairNames())}),
+            }));
+  EXPECT_EQ(blank, Text(Message::kAutotileBadTile, {"33"}));
+  EXPECT_EQ(name, "");
+  EXPECT_EQ(ReadFile(ruleFile), kPlainRules);
 }
 
 }  // namespace

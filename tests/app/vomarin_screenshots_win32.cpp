@@ -48,6 +48,31 @@ Picture Map(int width, int height) {
   return picture;
 }
 
+// One terrain as a block of 2 x 3 tiles of tile pixels: water on land, the
+// preview a pond, the inner corners water with land at its corners, below
+// them an island of 2 x 2 tiles.
+Picture WaterBlock(int tile) {
+  const int shore = tile / 8;
+  Picture picture{2 * tile, 3 * tile, {}};
+  for (int y = 0; y < 3 * tile; ++y) {
+    for (int x = 0; x < 2 * tile; ++x) {
+      const auto inside = [shore](int at, int size) { return at >= shore && at < size - shore; };
+      bool water;
+      if (y >= tile) {
+        water = inside(x, 2 * tile) && inside(y - tile, 2 * tile);
+      } else if (x >= tile) {
+        water = inside(x - tile, tile) || inside(y, tile);
+      } else {
+        water = inside(x, tile) && inside(y, tile);
+      }
+      const bool dark = (x / 4 + y / 4) % 2 != 0;
+      picture.pixels.push_back(water ? (dark ? 0xFF3F86C0 : 0xFF4A93CC)
+                                     : (dark ? 0xFF5FA046 : 0xFF6AAD50));
+    }
+  }
+  return picture;
+}
+
 // Moves the highlight of the rule-selection dialog to its second candidate
 // as the arrow key does.
 void HighlightSecond(HWND select) {
@@ -107,6 +132,7 @@ void Run(const std::string& output) {
   WriteFile(sheets / "draft.png", PngFile(Tiles(32, 32, 0xFFD2AB6A, 0xFFB48A4A), false));
   WriteFile(sheets / "notes.png", "not an image");
   WriteFile(sheets / "odd.png", PngFile(Tiles(48, 48, 0xFFC87878, 0xFFA05050), false));
+  WriteFile(sheets / "water-block.png", PngFile(WaterBlock(32), false));
 
   ProgramUnderTest program(WinePath(VOMARIN_PROGRAM), WinePath(VOMARIN_CHECKER), kRules);
   if (!program.Start()) throw std::runtime_error("Vomarin+.exe did not start");
@@ -227,7 +253,18 @@ void Run(const std::string& output) {
   choose(IDC_RULE_NAME, 4);
   Settle(editor);
   session.Shoot(editor, "rule-editor-findings.png");
+  // A rule generated from a block of 2 x 3 tiles, which the dialog suggests.
+  DropFiles(editor, {sheets / "water-block.png"});
+  PressButton(editor, IDC_FROM_LAYOUT);
+  HWND layout = session.Window(Text(Message::kAutotileDialogTitle));
+  session.Shoot(layout, "autotile-dialog.png");
+  PressButton(layout, IDOK);
+  WaitUntilGone(layout);
+  choose(IDC_ZOOM, 0);
+  Settle(editor);
+  session.Shoot(editor, "rule-editor-autotile.png");
   PressButton(editor, IDCANCEL);
+  AnswerMessageBox(Text(Message::kRuleEditorTitle), IDNO, 10000, id);
   WaitUntilGone(editor);
 
   // A run whose rule fails.

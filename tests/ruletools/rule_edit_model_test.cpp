@@ -154,6 +154,7 @@ TEST_F(RuleEditModelTest, RandomEditsAndSavesKeepTheFileAsTheModelSays) {
       {RuleValueKind::kSwitch, {"1", "0", "2", ""}},
       {RuleValueKind::kName, {"Walls", "Missing", ""}},
       {RuleValueKind::kNameList, {"Walls", "Walls,Walls", ""}},
+      {RuleValueKind::kChoice, {"blob47", "wang16", "Blob47", ""}},
   };
   const std::vector<std::string> replaceTexts = {
       "0,1,2,3", "3,2,1,0,-1,5", NumbersAsWritten("0,1,\r\n2 3"), "", "1,x", "5", "0,,3", "99"};

@@ -38,7 +38,7 @@ class RuleEditSaveTest : public ::testing::Test {
 TEST_F(RuleEditSaveTest, OnlyTheKeysChangedAreWrittenAndAnEmptyValueKeepsItsMeaning) {
   const std::string before =
       "[Tiles]\r\n; 草地\r\n  SrcDiv = 4,4 \r\nNewSize=64,32\r\nReplace=\r\nNameFoot=_a\r\n"
-      "Specific=草\r\n";
+      "Specific=草\r\nTileSize=16,16\r\n";
   RuleEdit edit = Load(before, "Tiles");
   // The reader reads "Replace=" as the one item 0: cell 0 in the first slot.
   EXPECT_EQ(edit.Value(RuleKeyId::kReplace), "0");
@@ -49,10 +49,12 @@ TEST_F(RuleEditSaveTest, OnlyTheKeysChangedAreWrittenAndAnEmptyValueKeepsItsMean
   EXPECT_EQ(ReadFile(path), Utf8ToShiftJis(before));
   ASSERT_TRUE(edit.SetValue(RuleKeyId::kNameFoot, ""));
   ASSERT_TRUE(edit.SetValue(RuleKeyId::kGroup, "G"));
+  ASSERT_TRUE(edit.SetValue(RuleKeyId::kTileSize, "32,32"));
+  ASSERT_TRUE(edit.SetValue(RuleKeyId::kTerrain, "wang16"));
   EXPECT_EQ(Save(edit, {}), "");
   EXPECT_EQ(ReadFile(path),
             Utf8ToShiftJis("[Tiles]\r\n; 草地\r\n  SrcDiv = 4,4 \r\nNewSize=64,32\r\nReplace=\r\n"
-                           "Specific=草\r\nGroup=G\r\n"));
+                           "Specific=草\r\nTileSize=32,32\r\nGroup=G\r\nTerrain=wang16\r\n"));
 }
 
 // A part refused refuses the whole: the rule is not saved without its
@@ -108,6 +110,7 @@ TEST_F(RuleEditSaveTest, WhatOneLineOfTheFileCannotHoldIsRefusedNamed) {
        {true, true, false},
        Text(Message::kRuleFileNotACandidate, {"A/B", "/"})},
       {"a rule that cannot be built", "Tiles", RuleKeyId::kSrcDiv, "0,1", {}, ""},
+      {"a Terrain the rule refuses", "Tiles", RuleKeyId::kTerrain, "Blob47", {}, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
