@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 #include "common/file_io.h"
@@ -27,8 +28,13 @@ void RemoveTree(const std::string& path) {
 TempFolder::TempFolder() {
   wchar_t base[MAX_PATH + 1] = {};
   GetTempPathW(MAX_PATH + 1, base);
-  for (unsigned attempt = GetTickCount() ^ GetCurrentProcessId();; ++attempt) {
-    std::string candidate = Utf8(base) + "vomarin-test-" + std::to_string(attempt);
+  // Never the name of a folder this process made before: what a process
+  // learns of a folder (its temporary files cleared, say) outlives the folder.
+  static std::atomic<unsigned> made{0};
+  const std::string prefix =
+      Utf8(base) + "vomarin-test-" + std::to_string(GetCurrentProcessId()) + "-";
+  for (;;) {
+    std::string candidate = prefix + std::to_string(made++);
     if (CreateDirectoryW(Wide(candidate).c_str(), nullptr)) {
       path = candidate;
       return;
