@@ -1,6 +1,5 @@
 #include "setting/rule_file_document.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "common/encoding.h"
@@ -11,12 +10,6 @@
 namespace {
 
 constexpr char kProcessSection[] = "Process";
-
-FileResult WriteBytes(const std::string& path, const std::string& bytes) {
-  return WriteFileReplacing(path, [&bytes](std::FILE* file) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  });
-}
 
 bool HasLineBreak(const std::string& text) {
   return text.find_first_of("\r\n") != std::string::npos;
@@ -241,11 +234,11 @@ RuleFileSave RuleFileDocument::Save(SaveMode mode) {
   // The .bak first: should it fail, the rule file has not been touched.
   const std::string backup = path + ".bak";
   if (onDisk.state == RuleFileBytes::State::kRead) {
-    const FileResult reason = WriteBytes(backup, onDisk.bytes);
+    const FileResult reason = WriteBytesReplacing(backup, onDisk.bytes);
     if (!reason) return {RuleFileSaveOutcome::kNotWritten, backup, reason};
   }
   std::string bytes = Bytes();
-  const FileResult reason = WriteBytes(path, bytes);
+  const FileResult reason = WriteBytesReplacing(path, bytes);
   if (!reason) return {RuleFileSaveOutcome::kNotWritten, path, reason};
   read = {RuleFileBytes::State::kRead, std::move(bytes), FileResult()};
   return {};
