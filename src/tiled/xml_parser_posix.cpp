@@ -74,6 +74,22 @@ void Characters(void* context, const xmlChar* text, int length) {
   list.text.append(reinterpret_cast<const char*>(text), static_cast<std::size_t>(length));
 }
 
+// XML reads every CR LF and lone CR as LF, in CDATA sections too; the push
+// parser hands a section over as written, whole when it has the whole
+// document. (Were it ever to cut a section between CR and LF, the scan
+// would read the document differently and the map would be refused.)
+void Cdata(void* context, const xmlChar* text, int length) {
+  std::string normalised;
+  normalised.reserve(static_cast<std::size_t>(length));
+  for (int i = 0; i < length; ++i) {
+    const char c = static_cast<char>(text[i]);
+    if (c == '\r' && i + 1 < length && text[i + 1] == '\n') continue;
+    normalised += c == '\r' ? '\n' : c;
+  }
+  Characters(context, reinterpret_cast<const xmlChar*>(normalised.data()),
+             static_cast<int>(normalised.size()));
+}
+
 // An entity of the document's own: its text would come from the parser
 // alone, where no byte position can follow it.
 void Reference(void* context, const xmlChar*) { ListOf(context).referenceSeen = true; }
@@ -91,7 +107,7 @@ bool ParseXmlEvents(std::string_view document, std::vector<XmlEvent>& events,
   handler.endElement = EndElement;
   handler.characters = Characters;
   handler.ignorableWhitespace = Characters;
-  handler.cdataBlock = Characters;
+  handler.cdataBlock = Cdata;
   handler.reference = Reference;
   handler.warning = Silent;
   handler.error = Silent;

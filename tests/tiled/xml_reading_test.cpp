@@ -19,6 +19,7 @@ TEST(XmlReading, ParserAndScanAgreeOnWhatTiledAndEditorsWrite) {
       {"references", "<map v=\"&lt;&amp;&gt;&quot;&apos;&#65;&#x3042;\">a&amp;b&#x41;c</map>"},
       {"blanks in values", "<map v=\"a\tb\nc\r\nd e\"/>"},
       {"line ends in text", "<map>1,2,\r\n3,4\r5</map>"},
+      {"line ends in CDATA", "<map><![CDATA[1,2,\r\n3,4\r5]]></map>"},
       {"single quotes", "<map v='say \"hi\"'/>"},
       {"comment, instruction, CDATA", "<map><!-- a <b> --><?pi x?><![CDATA[<x>&amp;]]>t</map>"},
       {"document type", "<!DOCTYPE map SYSTEM \"http://mapeditor.org/dtd/1.0/map.dtd\">\n<map/>"},
