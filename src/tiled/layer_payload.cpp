@@ -98,24 +98,39 @@ bool WritePayload(std::string_view text, const PayloadFormat& format,
                   const std::vector<std::uint32_t>& gids, std::string& out) {
   out.clear();
   if (!format.base64) {
-    // One pass into room for every number at its longest: the runs between
-    // changed numbers are copied whole.
+    // One pass: the bytes go through a buffer of their own into out, so
+    // that out neither grows by small appends nor is cleared first.
+    out.reserve(text.size() + text.size() / 4);
+    constexpr std::size_t kBuffer = 1 << 16;
     constexpr std::size_t kLongestGid = 10;
-    out.resize(text.size() + gids.size() * kLongestGid);
-    char* to = out.data();
+    char buffer[kBuffer];
+    char* to = buffer;
+    const auto flush = [&] {
+      out.append(buffer, static_cast<std::size_t>(to - buffer));
+      to = buffer;
+    };
+    const auto copy = [&](std::size_t from, std::size_t until) {
+      if (until - from > kBuffer - static_cast<std::size_t>(to - buffer)) {
+        flush();
+        out.append(text.data() + from, until - from);
+      } else {
+        to = std::copy(text.data() + from, text.data() + until, to);
+      }
+    };
     std::size_t index = 0;
     std::size_t copied = 0;
     ForEachCsvNumber(text, [&](std::size_t begin, std::size_t end, std::uint32_t old) {
       const std::uint32_t gid = gids[index++];
       if (gid != old) {
-        to = std::copy(text.data() + copied, text.data() + begin, to);
+        copy(copied, begin);
+        if (kBuffer - static_cast<std::size_t>(to - buffer) < kLongestGid) flush();
         to = std::to_chars(to, to + kLongestGid, gid).ptr;
         copied = end;
       }
       return true;
     });
-    to = std::copy(text.data() + copied, text.data() + text.size(), to);
-    out.resize(static_cast<std::size_t>(to - out.data()));
+    copy(copied, text.size());
+    flush();
     return true;
   }
   // The cells as little-endian bytes: the gids' own memory on such a host.
