@@ -218,7 +218,13 @@ TEST_F(SelectDialogTest, ThePictureFollowsTheHighlightAndTellsWhyACandidateCanno
              [] {
                HWND dialog = OpenDialog();
                ASSERT_NE(dialog, nullptr);
-               const Picture a = PictureOnScreen(dialog);
+               // Wine shows a window that has just opened a moment later.
+               Picture a = PictureOnScreen(dialog);
+               for (const DWORD start = GetTickCount();
+                    Count(a, kBlue) == 0 && GetTickCount() - start < 5000;
+                    a = PictureOnScreen(dialog)) {
+                 Sleep(20);
+               }
                EXPECT_EQ(ControlText(dialog, kSelectPictureLine),
                          "セル 2列 x 1行、キャンバス 32 x 32、出力 1枚");
                EXPECT_EQ(ControlText(dialog, kSelectPicture), "");
