@@ -315,7 +315,7 @@ class Remapper {
     std::vector<int> frames;
     ForEachUse([&](int id, const TileUse&) {
       ids.push_back(id);
-      const std::vector<int> animation = old.AnimationFrames(id);
+      const std::vector<int>& animation = old.AnimationFrames(id);
       frames.insert(frames.end(), animation.begin(), animation.end());
     });
     ids.insert(ids.end(), frames.begin(), frames.end());

@@ -85,16 +85,10 @@ std::vector<int> SourceTileset::TilesWithData() const {
   return ids;
 }
 
-std::vector<int> SourceTileset::AnimationFrames(int id) const {
-  std::vector<int> frames;
-  const std::vector<XmlElement>& elements = document->Elements();
-  for (const std::size_t tile : elements[element].Children(elements, "tile")) {
-    if (IdOf(elements[tile], "id") != id) continue;
-    for (const std::size_t inside : Descendants(elements, tile)) {
-      if (elements[inside].name == "frame") frames.push_back(IdOf(elements[inside], "tileid"));
-    }
-  }
-  return frames;
+const std::vector<int>& SourceTileset::AnimationFrames(int id) const {
+  static const std::vector<int> kNone;
+  const auto found = animations.find(id);
+  return found != animations.end() ? found->second : kNone;
 }
 
 void SourceTileset::CarryInto(TiledTileset& tileset,
@@ -188,6 +182,13 @@ bool ReadSourceTileset(const XmlDocument& document, std::size_t element,
   tileset.spacing = static_cast<int>(spacing);
   tileset.columns = static_cast<int>(columns);
   tileset.tileCount = static_cast<int>(tileCount);
+  for (const std::size_t tile : xml.Children(elements, "tile")) {
+    for (const std::size_t inside : Descendants(elements, tile)) {
+      if (elements[inside].name == "frame") {
+        tileset.animations[IdOf(elements[tile], "id")].push_back(IdOf(elements[inside], "tileid"));
+      }
+    }
+  }
   const std::vector<std::size_t> images = xml.Children(elements, "image");
   if (!images.empty()) {
     const XmlElement& image = elements[images.front()];

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "convert/tiled_tileset.h"
 #include "tiled/xml_document.h"
@@ -23,6 +25,8 @@ struct SourceTileset {
   std::string imagePath;  // empty for a tileset of single images
   int imageWidth = 0;     // 0 where the tileset does not say
   int imageHeight = 0;
+  // The frames of each animated tile, read once: a map may use every tile.
+  std::map<int, std::vector<int>> animations;
 
   // The tiles of the grid, once the image's size is known.
   void FitImage(int width, int height);
@@ -37,7 +41,7 @@ struct SourceTileset {
   // The tiles whose per-tile data the tileset holds (<tile id> and Wang tiles).
   std::vector<int> TilesWithData() const;
   // The tiles of the animation of tile id, in order; empty without one.
-  std::vector<int> AnimationFrames(int id) const;
+  const std::vector<int>& AnimationFrames(int id) const;
   // What tileset carries over into a new tileset whose tile of each old id
   // is newId(old), -1 for a tile it lacks: attributes, image attributes and
   // elements as TiledTileset holds them.
