@@ -438,12 +438,11 @@ class Remapper {
   std::uint64_t TileCountOf(std::size_t index) {
     SourceTileset tileset;
     std::string reason;
-    if (LoadTileset(index, tileset, reason) && tileset.tileCount > 0) return tileset.tileCount;
-    if (LoadTileset(index, tileset, reason) && tileset.imageWidth > 0) {
+    if (!LoadTileset(index, tileset, reason)) return 0;
+    if (tileset.tileCount == 0 && tileset.imageWidth > 0) {
       tileset.FitImage(tileset.imageWidth, tileset.imageHeight);
-      return static_cast<std::uint64_t>(tileset.tileCount);
     }
-    return 0;
+    return static_cast<std::uint64_t>(tileset.tileCount);
   }
 
   // False where the new tilesets' gids would run into the flag bits.

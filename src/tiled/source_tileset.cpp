@@ -129,11 +129,11 @@ void SourceTileset::CarryInto(TiledTileset& tileset,
     for (const std::size_t inside : Descendants(elements, item.index)) {
       const XmlElement& element = elements[inside];
       const bool dropsOut = (element.name == "frame" || element.name == "wangtile");
-      const char* idName = element.name == "frame" || element.name == "wangtile" ? "tileid"
-                           : element.name == "wangset" || element.name == "wangcolor" ||
-                                   element.name == "terrain"
-                               ? "tile"
-                               : nullptr;
+      const char* idName =
+          dropsOut ? "tileid"
+          : element.name == "wangset" || element.name == "wangcolor" || element.name == "terrain"
+              ? "tile"
+              : nullptr;
       const XmlAttribute* id = idName != nullptr ? element.Attribute(idName) : nullptr;
       if (id == nullptr) continue;
       const int renumberedId = newId(IdOf(element, idName));
